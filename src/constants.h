@@ -1,0 +1,78 @@
+#pragma once
+
+// Every fixed fact of the instrument conversation and of the program's files, in one place.
+
+#include <QLatin1String>
+
+namespace Qvx2
+{
+
+// Product identity shown in titles, file names and the about box.
+constexpr char ProductName[] = "QUARVEN2";
+constexpr char ProductVersion[] = "D504";
+
+// Answer flags of the frame parser (index into CmdParser::received).
+constexpr int FlagCount = 34;
+constexpr int FlagParamFirst = 1;
+constexpr int FlagParamLast = 26;
+constexpr int FlagRange = 28;        // GAMME / RANGE line
+constexpr int FlagRecordNumber = 29; // Enreg_en_cours line
+constexpr int FlagEepromSaved = 30;  // Inf: recu:EEPROM
+constexpr int FlagProbe = 31;        // Conf: Stack_Used
+constexpr int FlagRecordEnd = 32;    // Recup_courbe fin
+constexpr int FlagErased = 33;       // Clear_enreg
+
+constexpr int ParamCount = 27; // index 0 unused, 1..26 reported by the instrument
+constexpr int RatioCount = 9;
+constexpr int TestCount = 19;
+constexpr int CurveCount = 6;
+constexpr int RecordCount = 10; // records kept by the instrument
+
+// Waits, counted in polling cycles of LinkCycleMs.
+constexpr int LinkCycleMs = 10;
+constexpr int WaitProbeCycles = 200;  // about 2 s
+constexpr int WaitAnswerCycles = 500; // about 5 s, one-line answers
+constexpr int WaitLongCycles = 2500;  // about 25 s: a record, the parameter list, the information block
+constexpr int PingPeriodMs = 10000;
+
+// A stream with no CR for this many bytes is not instrument text: it is dropped.
+constexpr int ReceiveBufferLimit = 64 * 1024;
+
+// Serial settings of the instrument link.
+constexpr int BaudRate = 115200;
+
+// Commands to the instrument (each ends with its own CR).
+constexpr char CmdProbe[] = "TEST 05\r";
+constexpr char CmdPing[] = "INFO 04\r";
+constexpr char CmdRecordNumber[] = "INFO 00 \r";
+constexpr char CmdFetchRecord[] = "TEST1 06 %1 \r";
+constexpr char CmdErase[] = "RESET 03\r";
+constexpr char CmdParamList[] = "PARAM 00\r";
+constexpr char CmdParamWrite[] = "PARAM %1 %2 %3\r";
+constexpr char CmdEepromSave[] = "EEPROM 01\r";
+constexpr char CmdInfo[] = "INFO 01\r";
+
+// Parameters known by number or by name.
+constexpr int ParamCutoffTime = 13;
+constexpr int ParamStartRange = 14;
+constexpr char ParamBatteryThresholdName[] = "P_AL_FALIM_SEUIL";
+
+// Files and folders beside the program.
+constexpr char ConfigFileName[] = "config.xml";
+constexpr char ConfigResource[] = ":/file/config/config.xml";
+constexpr char DataDir[] = "Data/";
+constexpr char FirmwareDir[] = "Maj/";
+constexpr char DocDir[] = "Doc/";
+constexpr char PatchVoltaneFile[] = "patch_voltane.txt";
+constexpr char PatchDireveFile[] = "patch_direve.txt";
+constexpr char DocumentFilter[] = "Orva Quarvex2 (*.qv2)";
+constexpr char FirmwareFilter[] = "Orva Quarvex2 MAJ (*.bin)";
+
+// Verdict and connection pictures.
+constexpr char ImgNoVerdict[] = ":/img/image/fond_check.png";
+constexpr char ImgPassed[] = ":/img/image/fond_check_ok.png";
+constexpr char ImgFailed[] = ":/img/image/fond_check_nok.png";
+constexpr char ImgLogo[] = ":/img/image/logo.png";
+constexpr char ImgWindowIcon[] = ":/img/image/facet.ico";
+
+} // namespace Qvx2

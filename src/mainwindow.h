@@ -1,0 +1,176 @@
+#pragma once
+
+// The application's only window: the report page, the instrument link and every user command.
+
+#include "cmdparser.h"
+#include "portcatalog.h"
+
+#include <QLabel>
+#include <QMainWindow>
+#include <QPointF>
+#include <QStringList>
+#include <QTimer>
+#include <QTranslator>
+#include <QVector>
+#include <qwt_legend.h>
+#include <qwt_plot_curve.h>
+#include <qwt_plot_grid.h>
+
+class QActionGroup;
+class QSerialPort;
+class recup_info;
+
+namespace Ui
+{
+class MainWindow;
+}
+
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    // Application directory and the machine's serial ports.
+    explicit MainWindow(QWidget *parent = nullptr);
+    // appDir holds config.xml, Data/, Maj/, Doc/; ports is what the automatic search may try.
+    MainWindow(const QString &appDir, PortCatalog ports, QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    // Window title with or without a document name.
+    void setWindowTitleFile(const QString &fileName);
+    void setPrintEnabled(bool enabled);
+
+    // Verdicts, curves, ratios and range.
+    void setTestResult(unsigned index, bool ok);
+    void clearMeasurement();
+    void setCurveTitles();
+
+    // Link primitives.
+    void ls_envoi_cmd(const QString &cmd);
+    bool ls_attente_trame_progress(int tempo, int pas, int quel_reponse);
+    bool ls_attente_trame(int tempo, int quel_reponse);
+    bool ls_envoi_attente_trame(const QString &cmd, const QString &label, int attente, int quel_reponse);
+    void PortComLibere();
+    bool ls_connection_auto();
+    void envoi_pingQV2();
+    void updateConnectionStatus();
+    void updateConnectionActions();
+
+    // Record download and memory commands.
+    void lancedownload();
+    int recup_enreg_show(int position);
+    bool recup_eeprom_num_enreg(int numero);
+    void effacement_enregistrements();
+    void qv2_sauve_eeprom(const QString &message);
+
+    // Parameters and patches.
+    int qv2_demande_param(const QString &label, int numero);
+    void qv2_envoi_et_sauve_param(int valeur, const QString &label, int numero);
+    void Ouvrir_fichier_patch(const QString &nomFichier);
+
+    // Documents.
+    QString save();
+    bool saveResult(const QString &fileName);
+    bool isFormFilled() const;
+    QString proposedFileName() const;
+    void reloadFormLists();
+    void openDocument(const QString &fileName);
+
+    // Firmware.
+    void startFirmwareUpdate();
+
+    // Languages and help.
+    void createLanguageMenu();
+    void loadLanguage(const QString &code);
+    void switchTranslator(QTranslator &translator, const QString &fileName);
+    void updateLanguageActions(const QString &code);
+    void retranslateUi();
+    int rechercheficdansliste(const QStringList *list, const QString &search);
+
+    // Read access for the display and the tests.
+    CmdParser &parser() { return m_parser; }
+    QSerialPort *serialPort() const { return m_serial; }
+    recup_info *debugWindow() const { return m_recup_info; }
+    const QVector<QPointF> &pointsOf(int curve) const { return curvePoints[curve]; }
+    const QwtPlotCurve &curve(int index) const { return curves[index]; }
+    bool testResult(int index) const { return testResults[index]; }
+    bool isSerialConnected() const { return m_isSerialConnected; }
+    bool isDataPresent() const { return dataPresent; }
+    bool isDataSaved() const { return dataSaved; }
+    bool isUpdateInProgress() const { return updateInProgress; }
+    QString currentPath() const { return m_currentPath; }
+    QString language() const { return currentLanguage; }
+
+public slots:
+    void slotLanguageChanged(QAction *action);
+    void slotPingQV2();
+    void on_actionPatch_DIREVE_triggered();
+    void on_actionImprimer_triggered();
+    void on_actionOuvrir_triggered();
+    void on_actionEnregistrer_triggered();
+    void on_actionQuitter_triggered();
+    void on_actionTelecharger_triggered();
+    void cmd_deb_received(QString trame);
+    void cmd_raw_data_received(QString data);
+    void cmd_result_received(uint n_test, bool isOk, QString com);
+    void cmd_values_received(uint n_curve, QVector<QPointF> &data);
+    void cmd_end_received(QString comment, QString gamme, QString ratio);
+    void cmd_rapport_received(uint n_rapport, QString rapport);
+    void on_actionUSB_recherche_automatique_triggered();
+    void on_actionTemps_de_Coupure_du_QVX2_triggered();
+    void on_actionChoix_de_la_gamme_au_d_marrage_triggered();
+    void on_actionChoix_du_type_de_batterie_triggered();
+    void onDataAvailable();
+    void on_actionMise_jour_firmware_triggered();
+    void on_actionDocumentation_triggered();
+    void on_action_propos_de_ORVA_SA_triggered();
+    void on_NameEdit_textChanged(QString arg1);
+    void on_NamePosteEdit_textChanged(QString arg1);
+    void on_NumTranfoEdit_textChanged(QString arg1);
+    void on_CodeGDOEdit_textChanged(QString arg1);
+    void on_actionDebug_triggered();
+    void on_actionOuvrir_fichier_debug_triggered();
+    void on_actionPatch_court_circuit_triggered();
+    void on_actionInfo_UC_triggered();
+
+protected:
+    void changeEvent(QEvent *event) override;
+
+private:
+    void setupPlot();
+    void loadConfiguration();
+    void fillFormLists();
+    void onSerialError(int error);
+    void replayCapture(const QString &fileName);
+
+    Ui::MainWindow *ui = nullptr;
+    bool m_isSerialConnected = false;
+    QSerialPort *m_serial = nullptr;
+    QLabel m_statusText;
+    QLabel m_statusIcon;
+    QByteArray m_buffer_recv;
+    CmdParser m_parser;
+    QLabel *testIcons[Qvx2::TestCount] = {};
+    bool testResults[Qvx2::TestCount] = {};
+    QwtPlotCurve curves[Qvx2::CurveCount];
+    QwtLegend *plotLegend = nullptr; // handed to the plot, which owns it
+    QwtPlotGrid plotGrid;
+    QVector<QPointF> curvePoints[Qvx2::CurveCount];
+    QString firmwareFile;
+    QString savedLanguage;
+    QString m_configFile;
+    QString m_currentPath;
+    QStringList batteryList;
+    QString m_code_gdo;
+    QTimer m_pingTimer;
+    recup_info *m_recup_info = nullptr;
+    QTranslator appTranslator;
+    QTranslator qtTranslator;
+    QString currentLanguage;
+    QActionGroup *languageGroup = nullptr;
+    bool dataSaved = false;
+    bool updateInProgress = false;
+    bool dataPresent = false;
+
+    PortCatalog m_ports;
+};

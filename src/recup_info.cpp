@@ -1,0 +1,77 @@
+#include "recup_info.h"
+#include "constants.h"
+#include "ui_recup_info.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <QFileDialog>
+#include <QIcon>
+
+recup_info::recup_info(QWidget *parent) : QDialog(parent), ui(new Ui::recup_info)
+{
+    ui->setupUi(this);
+    setWindowIcon(QIcon(QStringLiteral("image/facet.ico")));
+}
+
+recup_info::~recup_info()
+{
+    delete ui;
+}
+
+void recup_info::set_texte(const QString &text)
+{
+    ui->plainTextEdit->clear();
+    ui->plainTextEdit->appendPlainText(text);
+}
+
+void recup_info::ajoute_texte(const QString &text)
+{
+    ui->plainTextEdit->appendPlainText(text);
+}
+
+void recup_info::efface()
+{
+    ui->plainTextEdit->clear();
+}
+
+QString recup_info::texte() const
+{
+    return ui->plainTextEdit->toPlainText();
+}
+
+QString recup_info::nom_fichier_defaut() const
+{
+    const QString product =
+        tr("%1_%2").arg(QLatin1String(Qvx2::ProductName), QLatin1String(Qvx2::ProductVersion));
+    return QStringLiteral("%1_%2.txt")
+        .arg(product, QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd hh-mm-ss")));
+}
+
+bool recup_info::sauveFichier(const QString &fileName) const
+{
+    if (QFile::exists(fileName))
+        QFile::remove(fileName);
+    QFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    // Plain text in the system's 8-bit encoding; QPlainTextEdit already separates lines with LF.
+    QByteArray bytes = fileName.toLocal8Bit();
+    bytes += '\r';
+    bytes += texte().toLocal8Bit();
+    return file.write(bytes) == bytes.size();
+}
+
+void recup_info::on_pushButton_clicked()
+{
+    const QString name = QFileDialog::getSaveFileName(this, tr("Enregistrer le fichier "),
+                                                      QStringLiteral("data_%1").arg(nom_fichier_defaut()),
+                                                      QStringLiteral("QV2_data (*.txt)"));
+    if (name.isEmpty())
+        return;
+    sauveFichier(name);
+}
+
+void recup_info::on_pushButton_2_clicked()
+{
+    hide();
+}

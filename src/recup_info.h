@@ -1,0 +1,34 @@
+#pragma once
+
+// The debug window: the raw text of the instrument's lines, saved to and replayed from capture files.
+
+#include <QDialog>
+
+namespace Ui
+{
+class recup_info;
+}
+
+class recup_info : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit recup_info(QWidget *parent = nullptr);
+    ~recup_info() override;
+
+    void set_texte(const QString &text);
+    void ajoute_texte(const QString &text);
+    void efface();
+    QString texte() const;
+    QString nom_fichier_defaut() const;
+    // Writes the capture file: the path, a CR, then the text with LF line ends, no final line end.
+    bool sauveFichier(const QString &fileName) const;
+
+private slots:
+    void on_pushButton_clicked();
+    void on_pushButton_2_clicked();
+
+private:
+    Ui::recup_info *ui;
+};
