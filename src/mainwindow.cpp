@@ -88,6 +88,7 @@ MainWindow::~MainWindow()
 
 void MainWindow::setWindowTitleFile(const QString &fileName)
 {
+    m_titleFile = fileName;
     const QString product = QLatin1String(Qvx2::ProductName);
     const QString version = QLatin1String(Qvx2::ProductVersion);
     if (fileName.isEmpty())

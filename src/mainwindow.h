@@ -17,6 +17,7 @@
 #include <qwt_plot_grid.h>
 
 class QActionGroup;
+class XmlConf;
 class QSerialPort;
 class recup_info;
 
@@ -139,7 +140,7 @@ protected:
 private:
     void setupPlot();
     void loadConfiguration();
-    void fillFormLists();
+    void fillFormLists(const XmlConf &conf);
     void onSerialError(int error);
     void replayCapture(const QString &fileName);
 
@@ -173,4 +174,5 @@ private:
     bool dataPresent = false;
 
     PortCatalog m_ports;
+    QString m_titleFile; // document name shown in the title
 };

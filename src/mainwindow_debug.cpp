@@ -4,11 +4,58 @@
 #include "recup_info.h"
 #include "ui_mainwindow.h"
 
+#include <QDebug>
+#include <QFile>
+#include <QFileDialog>
+
 void MainWindow::on_actionDebug_triggered()
 {
     m_recup_info->show();
 }
 
-void MainWindow::on_actionInfo_UC_triggered() {}
-void MainWindow::on_actionOuvrir_fichier_debug_triggered() {}
-void MainWindow::replayCapture(const QString &) {}
+void MainWindow::on_actionInfo_UC_triggered()
+{
+    clearMeasurement();
+    m_parser.reset();
+    if (!ls_envoi_attente_trame(QLatin1String(Qvx2::CmdInfo), QStringLiteral("on_actionInfo_UC_triggered"),
+                                Qvx2::WaitLongCycles, Qvx2::FlagRange))
+        return;
+    m_recup_info->set_texte(m_parser.text());
+    m_recup_info->show();
+}
+
+void MainWindow::on_actionOuvrir_fichier_debug_triggered()
+{
+    const QString fileName = QFileDialog::getOpenFileName(
+        this, tr("Ouvrir"), m_currentPath + QLatin1String(Qvx2::DataDir), QStringLiteral("*.txt"));
+    if (fileName.isEmpty())
+        return;
+    replayCapture(fileName);
+}
+
+void MainWindow::replayCapture(const QString &fileName)
+{
+    qDebug() << fileName;
+    QFile file(fileName);
+    // Read raw: a CR alone stays inside its line (it then ends a frame), only LF and CR LF end lines.
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    clearMeasurement();
+    m_parser.reset();
+    while (!file.atEnd()) {
+        // A line longer than the receive bound is no capture line; it is taken in pieces.
+        QByteArray raw = file.readLine(Qvx2::ReceiveBufferLimit);
+        if (raw.endsWith('\n'))
+            raw.chop(raw.endsWith("\r\n") ? 2 : 1);
+        QString line = QString::fromLocal8Bit(raw);
+        line.remove(QLatin1Char('"'));
+        line += QLatin1Char('\r');
+        qDebug() << "fichier " << fileName << " temp  " << line;
+        m_buffer_recv = line.toUtf8();
+        qDebug() << " m_buffer_recv  " << m_buffer_recv;
+        m_parser.parse(m_buffer_recv);
+    }
+    file.close();
+    setPrintEnabled(true);
+    ui->actionEnregistrer->setEnabled(true);
+}

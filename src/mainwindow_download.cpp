@@ -1,16 +1,84 @@
 // Record download and the erase of the instrument's records.
 
 #include "mainwindow.h"
+#include "recup_enreg.h"
 #include "ui_mainwindow.h"
 
-void MainWindow::on_actionTelecharger_triggered() {}
-void MainWindow::lancedownload() {}
-int MainWindow::recup_enreg_show(int)
+#include <QDebug>
+#include <QMessageBox>
+
+void MainWindow::on_actionTelecharger_triggered()
 {
-    return -1;
+    if (dataPresent && !dataSaved) {
+        const auto answer = QMessageBox::question(
+            this, tr("Attention"), tr("Les donnees n'ont pas ete enregistrees. Voulez-vous les enregistrer ?"),
+            QMessageBox::Yes | QMessageBox::No);
+        if (answer == QMessageBox::Yes && save().isEmpty())
+            return; // the save was refused or cancelled: keep what is on screen
+    }
+    lancedownload();
 }
-bool MainWindow::recup_eeprom_num_enreg(int)
+
+void MainWindow::lancedownload()
 {
-    return false;
+    setPrintEnabled(false);
+    qDebug() << "lancedownload";
+    int position = 0;
+    if (ls_envoi_attente_trame(QLatin1String(Qvx2::CmdRecordNumber), QStringLiteral("recherhe pos num enreg"),
+                               Qvx2::WaitAnswerCycles, Qvx2::FlagRecordNumber))
+        position = m_parser.recordNumber;
+
+    const int r = recup_enreg_show(position);
+    if (r < 0) {
+        qDebug() << "No record has been selected.";
+        return;
+    }
+    dataPresent = false;
+    dataSaved = false;
+    if (r == recup_enreg::ChoiceNone)
+        return;
+    if (r == recup_enreg::ChoiceErase) {
+        effacement_enregistrements();
+        return;
+    }
+    clearMeasurement();
+    if (recup_eeprom_num_enreg(r)) {
+        setWindowTitleFile(QString());
+        setPrintEnabled(true);
+        ui->actionEnregistrer->setEnabled(true);
+    } else {
+        QMessageBox::critical(this, tr("Erreur"), tr("L'appareil ne reponds pas. Verifier la liaison."));
+    }
 }
-void MainWindow::effacement_enregistrements() {}
+
+int MainWindow::recup_enreg_show(int position)
+{
+    qDebug() << "m_recup_enreg lancedownload ";
+    recup_enreg dialog(this);
+    dialog.init_boutons(position);
+    return dialog.exec() == QDialog::Accepted ? dialog.get_choix() : -1;
+}
+
+bool MainWindow::recup_eeprom_num_enreg(int numero)
+{
+    clearMeasurement();
+    const QString cmd = QLatin1String(Qvx2::CmdFetchRecord).arg(numero);
+    if (!ls_envoi_attente_trame(cmd, QStringLiteral("recup eeprom num enreg "), Qvx2::WaitLongCycles,
+                                Qvx2::FlagRecordEnd))
+        return false;
+    dataPresent = true;
+    return true;
+}
+
+void MainWindow::effacement_enregistrements()
+{
+    const auto answer =
+        QMessageBox::warning(this, tr("Effacement des enregistrements"),
+                             tr("Etes vous sur de supprimer tous les enregistrements du QUARVEN2 ?"),
+                             QMessageBox::Yes | QMessageBox::No);
+    if (answer != QMessageBox::Yes)
+        return;
+    // The instrument's answer is not shown either way.
+    ls_envoi_attente_trame(QLatin1String(Qvx2::CmdErase), QStringLiteral("Effacement enregistrement"),
+                           Qvx2::WaitAnswerCycles, Qvx2::FlagErased);
+}
