@@ -1,0 +1,173 @@
+#include "xmlmesure.h"
+
+#include "xmlreader.h"
+#include "xmlwriter.h"
+
+#include <QDebug>
+
+#include <cmath>
+
+namespace
+{
+
+// Whole values as plain integers ("512", "-37"), anything else in its shortest decimal form.
+QString coordinate(double value)
+{
+    if (std::isfinite(value) && value == std::trunc(value))
+        return value == 0 ? QStringLiteral("0") : QString::number(value, 'f', 0);
+    return QString::number(value, 'g', QLocale::FloatingPointShortest);
+}
+
+} // namespace
+
+XmlMesure::XmlMesure(const QString &fileName, XmlAction mode)
+{
+    switch (mode) {
+    case Create:
+        m_writer = std::make_unique<xmlwriter>(fileName, QStringLiteral("OrvaXML"));
+        m_root = m_writer->createElement("OrvaQuardane");
+        m_info = m_writer->createElement("info", &m_root);
+        m_tests = m_writer->createElement("tests", &m_root);
+        m_rapports = m_writer->createElement("rapports", &m_root);
+        m_graph = m_writer->createElement("graph", &m_root);
+        m_comment = m_writer->createElement("comment", &m_root);
+        m_recup = m_writer->createElement("recup", &m_root);
+        break;
+    case Read: {
+        m_reader = std::make_unique<xmlreader>(fileName);
+        const auto lookUp = [this](QDomElement &handle, const char *tag, const char *diagnostic) {
+            handle = m_reader->findElement(tag, &m_root);
+            if (handle.isNull())
+                qDebug() << diagnostic;
+        };
+        m_root = m_reader->findElement("OrvaQuardane");
+        if (m_root.isNull())
+            qDebug() << "m_root isNull";
+        lookUp(m_info, "info", "m_info isNull");
+        lookUp(m_tests, "tests", "m_tests isNull");
+        lookUp(m_rapports, "rapports", "m_rapports isNull");
+        lookUp(m_graph, "graph", "m_graph isNull");
+        lookUp(m_comment, "comment", "m_comment isNull");
+        lookUp(m_recup, "recup", "m_recup isNull");
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+XmlMesure::~XmlMesure() = default;
+
+void XmlMesure::setInfo(const QString &tag, const QString &text)
+{
+    if (m_writer)
+        m_writer->createTextElement(tag, text, &m_info);
+}
+
+void XmlMesure::setTest(unsigned num, bool res, const QString &text)
+{
+    if (!m_writer)
+        return;
+    QDomElement test = m_writer->createElement("test", &m_tests);
+    test.setAttribute("num", QString::number(num));
+    test.setAttribute("res", res ? QStringLiteral("1") : QStringLiteral("0"));
+    test.setAttribute("text", text);
+}
+
+void XmlMesure::setRapport(unsigned num, const QString &val)
+{
+    if (!m_writer)
+        return;
+    QDomElement rapport = m_writer->createElement("rapport", &m_rapports);
+    rapport.setAttribute("num", QString::number(num));
+    rapport.setAttribute("val", val);
+}
+
+void XmlMesure::setCurve(int num, const QVector<QPointF> &points)
+{
+    if (!m_writer)
+        return;
+    QDomElement curve = m_writer->createElement("curve", &m_graph);
+    curve.setAttribute("num", QString::number(num));
+    for (const QPointF &p : points) {
+        QDomElement point = m_writer->createElement("point", &curve);
+        point.setAttribute("x", coordinate(p.x()));
+        point.setAttribute("y", coordinate(p.y()));
+    }
+}
+
+void XmlMesure::setComment(const QString &text)
+{
+    if (m_writer)
+        m_comment.setAttribute("text", text);
+}
+
+void XmlMesure::setRecup(const QString &text)
+{
+    if (m_writer)
+        m_recup.setAttribute("text", text);
+}
+
+bool XmlMesure::write()
+{
+    return m_writer ? m_writer->write() : false;
+}
+
+QString XmlMesure::getInfo(const QString &tag) const
+{
+    return m_reader ? m_reader->getText(tag, &m_info) : QString();
+}
+
+TestRecord XmlMesure::getTest(int num) const
+{
+    TestRecord record;
+    record.num = num;
+    if (!m_reader)
+        return record;
+    for (const QDomElement &test : m_reader->findElements("test", &m_tests)) {
+        if (test.attribute("num").toInt() == num) {
+            record.res = test.attribute("res").toInt() == 1;
+            record.text = test.attribute("text");
+            break;
+        }
+    }
+    return record;
+}
+
+QString XmlMesure::getRapport(unsigned num) const
+{
+    if (!m_reader)
+        return QString();
+    for (const QDomElement &rapport : m_reader->findElements("rapport", &m_rapports)) {
+        if (rapport.attribute("num").toUInt() == num)
+            return rapport.attribute("val");
+    }
+    return QString();
+}
+
+QVector<QPointF> XmlMesure::getCurve(int num) const
+{
+    QVector<QPointF> points;
+    if (!m_reader)
+        return points;
+    for (const QDomElement &curve : m_reader->findElements("curve", &m_graph)) {
+        if (curve.attribute("num").toInt() != num)
+            continue;
+        for (const QDomElement &point : m_reader->findElements("point", &curve))
+            points.append(QPointF(point.attribute("x").toInt(), point.attribute("y").toInt()));
+        break;
+    }
+    return points;
+}
+
+QString XmlMesure::getComData() const
+{
+    if (m_comment.isNull())
+        qDebug() << "getComData(): can't get comment data";
+    return m_reader ? m_comment.attribute("text") : QString();
+}
+
+QString XmlMesure::getRecup() const
+{
+    return m_reader ? m_recup.attribute("text") : QString();
+}
