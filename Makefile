@@ -31,7 +31,7 @@ build: deps
 	cmake --build $(BUILD_DIR) -j$(JOBS)
 
 run: build
-	$(GUI_RUN) $(APP_DIR)/quarvex2
+	$(GUI_RUN) $(APP_DIR)/quarvex2-demo
 
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j$(JOBS)

@@ -8,6 +8,8 @@
 #include <QSerialPort>
 #include <QThread>
 
+int MainWindow::s_linkCycleMs = Qvx2::LinkCycleMs;
+
 void MainWindow::ls_envoi_cmd(const QString &cmd)
 {
     const QByteArray bytes = cmd.toLocal8Bit();
@@ -23,6 +25,7 @@ bool MainWindow::ls_attente_trame_progress(int tempo, int pas, int quel_reponse)
     qDebug() << "ls_attente_trame_progress: tempo" << tempo << " pas " << pas << " quel_reponse "
              << quel_reponse;
     const bool valid = quel_reponse >= 0 && quel_reponse < Qvx2::FlagCount;
+    const int losses = m_portLosses;
     int cycles = 0;
     bool done = false;
     while (!done) {
@@ -36,6 +39,9 @@ bool MainWindow::ls_attente_trame_progress(int tempo, int pas, int quel_reponse)
             qDebug() << "recu_command  " << quel_reponse;
             done = true;
         }
+        // The adapter went away during the wait: the answer can no longer come.
+        if (m_portLosses != losses)
+            done = true;
     }
     QApplication::restoreOverrideCursor();
     return valid && m_parser.received[quel_reponse] == 1;
@@ -43,7 +49,7 @@ bool MainWindow::ls_attente_trame_progress(int tempo, int pas, int quel_reponse)
 
 bool MainWindow::ls_attente_trame(int tempo, int quel_reponse)
 {
-    return ls_attente_trame_progress(tempo, Qvx2::LinkCycleMs, quel_reponse);
+    return ls_attente_trame_progress(tempo, s_linkCycleMs, quel_reponse);
 }
 
 bool MainWindow::ls_envoi_attente_trame(const QString &cmd, const QString &label, int attente,
@@ -168,13 +174,15 @@ void MainWindow::updateConnectionActions()
 
 void MainWindow::onSerialError(int error)
 {
-    // The adapter was pulled out: the port is gone, so say so rather than keep showing "Connecte".
-    if (error != QSerialPort::ResourceError || !m_serial->isOpen())
+    // The adapter was pulled out: the port is gone, so say so rather than keep showing "Connecte". A
+    // hung-up line shows as a read of nothing, reported as either error depending on the system.
+    if ((error != QSerialPort::ResourceError && error != QSerialPort::ReadError) || !m_serial->isOpen())
         return;
     qDebug() << "serial port lost:" << m_serial->errorString();
     m_serial->close();
     m_buffer_recv.clear();
     m_isSerialConnected = false;
+    ++m_portLosses;
     updateConnectionStatus();
     updateConnectionActions();
 }

@@ -88,6 +88,9 @@ public:
     void retranslateUi();
     int rechercheficdansliste(const QStringList *list, const QString &search);
 
+    // Tests only: a shorter polling cycle, so that waits of hundreds of cycles run quickly.
+    static void setLinkCycleMs(int ms) { s_linkCycleMs = ms; }
+
     // Read access for the display and the tests.
     CmdParser &parser() { return m_parser; }
     QSerialPort *serialPort() const { return m_serial; }
@@ -174,5 +177,7 @@ private:
     bool dataPresent = false;
 
     PortCatalog m_ports;
-    QString m_titleFile; // document name shown in the title
+    QString m_titleFile;  // document name shown in the title
+    int m_portLosses = 0; // counts adapters lost, so a wait can stop when its port is gone
+    static int s_linkCycleMs;
 };

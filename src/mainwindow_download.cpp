@@ -62,7 +62,7 @@ int MainWindow::recup_enreg_show(int position)
 bool MainWindow::recup_eeprom_num_enreg(int numero)
 {
     clearMeasurement();
-    const QString cmd = QLatin1String(Qvx2::CmdFetchRecord).arg(numero);
+    const QString cmd = QString::fromLatin1(Qvx2::CmdFetchRecord).arg(numero);
     if (!ls_envoi_attente_trame(cmd, QStringLiteral("recup eeprom num enreg "), Qvx2::WaitLongCycles,
                                 Qvx2::FlagRecordEnd))
         return false;

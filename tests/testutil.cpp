@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QMutex>
@@ -86,7 +87,13 @@ void answerNextFileDialog(const QString &fileName, int timeoutMs)
                 dialog->reject();
                 return;
             }
-            dialog->selectFile(fileName);
+            // selectFile() ignores a file outside the dialog's current folder: go there first, and type
+            // the whole path as a user would.
+            const QFileInfo info(fileName);
+            dialog->setDirectory(info.absolutePath());
+            dialog->selectFile(info.fileName());
+            if (auto *edit = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
+                edit->setText(info.absoluteFilePath());
             QMetaObject::invokeMethod(dialog, "accept");
         },
         timeoutMs);

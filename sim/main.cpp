@@ -1,0 +1,182 @@
+// qvx2-sim: the simulated QUARVEN 2 on a pseudo-terminal, for running the application without an instrument.
+
+#include "ptyinstrument.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QSocketNotifier>
+#include <QStringList>
+
+#include <csignal>
+#include <cstdio>
+#include <unistd.h>
+
+namespace
+{
+
+int g_signalPipe[2] = {-1, -1};
+
+void onSignal(int)
+{
+    const char byte = 1;
+    const ssize_t written = ::write(g_signalPipe[1], &byte, 1);
+    (void)written;
+}
+
+// A line of the traffic log with NUL, LF and other control bytes made visible.
+QByteArray printable(const QByteArray &line)
+{
+    QByteArray out;
+    for (char c : line) {
+        const auto u = static_cast<unsigned char>(c);
+        if (c == '\0')
+            out += "\\0";
+        else if (c == '\n')
+            out += "\\n";
+        else if (u < 0x20 || u >= 0x7f)
+            out += "\\x" + QByteArray::number(u | 0x100, 16).right(2);
+        else
+            out += c;
+    }
+    return out;
+}
+
+QSet<int> intSet(const QString &value, bool *ok)
+{
+    QSet<int> set;
+    *ok = !value.isEmpty();
+    for (const QString &part : value.split(',')) {
+        bool partOk = false;
+        set.insert(part.toInt(&partOk));
+        *ok = *ok && partOk;
+    }
+    return set;
+}
+
+qvx2sim::Faults::ExchangePredicate commandStartsWith(const QString &prefix)
+{
+    const QByteArray p = prefix.toLatin1();
+    return [p](int, const QByteArray &command) { return command.startsWith(p); };
+}
+
+// Applies one --fault NAME[=VALUE]; false when the name or the value is not understood.
+bool applyFault(qvx2sim::Faults &f, const QString &option, quint32 seed)
+{
+    const QString name = option.section('=', 0, 0);
+    const QString value = option.section('=', 1);
+    bool ok = true;
+    if (name == "silent") {
+        f.silent = true;
+    } else if (name == "late") {
+        f.lateMs = value.toInt(&ok);
+    } else if (name == "split") {
+        f.splitBytes = value.section(':', 0, 0).toInt(&ok);
+        if (ok && value.contains(':'))
+            f.splitGapMs = value.section(':', 1).toInt(&ok);
+        ok = ok && f.splitBytes > 0;
+    } else if (name == "crlf") {
+        f.crlf = true;
+    } else if (name == "nul") {
+        f.nulBeforeCr = true;
+    } else if (name == "garbage") {
+        f.garbage = true;
+    } else if (name == "echo-offset") {
+        f.echoOffset = value.toInt(&ok);
+    } else if (name == "drop-ack") {
+        f.dropAck += intSet(value, &ok);
+    } else if (name == "drop-ack-cmd") {
+        f.dropAckIf = commandStartsWith(value);
+        ok = !value.isEmpty();
+    } else if (name == "wrong-ack") {
+        f.wrongAck += intSet(value, &ok);
+    } else if (name == "wrong-ack-cmd") {
+        f.wrongAckIf = commandStartsWith(value);
+        ok = !value.isEmpty();
+    } else if (name == "drop-ack-prob") {
+        f.dropAckProbability = value.toDouble(&ok);
+        f.dropAckSeed = seed;
+    } else if (name == "refuse-page" || name == "refuse-page-always") {
+        for (int page : intSet(value, &ok))
+            f.refuseChecksum[page] = name == "refuse-page" ? 1 : -1;
+    } else if (name == "die-after") {
+        f.dieAfterRecordLines = value.toInt(&ok);
+    } else {
+        ok = false;
+    }
+    return ok;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName("qvx2-sim");
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        "Simulated QUARVEN 2 instrument on a pseudo-terminal. Prints the slave path on the first line.\n"
+        "Faults: silent, late=MS, split=N[:GAP_MS], crlf, nul, garbage, echo-offset=N, drop-ack=I[,I..],\n"
+        "drop-ack-cmd=PREFIX, wrong-ack=I[,I..], wrong-ack-cmd=PREFIX, drop-ack-prob=P, "
+        "refuse-page=P[,P..],\n"
+        "refuse-page-always=P[,P..], die-after=LINES. Bootloader exchange 0 is the RESET 00.");
+    parser.addHelpOption();
+    const QCommandLineOption noPacing("no-pacing", "Write answers at once instead of at 115 200 baud.");
+    const QCommandLineOption record("record", "Current record number (default 23).", "N");
+    const QCommandLineOption fault("fault", "Switch a fault on (repeatable).", "NAME[=VALUE]");
+    const QCommandLineOption seed("seed", "Seed of the records and of random faults.", "N");
+    const QCommandLineOption seuil("seuil-number", "Number of P_AL_FALIM_SEUIL, 0 = none (default 15).", "N");
+    parser.addOptions({noPacing, record, fault, seed, seuil});
+    parser.process(app);
+
+    qvx2sim::PtyInstrument sim;
+    qvx2sim::InstrumentCore &core = sim.core();
+    sim.setPacing(!parser.isSet(noPacing));
+    bool ok = true;
+    if (parser.isSet(seed))
+        core.setSeed(parser.value(seed).toUInt(&ok));
+    if (ok && parser.isSet(record))
+        core.setRecordNumber(parser.value(record).toInt(&ok));
+    if (ok && parser.isSet(seuil)) {
+        const int number = parser.value(seuil).toInt(&ok);
+        ok = ok && core.setSeuilNumber(number);
+    }
+    if (!ok) {
+        std::fprintf(stderr, "qvx2-sim: bad --seed, --record or --seuil-number value\n");
+        return 2;
+    }
+    for (const QString &option : parser.values(fault)) {
+        if (!applyFault(sim.faults(), option, core.seed())) {
+            std::fprintf(stderr, "qvx2-sim: unknown fault or bad value: %s\n", qPrintable(option));
+            return 2;
+        }
+    }
+
+    if (::pipe(g_signalPipe) != 0 || !sim.open()) {
+        std::fprintf(stderr, "qvx2-sim: cannot create a pseudo-terminal\n");
+        return 1;
+    }
+    QSocketNotifier signalNotifier(g_signalPipe[0], QSocketNotifier::Read);
+    QObject::connect(&signalNotifier, &QSocketNotifier::activated, &app, &QCoreApplication::quit);
+    std::signal(SIGTERM, onSignal);
+    std::signal(SIGINT, onSignal);
+
+    QElapsedTimer clock;
+    clock.start();
+    auto log = [&clock](const char *direction, const QByteArray &line) {
+        std::fprintf(stderr, "[%10.3f] %s %s\n", clock.nsecsElapsed() / 1e9, direction,
+                     printable(line).constData());
+    };
+    QObject::connect(&sim, &qvx2sim::PtyInstrument::commandReceived,
+                     [log](const QByteArray &line) { log("<-", line); });
+    QObject::connect(&sim, &qvx2sim::PtyInstrument::lineSent,
+                     [log](const QByteArray &line) { log("->", line); });
+    QObject::connect(&sim, &qvx2sim::PtyInstrument::unplugged, [log] { log("--", "link closed"); });
+
+    std::printf("%s\n", qPrintable(sim.slavePath()));
+    std::fflush(stdout);
+    const int rc = app.exec();
+    sim.unplug();
+    return rc;
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+// A main window connected to the simulated instrument over a real pseudo-terminal, in a fresh folder.
+
+#include "mainwindow.h"
+#include "ptyinstrument.h"
+
+#include <QTemporaryDir>
+#include <memory>
+
+class SimRig
+{
+public:
+    explicit SimRig(bool pacing = false);
+    ~SimRig();
+
+    // Opens the simulator and builds the window, whose automatic search finds it. False on failure.
+    bool start();
+    // Builds the window with a catalog of its own (the simulator's port is still open).
+    bool start(const QList<PortCandidate> &catalog);
+
+    QString appDir() const { return m_dir.path(); }
+    QString portName() const { return sim.slavePath(); }
+    template <typename T> T *child(const QString &name) const { return window->findChild<T *>(name); }
+    // Bytes the window wrote since the last call, as the instrument received them.
+    QByteArray takeReceived();
+    // Runs the event loop until the simulator has written all its answers (or timeoutMs passes).
+    void settle(int timeoutMs = 2000);
+
+    qvx2sim::PtyInstrument sim;
+    std::unique_ptr<MainWindow> window;
+
+private:
+    QTemporaryDir m_dir;
+    int m_seen = 0;
+};
