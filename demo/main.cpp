@@ -9,7 +9,8 @@
 #include <QMessageBox>
 #include <cstdio>
 
-namespace {
+namespace
+{
 const char InstanceKey[] = "{5B8E2C14-7A3F-4D61-9E0B-3C2A7F91D4E6}";
 // The manufacturer string a USB serial adapter would report; the search skips ports without one.
 const char DemoManufacturer[] = "FTDI (simulated QUARVEN 2)";
@@ -21,8 +22,9 @@ int main(int argc, char *argv[])
     QCommandLineParser options;
     options.setApplicationDescription(QStringLiteral("QUARVEN 2 companion against a simulated instrument"));
     options.addHelpOption();
-    options.addOption({QStringLiteral("port"), QStringLiteral("Offer this pseudo-terminal instead of the built-in "
-                                                              "simulator (for example one made by qvx2-sim)."),
+    options.addOption({QStringLiteral("port"),
+                       QStringLiteral("Offer this pseudo-terminal instead of the built-in "
+                                      "simulator (for example one made by qvx2-sim)."),
                        QStringLiteral("path")});
     options.addOption({QStringLiteral("no-pacing"), QStringLiteral("Built-in simulator answers at full speed "
                                                                    "instead of 115 200 baud.")});

@@ -24,6 +24,8 @@ MainWindow::MainWindow(const QString &appDir, PortCatalog ports, QWidget *parent
     ui->setupUi(this);
     showMaximized();
 
+    retranslateForm();
+
     QLabel *const icons[Qvx2::TestCount] = {ui->IconT1,  ui->IconT2,  ui->IconT3,  ui->IconT4,  ui->IconT5,
                                             ui->IconT6,  ui->IconT7,  ui->IconT8,  ui->IconT9,  ui->IconT10,
                                             ui->IconT11, ui->IconT12, ui->IconT13, ui->IconT14, ui->IconT15,
@@ -95,6 +97,15 @@ void MainWindow::setWindowTitleFile(const QString &fileName)
         setWindowTitle(QStringLiteral("%1 %2").arg(product, version));
     else
         setWindowTitle(QStringLiteral("%1 %2 - %3").arg(product, version, fileName));
+}
+
+void MainWindow::retranslateForm()
+{
+    ui->retranslateUi(this);
+    setWindowTitleFile(m_titleFile); // the form's own title must not replace the document's name
+    // A long test name must show its beginning, not its end, when the row is narrow.
+    for (QLineEdit *edit : ui->TestGroupBox->findChildren<QLineEdit *>())
+        edit->setCursorPosition(0);
 }
 
 void MainWindow::setPrintEnabled(bool enabled)

@@ -142,6 +142,8 @@ protected:
 
 private:
     void setupPlot();
+    // The form's texts, then what the form does not hold: title, test names shown from their start.
+    void retranslateForm();
     void loadConfiguration();
     void fillFormLists(const XmlConf &conf);
     void onSerialError(int error);

@@ -8,15 +8,16 @@
 
 #include <QCoreApplication>
 #include <QDateEdit>
-#include <QDir>
 #include <QDebug>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QRegularExpression>
 
-namespace {
+namespace
+{
 
 constexpr char DateFormat[] = "dd/MM/yyyy";
 const QDate EarliestDate(2011, 1, 1);
@@ -54,12 +55,13 @@ void MainWindow::loadConfiguration()
     if (!kept.isEmpty()) {
         QFile::remove(m_configFile);
         if (QFile::copy(QLatin1String(Qvx2::ConfigResource), m_configFile))
-            QFile::setPermissions(m_configFile, QFile::permissions(m_configFile) | QFile::WriteOwner |
-                                                    QFile::WriteUser);
-        QMessageBox::warning(this, tr("Attention"),
-                             tr("Le fichier de configuration %1 est illisible. Il a ete conserve sous le nom %2 "
-                                "et la configuration par defaut est utilisee.")
-                                 .arg(QDir::toNativeSeparators(m_configFile), QDir::toNativeSeparators(kept)));
+            QFile::setPermissions(m_configFile,
+                                  QFile::permissions(m_configFile) | QFile::WriteOwner | QFile::WriteUser);
+        QMessageBox::warning(
+            this, tr("Attention"),
+            tr("Le fichier de configuration %1 est illisible. Il a ete conserve sous le nom %2 "
+               "et la configuration par defaut est utilisee.")
+                .arg(QDir::toNativeSeparators(m_configFile), QDir::toNativeSeparators(kept)));
     }
 
     {
@@ -148,9 +150,10 @@ QString MainWindow::save()
         return QString();
     }
     if (!saveResult(fileName)) {
-        QMessageBox::critical(this, tr("Erreur"),
-                              tr("Impossible d'enregistrer le fichier %1.").arg(QDir::toNativeSeparators(fileName)),
-                              QMessageBox::Ok);
+        QMessageBox::critical(
+            this, tr("Erreur"),
+            tr("Impossible d'enregistrer le fichier %1.").arg(QDir::toNativeSeparators(fileName)),
+            QMessageBox::Ok);
         return QString();
     }
     dataSaved = true;
@@ -212,8 +215,9 @@ void MainWindow::on_actionEnregistrer_triggered()
 
 void MainWindow::on_actionOuvrir_triggered()
 {
-    const QString fileName = QFileDialog::getOpenFileName(
-        this, tr("Ouvrir"), m_currentPath + QLatin1String(Qvx2::DataDir), QLatin1String(Qvx2::DocumentFilter));
+    const QString fileName =
+        QFileDialog::getOpenFileName(this, tr("Ouvrir"), m_currentPath + QLatin1String(Qvx2::DataDir),
+                                     QLatin1String(Qvx2::DocumentFilter));
     if (fileName.isEmpty())
         return;
     openDocument(fileName);

@@ -10,9 +10,10 @@
 void MainWindow::on_actionTelecharger_triggered()
 {
     if (dataPresent && !dataSaved) {
-        const auto answer = QMessageBox::question(
-            this, tr("Attention"), tr("Les donnees n'ont pas ete enregistrees. Voulez-vous les enregistrer ?"),
-            QMessageBox::Yes | QMessageBox::No);
+        const auto answer =
+            QMessageBox::question(this, tr("Attention"),
+                                  tr("Les donnees n'ont pas ete enregistrees. Voulez-vous les enregistrer ?"),
+                                  QMessageBox::Yes | QMessageBox::No);
         if (answer == QMessageBox::Yes && save().isEmpty())
             return; // the save was refused or cancelled: keep what is on screen
     }

@@ -13,7 +13,8 @@
 #include <QMessageBox>
 #include <QUrl>
 
-namespace {
+namespace
+{
 
 // Locale used for dates and numbers: the program's own Norwegian code is no locale name.
 QLocale localeOf(const QString &code)
@@ -92,15 +93,13 @@ void MainWindow::updateLanguageActions(const QString &code)
     const QList<QAction *> actions = languageGroup->actions();
     for (QAction *action : actions)
         action->setEnabled(action->data().toString() != code);
-    ui->retranslateUi(this);
-    setWindowTitleFile(m_titleFile); // the form's own title must not replace the document's name
+    retranslateForm();
 }
 
 void MainWindow::retranslateUi()
 {
     qDebug() << "retranslateUi()";
-    ui->retranslateUi(this);
-    setWindowTitleFile(m_titleFile);
+    retranslateForm();
     if (currentLanguage == QLatin1String("fr"))
         ui->CodeGDOLabel->setText(m_code_gdo);
     updateConnectionStatus();
@@ -145,9 +144,10 @@ void MainWindow::on_actionDocumentation_triggered()
     bool opened = false;
     if (dir.exists()) {
         const QStringList guides =
-            dir.entryList({QStringLiteral("GU_QUARVEN2_V_*.pdf")}, QDir::Files | QDir::Hidden | QDir::NoSymLinks,
-                          QDir::Name | QDir::IgnoreCase);
-        const QString language = savedLanguage == QLatin1String("fr") ? QStringLiteral("fr") : QStringLiteral("en");
+            dir.entryList({QStringLiteral("GU_QUARVEN2_V_*.pdf")},
+                          QDir::Files | QDir::Hidden | QDir::NoSymLinks, QDir::Name | QDir::IgnoreCase);
+        const QString language =
+            savedLanguage == QLatin1String("fr") ? QStringLiteral("fr") : QStringLiteral("en");
         const int index =
             guides.isEmpty() ? -1 : rechercheficdansliste(&guides, QStringLiteral("_%1.").arg(language));
         if (index >= 0)

@@ -8,9 +8,9 @@ recup_enreg::recup_enreg(QWidget *parent) : QDialog(parent), ui(new Ui::recup_en
 {
     ui->setupUi(this);
     setWindowIcon(QIcon(QStringLiteral("image/facet.ico")));
-    QPushButton *const inAgeOrder[10] = {ui->pushButton_1, ui->pushButton_2, ui->pushButton_3, ui->pushButton_4,
-                                         ui->pushButton_5, ui->pushButton_6, ui->pushButton_7, ui->pushButton_8,
-                                         ui->pushButton_9, ui->pushButton_10};
+    QPushButton *const inAgeOrder[10] = {
+        ui->pushButton_1, ui->pushButton_2, ui->pushButton_3, ui->pushButton_4, ui->pushButton_5,
+        ui->pushButton_6, ui->pushButton_7, ui->pushButton_8, ui->pushButton_9, ui->pushButton_10};
     std::copy(std::begin(inAgeOrder), std::end(inAgeOrder), std::begin(buttons));
 }
 
@@ -38,14 +38,47 @@ void recup_enreg::choose(int value)
     accept();
 }
 
-void recup_enreg::on_pushButton_1_clicked() { choose(1); }
-void recup_enreg::on_pushButton_2_clicked() { choose(2); }
-void recup_enreg::on_pushButton_3_clicked() { choose(3); }
-void recup_enreg::on_pushButton_4_clicked() { choose(4); }
-void recup_enreg::on_pushButton_5_clicked() { choose(5); }
-void recup_enreg::on_pushButton_6_clicked() { choose(6); }
-void recup_enreg::on_pushButton_7_clicked() { choose(7); }
-void recup_enreg::on_pushButton_8_clicked() { choose(8); }
-void recup_enreg::on_pushButton_9_clicked() { choose(9); }
-void recup_enreg::on_pushButton_10_clicked() { choose(10); }
-void recup_enreg::on_pushButton_11_clicked() { choose(ChoiceErase); }
+void recup_enreg::on_pushButton_1_clicked()
+{
+    choose(1);
+}
+void recup_enreg::on_pushButton_2_clicked()
+{
+    choose(2);
+}
+void recup_enreg::on_pushButton_3_clicked()
+{
+    choose(3);
+}
+void recup_enreg::on_pushButton_4_clicked()
+{
+    choose(4);
+}
+void recup_enreg::on_pushButton_5_clicked()
+{
+    choose(5);
+}
+void recup_enreg::on_pushButton_6_clicked()
+{
+    choose(6);
+}
+void recup_enreg::on_pushButton_7_clicked()
+{
+    choose(7);
+}
+void recup_enreg::on_pushButton_8_clicked()
+{
+    choose(8);
+}
+void recup_enreg::on_pushButton_9_clicked()
+{
+    choose(9);
+}
+void recup_enreg::on_pushButton_10_clicked()
+{
+    choose(10);
+}
+void recup_enreg::on_pushButton_11_clicked()
+{
+    choose(ChoiceErase);
+}

@@ -6,7 +6,8 @@
 
 class QPushButton;
 
-namespace Ui {
+namespace Ui
+{
 class recup_enreg;
 }
 

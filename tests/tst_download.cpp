@@ -11,7 +11,8 @@
 #include <QPushButton>
 #include <QtTest>
 
-namespace {
+namespace
+{
 
 // Presses record button n of the record dialog when it shows; texts receives the ten button texts.
 void chooseRecord(int n, QStringList *texts = nullptr)

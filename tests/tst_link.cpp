@@ -10,7 +10,8 @@
 #include <QStatusBar>
 #include <QtTest>
 
-namespace {
+namespace
+{
 
 QString statusText(MainWindow *w)
 {
@@ -29,13 +30,10 @@ bool statusIconIs(MainWindow *w, const char *resource)
     return false;
 }
 
-const char *const instrumentActions[] = {"actionTelecharger",
-                                         "actionTemps_de_Coupure_du_QVX2",
-                                         "actionChoix_de_la_gamme_au_d_marrage",
-                                         "actionMise_jour_firmware",
-                                         "actionChoix_du_type_de_batterie",
-                                         "actionPatch_court_circuit",
-                                         "actionPatch_DIREVE"};
+const char *const instrumentActions[] = {
+    "actionTelecharger",        "actionTemps_de_Coupure_du_QVX2",  "actionChoix_de_la_gamme_au_d_marrage",
+    "actionMise_jour_firmware", "actionChoix_du_type_de_batterie", "actionPatch_court_circuit",
+    "actionPatch_DIREVE"};
 
 void checkActions(SimRig &rig, bool connected)
 {
