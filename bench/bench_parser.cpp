@@ -39,7 +39,7 @@ QByteArray makeStream(qint64 bytes)
     return out;
 }
 
-double parseSeconds(const QByteArray &stream, int chunk)
+double parseOnce(const QByteArray &stream, int chunk)
 {
     CmdParser parser;
     int sink = 0;
@@ -59,6 +59,15 @@ double parseSeconds(const QByteArray &stream, int chunk)
     }
     const double s = t.nsecsElapsed() / 1e9;
     return sink >= 0 ? s : 0.0;
+}
+
+// The best of three runs: the machine's other work only ever adds time.
+double parseSeconds(const QByteArray &stream, int chunk)
+{
+    double best = parseOnce(stream, chunk);
+    for (int i = 0; i < 2; ++i)
+        best = qMin(best, parseOnce(stream, chunk));
+    return best;
 }
 
 } // namespace

@@ -6,25 +6,27 @@
 namespace
 {
 
+using Fields = CmdParser::Fields;
+
 // A field the line does not have reads as empty text.
-QString field(const QStringList &f, int i)
+QStringRef field(const Fields &f, int i)
 {
-    return i < f.size() ? f.at(i) : QString();
+    return i < f.size() ? f.at(i) : QStringRef();
 }
 
-bool is(const QString &fieldText, const char *keyword)
+bool is(const QStringRef &fieldText, const char *keyword)
 {
     return fieldText.compare(QLatin1String(keyword), Qt::CaseInsensitive) == 0;
 }
 
-qint32 toInt(const QString &s)
+qint32 toInt(const QStringRef &s)
 {
     bool ok = false;
     const int v = s.trimmed().toInt(&ok, 10);
     return ok ? v : 0;
 }
 
-double toDecimal(const QString &s)
+double toDecimal(const QStringRef &s)
 {
     bool ok = false;
     const double v = s.trimmed().toDouble(&ok);
@@ -89,8 +91,9 @@ void CmdParser::parse(QByteArray &buffer)
 
 bool CmdParser::handleLine(QString &line)
 {
-    const QStringList f = line.split(QLatin1Char(' '), Qt::KeepEmptyParts);
-    const QString key = f.first();
+    // Fields refer into the line; the end rule extends the line only after its last use of them.
+    const Fields f = line.splitRef(QLatin1Char(' '), Qt::KeepEmptyParts);
+    const QStringRef key = f.first();
 
     if (is(key, "RESULT") || is(key, "RESULTAT")) {
         verdictRule(f);
@@ -131,19 +134,19 @@ bool CmdParser::handleLine(QString &line)
         return false;
     }
     if (is(key, "GAMME") || is(key, "RANGE")) {
-        range = field(f, 1);
+        range = field(f, 1).toString();
         received[Qvx2::FlagRange] = 1;
         return true;
     }
     if (is(key, "Recup_courbe")) {
-        const QString sub = field(f, 1);
+        const QStringRef sub = field(f, 1);
         if (is(sub, "debut")) {
             reset();
             emit cmdDebReceived(QStringLiteral("---\r"));
             return true;
         }
         if (is(sub, "fin")) {
-            numero = field(f, 4);
+            numero = field(f, 4).toString();
             line += numero + QStringLiteral("\rfin de fichier\r");
             m_text += line;
             received[Qvx2::FlagRecordEnd] = 1;
@@ -164,17 +167,17 @@ bool CmdParser::handleLine(QString &line)
     return false;
 }
 
-void CmdParser::verdictRule(const QStringList &f)
+void CmdParser::verdictRule(const Fields &f)
 {
     const unsigned nTest = unsigned(toInt(field(f, 1).left(2)));
     const QString com = field(f, 2) == QLatin1String("Test_clear") ? QStringLiteral("clear") : QString();
-    const QString verdict = field(f, 3);
+    const QStringRef verdict = field(f, 3);
     const bool isOk = is(verdict, "CORRECT") || is(verdict, "SUCCESS");
     if (active)
         emit CmdResultatReceived(nTest, isOk, com);
 }
 
-void CmdParser::curveRule(const QStringList &f)
+void CmdParser::curveRule(const Fields &f)
 {
     QVector<QPointF> points;
     points.reserve(10);
@@ -188,7 +191,7 @@ void CmdParser::curveRule(const QStringList &f)
         emit CmdValuesReceived(nCurve, points);
 }
 
-void CmdParser::ratioRule(const QStringList &f)
+void CmdParser::ratioRule(const Fields &f)
 {
     const int k = toInt(field(f, 1));
     const double r = toDecimal(field(f, 3));
@@ -203,13 +206,13 @@ void CmdParser::ratioRule(const QStringList &f)
     qDebug() << " voie " << k << " rapport " << r;
 }
 
-void CmdParser::paramRule(const QStringList &f)
+void CmdParser::paramRule(const Fields &f)
 {
     const int n = toInt(field(f, 1));
     if (n < Qvx2::FlagParamFirst || n > Qvx2::FlagParamLast)
         return;
     received[n] = 1;
     params[n].value = toInt(field(f, 2));
-    params[n].name = field(f, 3);
+    params[n].name = field(f, 3).toString();
     qDebug() << " CMD_PARAM " << n << " -> " << params[n].name << " = " << params[n].value;
 }

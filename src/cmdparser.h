@@ -9,6 +9,7 @@
 #include <QPointF>
 #include <QString>
 #include <QStringList>
+#include <QStringRef>
 #include <QVector>
 
 class CmdParser : public QObject
@@ -16,6 +17,8 @@ class CmdParser : public QObject
     Q_OBJECT
 
 public:
+    using Fields = QVector<QStringRef>;
+
     struct Param {
         qint32 value = 0;
         QString name;
@@ -49,10 +52,10 @@ signals:
 private:
     // Handles one line (CR included); returns whether a keyword rule recognised it. May extend line.
     bool handleLine(QString &line);
-    void verdictRule(const QStringList &f);
-    void curveRule(const QStringList &f);
-    void ratioRule(const QStringList &f);
-    void paramRule(const QStringList &f);
+    void verdictRule(const Fields &f);
+    void curveRule(const Fields &f);
+    void ratioRule(const Fields &f);
+    void paramRule(const Fields &f);
 
     QString m_text;
 };

@@ -77,6 +77,9 @@ public:
     void reloadFormLists();
     void openDocument(const QString &fileName);
 
+    // Replays a saved capture through the parser, as if the instrument sent it again.
+    void replayCapture(const QString &fileName);
+
     // Firmware.
     void startFirmwareUpdate();
 
@@ -147,7 +150,6 @@ private:
     void loadConfiguration();
     void fillFormLists(const XmlConf &conf);
     void onSerialError(int error);
-    void replayCapture(const QString &fileName);
 
     Ui::MainWindow *ui = nullptr;
     bool m_isSerialConnected = false;

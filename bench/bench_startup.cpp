@@ -1,0 +1,53 @@
+// Time from start to the main window on screen with no instrument, against a bare Qt window.
+
+#include "benchutil.h"
+#include "mainwindow.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QMainWindow>
+#include <QTemporaryDir>
+#include <cstdio>
+
+namespace
+{
+
+template <typename Make> double timeToShown(Make make)
+{
+    QElapsedTimer t;
+    t.start();
+    auto window = make();
+    window->show();
+    while (!window->isVisible())
+        QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+    const double s = t.nsecsElapsed() / 1e9;
+    delete window;
+    return s;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    Bench::silenceDiagnostics();
+    QTemporaryDir dir;
+    timeToShown([] { return new QMainWindow; }); // warm the style and font caches for both
+    const double bare = timeToShown([] { return new QMainWindow; });
+    double first = 0;
+    double later = 0;
+    for (int run = 0; run < 5; ++run) {
+        // The first run also copies the default config.xml out of the resources.
+        const double s =
+            timeToShown([&dir] { return new MainWindow(dir.path(), [] { return QList<PortCandidate>(); }); });
+        (run == 0 ? first : later) += s;
+    }
+    later /= 4;
+    std::printf("%-34s %10s %12s %10s\n", "start-up, no instrument", "s", "bare window", "ratio");
+    std::printf("%-34s %10.3f %12.4f %10.1f   (aim: well under 1 s)\n", "first start (config.xml created)",
+                first, bare, first / bare);
+    std::printf("%-34s %10.3f %12.4f %10.1f\n", "later starts", later, bare, later / bare);
+    return 0;
+}
