@@ -1,7 +1,42 @@
 // Firmware update through the instrument's bootloader.
 
+#include "dialogtelech.h"
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
-void MainWindow::on_actionMise_jour_firmware_triggered() {}
-void MainWindow::startFirmwareUpdate() {}
+#include <QDebug>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+
+void MainWindow::on_actionMise_jour_firmware_triggered()
+{
+    const QString fileName =
+        QFileDialog::getOpenFileName(this, tr("Ouvrir"), m_currentPath + QLatin1String(Qvx2::FirmwareDir),
+                                     QLatin1String(Qvx2::FirmwareFilter));
+    // A cancelled chooser means no update, not the previous image once more.
+    if (fileName.isEmpty())
+        return;
+    firmwareFile = fileName;
+    const QFileInfo info(firmwareFile);
+    qDebug() << "actionMise_jour_QUARVEN " << info.absoluteFilePath() << " : " << info.exists();
+    if (info.exists())
+        startFirmwareUpdate();
+}
+
+void MainWindow::startFirmwareUpdate()
+{
+    if (updateInProgress)
+        return;
+    DialogTelech::Report report;
+    {
+        DialogTelech dialog(m_serial, this);
+        dialog.setFile(firmwareFile);
+        updateInProgress = true;
+        dialog.runUpdate();
+        updateInProgress = false;
+        report = dialog.report();
+    } // the dialog's polling of the port ends here: the main window is its only reader again
+    QMessageBox box(report.icon, report.title, report.text, QMessageBox::Ok, this);
+    box.exec();
+}
