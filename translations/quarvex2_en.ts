@@ -1,0 +1,789 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_GB" sourcelanguage="fr_FR">
+<context>
+    <name>DialogTelech</name>
+    <message>
+        <source>Mise a jour firmware</source>
+        <translation>Firmware update</translation>
+    </message>
+    <message>
+        <source>Fichier</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Commande</source>
+        <translation>Command</translation>
+    </message>
+    <message>
+        <source>Envoi</source>
+        <translation>Sent</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Page</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>Fill</translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <translation>Write</translation>
+    </message>
+    <message>
+        <source>Lancer</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Quitter</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Impossible de lire %1:
+%2.
+Le fichier n&apos;existe pas ou est deja utilise par un programme</source>
+        <translation>Cannot read %1:
+%2.
+The file does not exist or is already in use by another program</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 est trop grand (%2 octets) : l&apos;appareil en recoit au plus %3.</source>
+        <translation>The file %1 is too large (%2 bytes): the instrument accepts at most %3.</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 est vide.</source>
+        <translation>The file %1 is empty.</translation>
+    </message>
+    <message>
+        <source>Mise a jour de l&apos;appareil en cours...</source>
+        <translation>Updating the instrument...</translation>
+    </message>
+    <message>
+        <source>Mise a jour reussie.</source>
+        <translation>Update successful.</translation>
+    </message>
+    <message>
+        <source>ATmega File - Attention</source>
+        <translation>ATmega file - Warning</translation>
+    </message>
+    <message>
+        <source>L&apos;appareil n&apos;est pas passe en mode mise a jour : pas de reponse a %1.
+Rien d&apos;autre ne lui a ete envoye.</source>
+        <translation>The instrument did not enter update mode (bootloader): no answer to %1.
+Nothing else was sent to it.</translation>
+    </message>
+    <message>
+        <source>La page %1 n&apos;a pas pu etre ecrite : l&apos;etape %2 est restee sans reponse apres %3 essais.
+L&apos;appareil reste en mode mise a jour : relancez la mise a jour.</source>
+        <translation>Page %1 could not be written: step %2 got no answer after %3 attempts.
+The instrument stays in update mode: start the update again.</translation>
+    </message>
+    <message>
+        <source>Toutes les pages ont ete ecrites, mais l&apos;appareil n&apos;a pas confirme son redemarrage.</source>
+        <translation>All pages were written, but the instrument did not confirm its restart.</translation>
+    </message>
+    <message>
+        <source>La liaison avec l&apos;appareil a ete perdue pendant la mise a jour.
+Reconnectez l&apos;appareil puis relancez la mise a jour.</source>
+        <translation>The connection to the instrument was lost during the update.
+Reconnect the instrument, then start the update again.</translation>
+    </message>
+    <message>
+        <source>Page %1 / %2</source>
+        <translation>Page %1 / %2</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Releve d&apos;information</source>
+        <translation>Survey details</translation>
+    </message>
+    <message>
+        <source>Nom du releveur :</source>
+        <translation>Tested by:</translation>
+    </message>
+    <message>
+        <source>Nom du poste :</source>
+        <translation>Substation name:</translation>
+    </message>
+    <message>
+        <source>N du transformateur :</source>
+        <translation>Transformer no.:</translation>
+    </message>
+    <message>
+        <source>Date :</source>
+        <translation>Date:</translation>
+    </message>
+    <message>
+        <source>Code GDO :</source>
+        <translation>GDO code:</translation>
+    </message>
+    <message>
+        <source>Fabricant :</source>
+        <translation>Manufacturer:</translation>
+    </message>
+    <message>
+        <source>Puissance :</source>
+        <translation>Power rating:</translation>
+    </message>
+    <message>
+        <source>Tension HT :</source>
+        <translation>HV voltage:</translation>
+    </message>
+    <message>
+        <source>Tension bt :</source>
+        <translation>LV voltage:</translation>
+    </message>
+    <message>
+        <source>Presence fusibles :</source>
+        <translation>Fuses fitted:</translation>
+    </message>
+    <message>
+        <source>Resultats des tests</source>
+        <translation>Test results</translation>
+    </message>
+    <message>
+        <source>Neutre (sec.) / HT.A (prim.) Circuit ouvert</source>
+        <translation>Neutral (sec.) / HV.A (prim.) Open circuit</translation>
+    </message>
+    <message>
+        <source>Neutre (sec.) / HT.B (prim.) Circuit ouvert</source>
+        <translation>Neutral (sec.) / HV.B (prim.) Open circuit</translation>
+    </message>
+    <message>
+        <source>Neutre (sec.) / HT.C (prim.) Circuit ouvert</source>
+        <translation>Neutral (sec.) / HV.C (prim.) Open circuit</translation>
+    </message>
+    <message>
+        <source>Terre (chassis) / HT.A (prim.) Circuit ouvert</source>
+        <translation>Earth (tank) / HV.A (prim.) Open circuit</translation>
+    </message>
+    <message>
+        <source>Terre (chassis) / HT.B (prim.) Circuit ouvert</source>
+        <translation>Earth (tank) / HV.B (prim.) Open circuit</translation>
+    </message>
+    <message>
+        <source>Terre (chassis) / HT.C (prim.) Circuit ouvert</source>
+        <translation>Earth (tank) / HV.C (prim.) Open circuit</translation>
+    </message>
+    <message>
+        <source>Neutre (sec.) / BT.A (sec.) Continuite</source>
+        <translation>Neutral (sec.) / LV.A (sec.) Continuity</translation>
+    </message>
+    <message>
+        <source>Neutre (sec.) / BT.B (sec.) Continuite</source>
+        <translation>Neutral (sec.) / LV.B (sec.) Continuity</translation>
+    </message>
+    <message>
+        <source>Neutre (sec.) / BT.C (sec.) Continuite</source>
+        <translation>Neutral (sec.) / LV.C (sec.) Continuity</translation>
+    </message>
+    <message>
+        <source>Terre (chassis) / BT.A (sec.) Circuit ouvert</source>
+        <translation>Earth (tank) / LV.A (sec.) Open circuit</translation>
+    </message>
+    <message>
+        <source>Terre (chassis) / BT.B (sec.) Circuit ouvert</source>
+        <translation>Earth (tank) / LV.B (sec.) Open circuit</translation>
+    </message>
+    <message>
+        <source>Terre (chassis) / BT.C (sec.) Circuit ouvert</source>
+        <translation>Earth (tank) / LV.C (sec.) Open circuit</translation>
+    </message>
+    <message>
+        <source>Terre (chassis) / Neutre (sec.) Circuit ouvert</source>
+        <translation>Earth (tank) / Neutral (sec.) Open circuit</translation>
+    </message>
+    <message>
+        <source>HT.A (prim.) Coherence courbe</source>
+        <translation>HV.A (prim.) Curve consistency</translation>
+    </message>
+    <message>
+        <source>HT.B (prim.) Coherence courbe</source>
+        <translation>HV.B (prim.) Curve consistency</translation>
+    </message>
+    <message>
+        <source>HT.C (prim.) Coherence courbe</source>
+        <translation>HV.C (prim.) Curve consistency</translation>
+    </message>
+    <message>
+        <source>BT.A (sec.) Coherence courbe</source>
+        <translation>LV.A (sec.) Curve consistency</translation>
+    </message>
+    <message>
+        <source>BT.B (sec.) Coherence courbe</source>
+        <translation>LV.B (sec.) Curve consistency</translation>
+    </message>
+    <message>
+        <source>BT.C (sec.) Coherence courbe</source>
+        <translation>LV.C (sec.) Curve consistency</translation>
+    </message>
+    <message>
+        <source>Courbes HT</source>
+        <translation>HV curves</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Gamme Mesure :</source>
+        <translation>Measuring range:</translation>
+    </message>
+    <message>
+        <source>RATIO:</source>
+        <translation>RATIO:</translation>
+    </message>
+    <message>
+        <source>HT.A / BT.A :</source>
+        <translation>HV.A / LV.A:</translation>
+    </message>
+    <message>
+        <source>HT.B / BT.B :</source>
+        <translation>HV.B / LV.B:</translation>
+    </message>
+    <message>
+        <source>HT.C / BT.C :</source>
+        <translation>HV.C / LV.C:</translation>
+    </message>
+    <message>
+        <source>Commentaire</source>
+        <translation>Comment</translation>
+    </message>
+    <message>
+        <source>Fichier</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Configuration</source>
+        <translation>Configuration</translation>
+    </message>
+    <message>
+        <source>Langue</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>Aide</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Telecharger</source>
+        <translation>Download</translation>
+    </message>
+    <message>
+        <source>Ouvrir</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Enregistrer</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Imprimer</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Debug</source>
+        <translation>Debug</translation>
+    </message>
+    <message>
+        <source>ouvrir fichier debug</source>
+        <translation>Open debug file</translation>
+    </message>
+    <message>
+        <source>Info UC</source>
+        <translation>Instrument info</translation>
+    </message>
+    <message>
+        <source>Quitter</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>Se connecter</source>
+        <translation>Connect</translation>
+    </message>
+    <message>
+        <source>Temps de Coupure du QVX2</source>
+        <translation>QVX2 cut-off time</translation>
+    </message>
+    <message>
+        <source>Choix de la gamme au demarrage</source>
+        <translation>Start-up range</translation>
+    </message>
+    <message>
+        <source>Choix du type de batterie</source>
+        <translation>Battery type</translation>
+    </message>
+    <message>
+        <source>Patch VOLTANE</source>
+        <translation>VOLTANE patch</translation>
+    </message>
+    <message>
+        <source>Patch DIREVE</source>
+        <translation>DIREVE patch</translation>
+    </message>
+    <message>
+        <source>Mise a jour firmware</source>
+        <translation>Firmware update</translation>
+    </message>
+    <message>
+        <source>русский</source>
+        <translation>русский</translation>
+    </message>
+    <message>
+        <source>Documentation</source>
+        <translation>Documentation</translation>
+    </message>
+    <message>
+        <source>A propos de ORVA-SA</source>
+        <translation>About ORVA-SA</translation>
+    </message>
+    <message>
+        <source>Connecte (%1)</source>
+        <translation>Connected (%1)</translation>
+    </message>
+    <message>
+        <source>Deconnecte</source>
+        <translation>Disconnected</translation>
+    </message>
+    <message>
+        <source>HT.A</source>
+        <translation>HV.A</translation>
+    </message>
+    <message>
+        <source>HT.B</source>
+        <translation>HV.B</translation>
+    </message>
+    <message>
+        <source>HT.C</source>
+        <translation>HV.C</translation>
+    </message>
+    <message>
+        <source>bt.a</source>
+        <translation>lv.a</translation>
+    </message>
+    <message>
+        <source>bt.b</source>
+        <translation>lv.b</translation>
+    </message>
+    <message>
+        <source>bt.c</source>
+        <translation>lv.c</translation>
+    </message>
+    <message>
+        <source>Attention</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>Le fichier de configuration %1 est illisible. Il a ete conserve sous le nom %2 et la configuration par defaut est utilisee.</source>
+        <translation>The configuration file %1 cannot be read. It has been kept as %2 and the default configuration is in use.</translation>
+    </message>
+    <message>
+        <source>Erreur</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Veuillez remplir les champs avant d&apos;enregistrer.</source>
+        <translation>Please fill in the fields before saving.</translation>
+    </message>
+    <message>
+        <source>Enregistrer %1</source>
+        <translation>Save %1</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;enregistrer le fichier %1.</source>
+        <translation>Could not save the file %1.</translation>
+    </message>
+    <message>
+        <source>Les donnees n&apos;ont pas ete enregistrees. Voulez-vous les enregistrer ?</source>
+        <translation>The data have not been saved. Do you want to save them?</translation>
+    </message>
+    <message>
+        <source>L&apos;appareil ne reponds pas. Verifier la liaison.</source>
+        <translation>The instrument is not responding. Check the connection.</translation>
+    </message>
+    <message>
+        <source>Effacement des enregistrements</source>
+        <translation>Erase records</translation>
+    </message>
+    <message>
+        <source>Etes vous sur de supprimer tous les enregistrements du QUARVEN2 ?</source>
+        <translation>Are you sure you want to delete all records stored in the QUARVEN2?</translation>
+    </message>
+    <message>
+        <source>Enregistrement</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>interrogation impossible</source>
+        <translation>Query failed</translation>
+    </message>
+    <message>
+        <source>P_AL_FALIM_TEMPS</source>
+        <translation>P_AL_FALIM_TEMPS</translation>
+    </message>
+    <message>
+        <source>Temps de coupure (en s)</source>
+        <translation>Cut-off time (s)</translation>
+    </message>
+    <message>
+        <source>P_DEMAR_GAMME</source>
+        <translation>P_DEMAR_GAMME</translation>
+    </message>
+    <message>
+        <source>Choix de la gamme au demarrage :</source>
+        <translation>Start-up range:</translation>
+    </message>
+    <message>
+        <source>P_AL_FALIM_SEUIL</source>
+        <translation>P_AL_FALIM_SEUIL</translation>
+    </message>
+    <message>
+        <source>L&apos;appareil ne connait pas le parametre %1 : le seuil de pile n&apos;a pas ete modifie.</source>
+        <translation>The instrument does not know the parameter %1: the battery threshold has not been changed.</translation>
+    </message>
+    <message>
+        <source>seuil de pile :</source>
+        <translation>Battery threshold:</translation>
+    </message>
+    <message>
+        <source>Ouvrir_fichier_patch</source>
+        <translation>Open patch file</translation>
+    </message>
+    <message>
+        <source>Aide introuvable.</source>
+        <translation>Help not found.</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Erreur</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Impossible de lancer l&apos;application car elle est deja lancee.</source>
+        <translation>The application cannot be started because it is already running.</translation>
+    </message>
+    <message>
+        <source>Autre</source>
+        <translation>Other</translation>
+    </message>
+    <message>
+        <source>Oui</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>Non</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Pile seche 9V :</source>
+        <translation>9V dry battery:</translation>
+    </message>
+    <message>
+        <source>Pile rechargeable :</source>
+        <translation>Rechargeable battery:</translation>
+    </message>
+</context>
+<context>
+    <name>aboutDialog</name>
+    <message>
+        <source>A propos de ORVA-SA</source>
+        <translation>About ORVA-SA</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Version Binaire : <byte value="xd"/>
+</source>
+        <translation>Firmware versions: <byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Version 200: version de base du VUDUVAZU2 <byte value="xd"/>
+</source>
+        <translation>Version 200: base version of the VUDUVAZU2 <byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Version 300: gestion des 10 enregistrements et multilangue. <byte value="xd"/>
+</source>
+        <translation>Version 300: 10 stored records, several languages. <byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Version 301: commande pour passer la coupure de l&apos;alim du QVX2 de 2 a 10 minutes. <byte value="xd"/>
+</source>
+        <translation>Version 301: command to set the QVX2 power cut-off time from 2 to 10 minutes. <byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Version 302: commande pour passer choix de la gamme au demarrage. <byte value="xd"/>
+</source>
+        <translation>Version 302: command to choose the start-up range. <byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Version 303 rend le bon resultat meme si pas d&apos;enregistrement suite a Test_clear <byte value="xd"/>
+</source>
+        <translation>Version 303 returns the right result even with no record after Test_clear <byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Version 304 mode UK sauvegarde de la gamme en cours <byte value="xd"/>
+</source>
+        <translation>Version 304 UK mode, current range saved <byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Version 305 rajout d&apos;une 4eme gamme 1-5KV <byte value="xd"/>
+</source>
+        <translation>Version 305 fourth range 1-5 kV added <byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Version 306 numerotation des courbes sauvees <byte value="xd"/>
+</source>
+        <translation>Version 306 saved curves numbered <byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Version 400-403 calcul et mise en forme du ratio <byte value="xd"/>
+</source>
+        <translation>Version 400-403 turns ratio calculation and layout <byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Version PC : <byte value="xd"/>
+</source>
+        <translation>PC software versions: <byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Version 300: version de base du VUDUVAZU2 <byte value="xd"/>
+</source>
+        <translation>Version 300: base version of the VUDUVAZU2 <byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Version 301: version francaise <byte value="xd"/>
+</source>
+        <translation>Version 301: French version <byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Version 302: version internationale <byte value="xd"/>
+</source>
+        <translation>Version 302: international version <byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Version 303: maj version internationale<byte value="xd"/>
+</source>
+        <translation>Version 303: international version update<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Version 401: affiche le ratio<byte value="xd"/>
+</source>
+        <translation>Version 401: shows the turns ratio<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Version 500: ameliorations de l&apos;interface graphique<byte value="xd"/>
+</source>
+        <translation>Version 500: user interface improvements<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Version 501: patch pour circuit ouvert<byte value="xd"/>
+</source>
+        <translation>Version 501: open-circuit patch<byte value="xd"/>
+</translation>
+    </message>
+</context>
+<context>
+    <name>recup_cutoff</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Cut-off time</translation>
+    </message>
+    <message>
+        <source>Selectionner le temps avant extinction du QVX2</source>
+        <translation>Select the time before the QVX2 switches itself off</translation>
+    </message>
+    <message>
+        <source>Temps de coupure en secondes</source>
+        <translation>Cut-off time in seconds</translation>
+    </message>
+    <message>
+        <source>2 minutes</source>
+        <translation>2 minutes</translation>
+    </message>
+    <message>
+        <source>3 minutes</source>
+        <translation>3 minutes</translation>
+    </message>
+    <message>
+        <source> 4 minutes</source>
+        <translation> 4 minutes</translation>
+    </message>
+    <message>
+        <source> 8  minutes</source>
+        <translation> 8  minutes</translation>
+    </message>
+    <message>
+        <source>Envoyer</source>
+        <translation>Send</translation>
+    </message>
+</context>
+<context>
+    <name>recup_enreg</name>
+    <message>
+        <source>Recuperation des donnees</source>
+        <translation>Data download</translation>
+    </message>
+    <message>
+        <source>Selectionner l&apos;enregistrement a telecharger</source>
+        <translation>Select the record to download</translation>
+    </message>
+    <message>
+        <source>Dernier
+enregistrement</source>
+        <translation>Last
+record</translation>
+    </message>
+    <message>
+        <source>Enregistrement
+n-1</source>
+        <translation>Record
+n-1</translation>
+    </message>
+    <message>
+        <source>Enregistrement
+n-2</source>
+        <translation>Record
+n-2</translation>
+    </message>
+    <message>
+        <source>Enregistrement
+n-3</source>
+        <translation>Record
+n-3</translation>
+    </message>
+    <message>
+        <source>Enregistrement
+n-4</source>
+        <translation>Record
+n-4</translation>
+    </message>
+    <message>
+        <source>Enregistrement
+n-5</source>
+        <translation>Record
+n-5</translation>
+    </message>
+    <message>
+        <source>Enregistrement
+n-6</source>
+        <translation>Record
+n-6</translation>
+    </message>
+    <message>
+        <source>Enregistrement
+n-7</source>
+        <translation>Record
+n-7</translation>
+    </message>
+    <message>
+        <source>Enregistrement
+n-8</source>
+        <translation>Record
+n-8</translation>
+    </message>
+    <message>
+        <source>Enregistrement
+n-9</source>
+        <translation>Record
+n-9</translation>
+    </message>
+    <message>
+        <source>EFFACEMENT DES ENREGISTREMENTS DANS QUARVEN2</source>
+        <translation>ERASE ALL RECORDS IN QUARVEN2</translation>
+    </message>
+</context>
+<context>
+    <name>recup_gamme</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Start-up range</translation>
+    </message>
+    <message>
+        <source>Selectionner le choix de la gamme au demarrage du QVX2</source>
+        <translation>Select the range the QVX2 starts in</translation>
+    </message>
+    <message>
+        <source>Gamme 20-33 kV</source>
+        <translation>Range 20-33 kV</translation>
+    </message>
+    <message>
+        <source>Gamme 10-19 kV</source>
+        <translation>Range 10-19 kV</translation>
+    </message>
+    <message>
+        <source> Gamme-5-9 kV</source>
+        <translation> Range 5-9 kV</translation>
+    </message>
+    <message>
+        <source>  Derniere Gamme utilisee</source>
+        <translation>  Last range used</translation>
+    </message>
+    <message>
+        <source>Envoyer</source>
+        <translation>Send</translation>
+    </message>
+</context>
+<context>
+    <name>recup_info</name>
+    <message>
+        <source>Debug</source>
+        <translation>Debug</translation>
+    </message>
+    <message>
+        <source>Sauve fichier</source>
+        <translation>Save file</translation>
+    </message>
+    <message>
+        <source>Quitter</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>%1_%2</source>
+        <translation>%1_%2</translation>
+    </message>
+    <message>
+        <source>Enregistrer le fichier </source>
+        <translation>Save the file </translation>
+    </message>
+</context>
+<context>
+    <name>recup_pile</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Battery type</translation>
+    </message>
+    <message>
+        <source>Choix du type de pile de l&apos;appareil</source>
+        <translation>Select the instrument&apos;s battery type</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,789 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR" sourcelanguage="fr_FR">
+<context>
+    <name>DialogTelech</name>
+    <message>
+        <source>Mise a jour firmware</source>
+        <translation>Mise a jour firmware</translation>
+    </message>
+    <message>
+        <source>Fichier</source>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <source>Commande</source>
+        <translation>Commande</translation>
+    </message>
+    <message>
+        <source>Envoi</source>
+        <translation>Envoi</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Page</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>Fill</translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <translation>Write</translation>
+    </message>
+    <message>
+        <source>Lancer</source>
+        <translation>Lancer</translation>
+    </message>
+    <message>
+        <source>Quitter</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Impossible de lire %1:
+%2.
+Le fichier n&apos;existe pas ou est deja utilise par un programme</source>
+        <translation>Impossible de lire %1:
+%2.
+Le fichier n&apos;existe pas ou est deja utilise par un programme</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 est trop grand (%2 octets) : l&apos;appareil en recoit au plus %3.</source>
+        <translation>Le fichier %1 est trop grand (%2 octets) : l&apos;appareil en recoit au plus %3.</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 est vide.</source>
+        <translation>Le fichier %1 est vide.</translation>
+    </message>
+    <message>
+        <source>Mise a jour de l&apos;appareil en cours...</source>
+        <translation>Mise a jour de l&apos;appareil en cours...</translation>
+    </message>
+    <message>
+        <source>Mise a jour reussie.</source>
+        <translation>Mise a jour reussie.</translation>
+    </message>
+    <message>
+        <source>ATmega File - Attention</source>
+        <translation>ATmega File - Attention</translation>
+    </message>
+    <message>
+        <source>L&apos;appareil n&apos;est pas passe en mode mise a jour : pas de reponse a %1.
+Rien d&apos;autre ne lui a ete envoye.</source>
+        <translation>L&apos;appareil n&apos;est pas passe en mode mise a jour : pas de reponse a %1.
+Rien d&apos;autre ne lui a ete envoye.</translation>
+    </message>
+    <message>
+        <source>La page %1 n&apos;a pas pu etre ecrite : l&apos;etape %2 est restee sans reponse apres %3 essais.
+L&apos;appareil reste en mode mise a jour : relancez la mise a jour.</source>
+        <translation>La page %1 n&apos;a pas pu etre ecrite : l&apos;etape %2 est restee sans reponse apres %3 essais.
+L&apos;appareil reste en mode mise a jour : relancez la mise a jour.</translation>
+    </message>
+    <message>
+        <source>Toutes les pages ont ete ecrites, mais l&apos;appareil n&apos;a pas confirme son redemarrage.</source>
+        <translation>Toutes les pages ont ete ecrites, mais l&apos;appareil n&apos;a pas confirme son redemarrage.</translation>
+    </message>
+    <message>
+        <source>La liaison avec l&apos;appareil a ete perdue pendant la mise a jour.
+Reconnectez l&apos;appareil puis relancez la mise a jour.</source>
+        <translation>La liaison avec l&apos;appareil a ete perdue pendant la mise a jour.
+Reconnectez l&apos;appareil puis relancez la mise a jour.</translation>
+    </message>
+    <message>
+        <source>Page %1 / %2</source>
+        <translation>Page %1 / %2</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Releve d&apos;information</source>
+        <translation>Releve d&apos;information</translation>
+    </message>
+    <message>
+        <source>Nom du releveur :</source>
+        <translation>Nom du releveur :</translation>
+    </message>
+    <message>
+        <source>Nom du poste :</source>
+        <translation>Nom du poste :</translation>
+    </message>
+    <message>
+        <source>N du transformateur :</source>
+        <translation>N du transformateur :</translation>
+    </message>
+    <message>
+        <source>Date :</source>
+        <translation>Date :</translation>
+    </message>
+    <message>
+        <source>Code GDO :</source>
+        <translation>Code GDO :</translation>
+    </message>
+    <message>
+        <source>Fabricant :</source>
+        <translation>Fabricant :</translation>
+    </message>
+    <message>
+        <source>Puissance :</source>
+        <translation>Puissance :</translation>
+    </message>
+    <message>
+        <source>Tension HT :</source>
+        <translation>Tension HT :</translation>
+    </message>
+    <message>
+        <source>Tension bt :</source>
+        <translation>Tension bt :</translation>
+    </message>
+    <message>
+        <source>Presence fusibles :</source>
+        <translation>Presence fusibles :</translation>
+    </message>
+    <message>
+        <source>Resultats des tests</source>
+        <translation>Resultats des tests</translation>
+    </message>
+    <message>
+        <source>Neutre (sec.) / HT.A (prim.) Circuit ouvert</source>
+        <translation>Neutre (sec.) / HT.A (prim.) Circuit ouvert</translation>
+    </message>
+    <message>
+        <source>Neutre (sec.) / HT.B (prim.) Circuit ouvert</source>
+        <translation>Neutre (sec.) / HT.B (prim.) Circuit ouvert</translation>
+    </message>
+    <message>
+        <source>Neutre (sec.) / HT.C (prim.) Circuit ouvert</source>
+        <translation>Neutre (sec.) / HT.C (prim.) Circuit ouvert</translation>
+    </message>
+    <message>
+        <source>Terre (chassis) / HT.A (prim.) Circuit ouvert</source>
+        <translation>Terre (chassis) / HT.A (prim.) Circuit ouvert</translation>
+    </message>
+    <message>
+        <source>Terre (chassis) / HT.B (prim.) Circuit ouvert</source>
+        <translation>Terre (chassis) / HT.B (prim.) Circuit ouvert</translation>
+    </message>
+    <message>
+        <source>Terre (chassis) / HT.C (prim.) Circuit ouvert</source>
+        <translation>Terre (chassis) / HT.C (prim.) Circuit ouvert</translation>
+    </message>
+    <message>
+        <source>Neutre (sec.) / BT.A (sec.) Continuite</source>
+        <translation>Neutre (sec.) / BT.A (sec.) Continuite</translation>
+    </message>
+    <message>
+        <source>Neutre (sec.) / BT.B (sec.) Continuite</source>
+        <translation>Neutre (sec.) / BT.B (sec.) Continuite</translation>
+    </message>
+    <message>
+        <source>Neutre (sec.) / BT.C (sec.) Continuite</source>
+        <translation>Neutre (sec.) / BT.C (sec.) Continuite</translation>
+    </message>
+    <message>
+        <source>Terre (chassis) / BT.A (sec.) Circuit ouvert</source>
+        <translation>Terre (chassis) / BT.A (sec.) Circuit ouvert</translation>
+    </message>
+    <message>
+        <source>Terre (chassis) / BT.B (sec.) Circuit ouvert</source>
+        <translation>Terre (chassis) / BT.B (sec.) Circuit ouvert</translation>
+    </message>
+    <message>
+        <source>Terre (chassis) / BT.C (sec.) Circuit ouvert</source>
+        <translation>Terre (chassis) / BT.C (sec.) Circuit ouvert</translation>
+    </message>
+    <message>
+        <source>Terre (chassis) / Neutre (sec.) Circuit ouvert</source>
+        <translation>Terre (chassis) / Neutre (sec.) Circuit ouvert</translation>
+    </message>
+    <message>
+        <source>HT.A (prim.) Coherence courbe</source>
+        <translation>HT.A (prim.) Coherence courbe</translation>
+    </message>
+    <message>
+        <source>HT.B (prim.) Coherence courbe</source>
+        <translation>HT.B (prim.) Coherence courbe</translation>
+    </message>
+    <message>
+        <source>HT.C (prim.) Coherence courbe</source>
+        <translation>HT.C (prim.) Coherence courbe</translation>
+    </message>
+    <message>
+        <source>BT.A (sec.) Coherence courbe</source>
+        <translation>BT.A (sec.) Coherence courbe</translation>
+    </message>
+    <message>
+        <source>BT.B (sec.) Coherence courbe</source>
+        <translation>BT.B (sec.) Coherence courbe</translation>
+    </message>
+    <message>
+        <source>BT.C (sec.) Coherence courbe</source>
+        <translation>BT.C (sec.) Coherence courbe</translation>
+    </message>
+    <message>
+        <source>Courbes HT</source>
+        <translation>Courbes HT</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Gamme Mesure :</source>
+        <translation>Gamme Mesure :</translation>
+    </message>
+    <message>
+        <source>RATIO:</source>
+        <translation>RATIO:</translation>
+    </message>
+    <message>
+        <source>HT.A / BT.A :</source>
+        <translation>HT.A / BT.A :</translation>
+    </message>
+    <message>
+        <source>HT.B / BT.B :</source>
+        <translation>HT.B / BT.B :</translation>
+    </message>
+    <message>
+        <source>HT.C / BT.C :</source>
+        <translation>HT.C / BT.C :</translation>
+    </message>
+    <message>
+        <source>Commentaire</source>
+        <translation>Commentaire</translation>
+    </message>
+    <message>
+        <source>Fichier</source>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <source>Configuration</source>
+        <translation>Configuration</translation>
+    </message>
+    <message>
+        <source>Langue</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>Aide</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Telecharger</source>
+        <translation>Telecharger</translation>
+    </message>
+    <message>
+        <source>Ouvrir</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Enregistrer</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Imprimer</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>Debug</source>
+        <translation>Debug</translation>
+    </message>
+    <message>
+        <source>ouvrir fichier debug</source>
+        <translation>ouvrir fichier debug</translation>
+    </message>
+    <message>
+        <source>Info UC</source>
+        <translation>Info UC</translation>
+    </message>
+    <message>
+        <source>Quitter</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Se connecter</source>
+        <translation>Se connecter</translation>
+    </message>
+    <message>
+        <source>Temps de Coupure du QVX2</source>
+        <translation>Temps de Coupure du QVX2</translation>
+    </message>
+    <message>
+        <source>Choix de la gamme au demarrage</source>
+        <translation>Choix de la gamme au demarrage</translation>
+    </message>
+    <message>
+        <source>Choix du type de batterie</source>
+        <translation>Choix du type de batterie</translation>
+    </message>
+    <message>
+        <source>Patch VOLTANE</source>
+        <translation>Patch VOLTANE</translation>
+    </message>
+    <message>
+        <source>Patch DIREVE</source>
+        <translation>Patch DIREVE</translation>
+    </message>
+    <message>
+        <source>Mise a jour firmware</source>
+        <translation>Mise a jour firmware</translation>
+    </message>
+    <message>
+        <source>русский</source>
+        <translation>русский</translation>
+    </message>
+    <message>
+        <source>Documentation</source>
+        <translation>Documentation</translation>
+    </message>
+    <message>
+        <source>A propos de ORVA-SA</source>
+        <translation>A propos de ORVA-SA</translation>
+    </message>
+    <message>
+        <source>Connecte (%1)</source>
+        <translation>Connecte (%1)</translation>
+    </message>
+    <message>
+        <source>Deconnecte</source>
+        <translation>Deconnecte</translation>
+    </message>
+    <message>
+        <source>HT.A</source>
+        <translation>HT.A</translation>
+    </message>
+    <message>
+        <source>HT.B</source>
+        <translation>HT.B</translation>
+    </message>
+    <message>
+        <source>HT.C</source>
+        <translation>HT.C</translation>
+    </message>
+    <message>
+        <source>bt.a</source>
+        <translation>bt.a</translation>
+    </message>
+    <message>
+        <source>bt.b</source>
+        <translation>bt.b</translation>
+    </message>
+    <message>
+        <source>bt.c</source>
+        <translation>bt.c</translation>
+    </message>
+    <message>
+        <source>Attention</source>
+        <translation>Attention</translation>
+    </message>
+    <message>
+        <source>Le fichier de configuration %1 est illisible. Il a ete conserve sous le nom %2 et la configuration par defaut est utilisee.</source>
+        <translation>Le fichier de configuration %1 est illisible. Il a ete conserve sous le nom %2 et la configuration par defaut est utilisee.</translation>
+    </message>
+    <message>
+        <source>Erreur</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>Veuillez remplir les champs avant d&apos;enregistrer.</source>
+        <translation>Veuillez remplir les champs avant d&apos;enregistrer.</translation>
+    </message>
+    <message>
+        <source>Enregistrer %1</source>
+        <translation>Enregistrer %1</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;enregistrer le fichier %1.</source>
+        <translation>Impossible d&apos;enregistrer le fichier %1.</translation>
+    </message>
+    <message>
+        <source>Les donnees n&apos;ont pas ete enregistrees. Voulez-vous les enregistrer ?</source>
+        <translation>Les donnees n&apos;ont pas ete enregistrees. Voulez-vous les enregistrer ?</translation>
+    </message>
+    <message>
+        <source>L&apos;appareil ne reponds pas. Verifier la liaison.</source>
+        <translation>L&apos;appareil ne reponds pas. Verifier la liaison.</translation>
+    </message>
+    <message>
+        <source>Effacement des enregistrements</source>
+        <translation>Effacement des enregistrements</translation>
+    </message>
+    <message>
+        <source>Etes vous sur de supprimer tous les enregistrements du QUARVEN2 ?</source>
+        <translation>Etes vous sur de supprimer tous les enregistrements du QUARVEN2 ?</translation>
+    </message>
+    <message>
+        <source>Enregistrement</source>
+        <translation>Enregistrement</translation>
+    </message>
+    <message>
+        <source>interrogation impossible</source>
+        <translation>interrogation impossible</translation>
+    </message>
+    <message>
+        <source>P_AL_FALIM_TEMPS</source>
+        <translation>P_AL_FALIM_TEMPS</translation>
+    </message>
+    <message>
+        <source>Temps de coupure (en s)</source>
+        <translation>Temps de coupure (en s)</translation>
+    </message>
+    <message>
+        <source>P_DEMAR_GAMME</source>
+        <translation>P_DEMAR_GAMME</translation>
+    </message>
+    <message>
+        <source>Choix de la gamme au demarrage :</source>
+        <translation>Choix de la gamme au demarrage :</translation>
+    </message>
+    <message>
+        <source>P_AL_FALIM_SEUIL</source>
+        <translation>P_AL_FALIM_SEUIL</translation>
+    </message>
+    <message>
+        <source>L&apos;appareil ne connait pas le parametre %1 : le seuil de pile n&apos;a pas ete modifie.</source>
+        <translation>L&apos;appareil ne connait pas le parametre %1 : le seuil de pile n&apos;a pas ete modifie.</translation>
+    </message>
+    <message>
+        <source>seuil de pile :</source>
+        <translation>seuil de pile :</translation>
+    </message>
+    <message>
+        <source>Ouvrir_fichier_patch</source>
+        <translation>Ouvrir_fichier_patch</translation>
+    </message>
+    <message>
+        <source>Aide introuvable.</source>
+        <translation>Aide introuvable.</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Erreur</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>Impossible de lancer l&apos;application car elle est deja lancee.</source>
+        <translation>Impossible de lancer l&apos;application car elle est deja lancee.</translation>
+    </message>
+    <message>
+        <source>Autre</source>
+        <translation>Autre</translation>
+    </message>
+    <message>
+        <source>Oui</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>Non</source>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>Pile seche 9V :</source>
+        <translation>Pile seche 9V :</translation>
+    </message>
+    <message>
+        <source>Pile rechargeable :</source>
+        <translation>Pile rechargeable :</translation>
+    </message>
+</context>
+<context>
+    <name>aboutDialog</name>
+    <message>
+        <source>A propos de ORVA-SA</source>
+        <translation>A propos de ORVA-SA</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Version Binaire : <byte value="xd"/>
+</source>
+        <translation>Version Binaire : <byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Version 200: version de base du VUDUVAZU2 <byte value="xd"/>
+</source>
+        <translation>Version 200: version de base du VUDUVAZU2 <byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Version 300: gestion des 10 enregistrements et multilangue. <byte value="xd"/>
+</source>
+        <translation>Version 300: gestion des 10 enregistrements et multilangue. <byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Version 301: commande pour passer la coupure de l&apos;alim du QVX2 de 2 a 10 minutes. <byte value="xd"/>
+</source>
+        <translation>Version 301: commande pour passer la coupure de l&apos;alim du QVX2 de 2 a 10 minutes. <byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Version 302: commande pour passer choix de la gamme au demarrage. <byte value="xd"/>
+</source>
+        <translation>Version 302: commande pour passer choix de la gamme au demarrage. <byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Version 303 rend le bon resultat meme si pas d&apos;enregistrement suite a Test_clear <byte value="xd"/>
+</source>
+        <translation>Version 303 rend le bon resultat meme si pas d&apos;enregistrement suite a Test_clear <byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Version 304 mode UK sauvegarde de la gamme en cours <byte value="xd"/>
+</source>
+        <translation>Version 304 mode UK sauvegarde de la gamme en cours <byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Version 305 rajout d&apos;une 4eme gamme 1-5KV <byte value="xd"/>
+</source>
+        <translation>Version 305 rajout d&apos;une 4eme gamme 1-5KV <byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Version 306 numerotation des courbes sauvees <byte value="xd"/>
+</source>
+        <translation>Version 306 numerotation des courbes sauvees <byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Version 400-403 calcul et mise en forme du ratio <byte value="xd"/>
+</source>
+        <translation>Version 400-403 calcul et mise en forme du ratio <byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Version PC : <byte value="xd"/>
+</source>
+        <translation>Version PC : <byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Version 300: version de base du VUDUVAZU2 <byte value="xd"/>
+</source>
+        <translation>Version 300: version de base du VUDUVAZU2 <byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Version 301: version francaise <byte value="xd"/>
+</source>
+        <translation>Version 301: version francaise <byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Version 302: version internationale <byte value="xd"/>
+</source>
+        <translation>Version 302: version internationale <byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Version 303: maj version internationale<byte value="xd"/>
+</source>
+        <translation>Version 303: maj version internationale<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Version 401: affiche le ratio<byte value="xd"/>
+</source>
+        <translation>Version 401: affiche le ratio<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Version 500: ameliorations de l&apos;interface graphique<byte value="xd"/>
+</source>
+        <translation>Version 500: ameliorations de l&apos;interface graphique<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Version 501: patch pour circuit ouvert<byte value="xd"/>
+</source>
+        <translation>Version 501: patch pour circuit ouvert<byte value="xd"/>
+</translation>
+    </message>
+</context>
+<context>
+    <name>recup_cutoff</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>Selectionner le temps avant extinction du QVX2</source>
+        <translation>Selectionner le temps avant extinction du QVX2</translation>
+    </message>
+    <message>
+        <source>Temps de coupure en secondes</source>
+        <translation>Temps de coupure en secondes</translation>
+    </message>
+    <message>
+        <source>2 minutes</source>
+        <translation>2 minutes</translation>
+    </message>
+    <message>
+        <source>3 minutes</source>
+        <translation>3 minutes</translation>
+    </message>
+    <message>
+        <source> 4 minutes</source>
+        <translation> 4 minutes</translation>
+    </message>
+    <message>
+        <source> 8  minutes</source>
+        <translation> 8  minutes</translation>
+    </message>
+    <message>
+        <source>Envoyer</source>
+        <translation>Envoyer</translation>
+    </message>
+</context>
+<context>
+    <name>recup_enreg</name>
+    <message>
+        <source>Recuperation des donnees</source>
+        <translation>Recuperation des donnees</translation>
+    </message>
+    <message>
+        <source>Selectionner l&apos;enregistrement a telecharger</source>
+        <translation>Selectionner l&apos;enregistrement a telecharger</translation>
+    </message>
+    <message>
+        <source>Dernier
+enregistrement</source>
+        <translation>Dernier
+enregistrement</translation>
+    </message>
+    <message>
+        <source>Enregistrement
+n-1</source>
+        <translation>Enregistrement
+n-1</translation>
+    </message>
+    <message>
+        <source>Enregistrement
+n-2</source>
+        <translation>Enregistrement
+n-2</translation>
+    </message>
+    <message>
+        <source>Enregistrement
+n-3</source>
+        <translation>Enregistrement
+n-3</translation>
+    </message>
+    <message>
+        <source>Enregistrement
+n-4</source>
+        <translation>Enregistrement
+n-4</translation>
+    </message>
+    <message>
+        <source>Enregistrement
+n-5</source>
+        <translation>Enregistrement
+n-5</translation>
+    </message>
+    <message>
+        <source>Enregistrement
+n-6</source>
+        <translation>Enregistrement
+n-6</translation>
+    </message>
+    <message>
+        <source>Enregistrement
+n-7</source>
+        <translation>Enregistrement
+n-7</translation>
+    </message>
+    <message>
+        <source>Enregistrement
+n-8</source>
+        <translation>Enregistrement
+n-8</translation>
+    </message>
+    <message>
+        <source>Enregistrement
+n-9</source>
+        <translation>Enregistrement
+n-9</translation>
+    </message>
+    <message>
+        <source>EFFACEMENT DES ENREGISTREMENTS DANS QUARVEN2</source>
+        <translation>EFFACEMENT DES ENREGISTREMENTS DANS QUARVEN2</translation>
+    </message>
+</context>
+<context>
+    <name>recup_gamme</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>Selectionner le choix de la gamme au demarrage du QVX2</source>
+        <translation>Selectionner le choix de la gamme au demarrage du QVX2</translation>
+    </message>
+    <message>
+        <source>Gamme 20-33 kV</source>
+        <translation>Gamme 20-33 kV</translation>
+    </message>
+    <message>
+        <source>Gamme 10-19 kV</source>
+        <translation>Gamme 10-19 kV</translation>
+    </message>
+    <message>
+        <source> Gamme-5-9 kV</source>
+        <translation> Gamme-5-9 kV</translation>
+    </message>
+    <message>
+        <source>  Derniere Gamme utilisee</source>
+        <translation>  Derniere Gamme utilisee</translation>
+    </message>
+    <message>
+        <source>Envoyer</source>
+        <translation>Envoyer</translation>
+    </message>
+</context>
+<context>
+    <name>recup_info</name>
+    <message>
+        <source>Debug</source>
+        <translation>Debug</translation>
+    </message>
+    <message>
+        <source>Sauve fichier</source>
+        <translation>Sauve fichier</translation>
+    </message>
+    <message>
+        <source>Quitter</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>%1_%2</source>
+        <translation>%1_%2</translation>
+    </message>
+    <message>
+        <source>Enregistrer le fichier </source>
+        <translation>Enregistrer le fichier </translation>
+    </message>
+</context>
+<context>
+    <name>recup_pile</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>Choix du type de pile de l&apos;appareil</source>
+        <translation>Choix du type de pile de l&apos;appareil</translation>
+    </message>
+</context>
+</TS>

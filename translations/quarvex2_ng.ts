@@ -1,0 +1,789 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="nb_NO" sourcelanguage="fr_FR">
+<context>
+    <name>DialogTelech</name>
+    <message>
+        <source>Mise a jour firmware</source>
+        <translation>Fastvareoppdatering</translation>
+    </message>
+    <message>
+        <source>Fichier</source>
+        <translation>Fil</translation>
+    </message>
+    <message>
+        <source>Commande</source>
+        <translation>Kommando</translation>
+    </message>
+    <message>
+        <source>Envoi</source>
+        <translation>Sendt</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Side</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>Fill</translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <translation>Write</translation>
+    </message>
+    <message>
+        <source>Lancer</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Quitter</source>
+        <translation>Lukk</translation>
+    </message>
+    <message>
+        <source>Impossible de lire %1:
+%2.
+Le fichier n&apos;existe pas ou est deja utilise par un programme</source>
+        <translation>Kan ikke lese %1:
+%2.
+Filen finnes ikke eller er allerede i bruk av et annet program</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 est trop grand (%2 octets) : l&apos;appareil en recoit au plus %3.</source>
+        <translation>Filen %1 er for stor (%2 byte): instrumentet tar imot høyst %3.</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 est vide.</source>
+        <translation>Filen %1 er tom.</translation>
+    </message>
+    <message>
+        <source>Mise a jour de l&apos;appareil en cours...</source>
+        <translation>Oppdaterer instrumentet...</translation>
+    </message>
+    <message>
+        <source>Mise a jour reussie.</source>
+        <translation>Oppdateringen er fullført.</translation>
+    </message>
+    <message>
+        <source>ATmega File - Attention</source>
+        <translation>ATmega-fil - Advarsel</translation>
+    </message>
+    <message>
+        <source>L&apos;appareil n&apos;est pas passe en mode mise a jour : pas de reponse a %1.
+Rien d&apos;autre ne lui a ete envoye.</source>
+        <translation>Instrumentet gikk ikke over i oppdateringsmodus (bootloader): ikke svar på %1.
+Ingenting annet ble sendt til det.</translation>
+    </message>
+    <message>
+        <source>La page %1 n&apos;a pas pu etre ecrite : l&apos;etape %2 est restee sans reponse apres %3 essais.
+L&apos;appareil reste en mode mise a jour : relancez la mise a jour.</source>
+        <translation>Side %1 kunne ikke skrives: trinn %2 fikk ikke svar etter %3 forsøk.
+Instrumentet blir værende i oppdateringsmodus: start oppdateringen på nytt.</translation>
+    </message>
+    <message>
+        <source>Toutes les pages ont ete ecrites, mais l&apos;appareil n&apos;a pas confirme son redemarrage.</source>
+        <translation>Alle sidene ble skrevet, men instrumentet bekreftet ikke omstarten.</translation>
+    </message>
+    <message>
+        <source>La liaison avec l&apos;appareil a ete perdue pendant la mise a jour.
+Reconnectez l&apos;appareil puis relancez la mise a jour.</source>
+        <translation>Forbindelsen med instrumentet ble brutt under oppdateringen.
+Koble til instrumentet igjen og start oppdateringen på nytt.</translation>
+    </message>
+    <message>
+        <source>Page %1 / %2</source>
+        <translation>Side %1 / %2</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Releve d&apos;information</source>
+        <translation>Opplysninger om målingen</translation>
+    </message>
+    <message>
+        <source>Nom du releveur :</source>
+        <translation>Kontrollert av:</translation>
+    </message>
+    <message>
+        <source>Nom du poste :</source>
+        <translation>Navn på nettstasjon:</translation>
+    </message>
+    <message>
+        <source>N du transformateur :</source>
+        <translation>Transformatornr.:</translation>
+    </message>
+    <message>
+        <source>Date :</source>
+        <translation>Dato:</translation>
+    </message>
+    <message>
+        <source>Code GDO :</source>
+        <translation>GDO-kode:</translation>
+    </message>
+    <message>
+        <source>Fabricant :</source>
+        <translation>Produsent:</translation>
+    </message>
+    <message>
+        <source>Puissance :</source>
+        <translation>Merkeytelse:</translation>
+    </message>
+    <message>
+        <source>Tension HT :</source>
+        <translation>Høyspenning:</translation>
+    </message>
+    <message>
+        <source>Tension bt :</source>
+        <translation>Lavspenning:</translation>
+    </message>
+    <message>
+        <source>Presence fusibles :</source>
+        <translation>Sikringer montert:</translation>
+    </message>
+    <message>
+        <source>Resultats des tests</source>
+        <translation>Testresultater</translation>
+    </message>
+    <message>
+        <source>Neutre (sec.) / HT.A (prim.) Circuit ouvert</source>
+        <translation>Nøytral (sek.) / HS.A (prim.) Åpen krets</translation>
+    </message>
+    <message>
+        <source>Neutre (sec.) / HT.B (prim.) Circuit ouvert</source>
+        <translation>Nøytral (sek.) / HS.B (prim.) Åpen krets</translation>
+    </message>
+    <message>
+        <source>Neutre (sec.) / HT.C (prim.) Circuit ouvert</source>
+        <translation>Nøytral (sek.) / HS.C (prim.) Åpen krets</translation>
+    </message>
+    <message>
+        <source>Terre (chassis) / HT.A (prim.) Circuit ouvert</source>
+        <translation>Jord (tank) / HS.A (prim.) Åpen krets</translation>
+    </message>
+    <message>
+        <source>Terre (chassis) / HT.B (prim.) Circuit ouvert</source>
+        <translation>Jord (tank) / HS.B (prim.) Åpen krets</translation>
+    </message>
+    <message>
+        <source>Terre (chassis) / HT.C (prim.) Circuit ouvert</source>
+        <translation>Jord (tank) / HS.C (prim.) Åpen krets</translation>
+    </message>
+    <message>
+        <source>Neutre (sec.) / BT.A (sec.) Continuite</source>
+        <translation>Nøytral (sek.) / LS.A (sek.) Gjennomgang</translation>
+    </message>
+    <message>
+        <source>Neutre (sec.) / BT.B (sec.) Continuite</source>
+        <translation>Nøytral (sek.) / LS.B (sek.) Gjennomgang</translation>
+    </message>
+    <message>
+        <source>Neutre (sec.) / BT.C (sec.) Continuite</source>
+        <translation>Nøytral (sek.) / LS.C (sek.) Gjennomgang</translation>
+    </message>
+    <message>
+        <source>Terre (chassis) / BT.A (sec.) Circuit ouvert</source>
+        <translation>Jord (tank) / LS.A (sek.) Åpen krets</translation>
+    </message>
+    <message>
+        <source>Terre (chassis) / BT.B (sec.) Circuit ouvert</source>
+        <translation>Jord (tank) / LS.B (sek.) Åpen krets</translation>
+    </message>
+    <message>
+        <source>Terre (chassis) / BT.C (sec.) Circuit ouvert</source>
+        <translation>Jord (tank) / LS.C (sek.) Åpen krets</translation>
+    </message>
+    <message>
+        <source>Terre (chassis) / Neutre (sec.) Circuit ouvert</source>
+        <translation>Jord (tank) / Nøytral (sek.) Åpen krets</translation>
+    </message>
+    <message>
+        <source>HT.A (prim.) Coherence courbe</source>
+        <translation>HS.A (prim.) Kurvekonsistens</translation>
+    </message>
+    <message>
+        <source>HT.B (prim.) Coherence courbe</source>
+        <translation>HS.B (prim.) Kurvekonsistens</translation>
+    </message>
+    <message>
+        <source>HT.C (prim.) Coherence courbe</source>
+        <translation>HS.C (prim.) Kurvekonsistens</translation>
+    </message>
+    <message>
+        <source>BT.A (sec.) Coherence courbe</source>
+        <translation>LS.A (sek.) Kurvekonsistens</translation>
+    </message>
+    <message>
+        <source>BT.B (sec.) Coherence courbe</source>
+        <translation>LS.B (sek.) Kurvekonsistens</translation>
+    </message>
+    <message>
+        <source>BT.C (sec.) Coherence courbe</source>
+        <translation>LS.C (sek.) Kurvekonsistens</translation>
+    </message>
+    <message>
+        <source>Courbes HT</source>
+        <translation>HS-kurver</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Informasjon</translation>
+    </message>
+    <message>
+        <source>Gamme Mesure :</source>
+        <translation>Måleområde:</translation>
+    </message>
+    <message>
+        <source>RATIO:</source>
+        <translation>OMS.FORHOLD:</translation>
+    </message>
+    <message>
+        <source>HT.A / BT.A :</source>
+        <translation>HS.A / LS.A:</translation>
+    </message>
+    <message>
+        <source>HT.B / BT.B :</source>
+        <translation>HS.B / LS.B:</translation>
+    </message>
+    <message>
+        <source>HT.C / BT.C :</source>
+        <translation>HS.C / LS.C:</translation>
+    </message>
+    <message>
+        <source>Commentaire</source>
+        <translation>Kommentar</translation>
+    </message>
+    <message>
+        <source>Fichier</source>
+        <translation>Fil</translation>
+    </message>
+    <message>
+        <source>Configuration</source>
+        <translation>Konfigurasjon</translation>
+    </message>
+    <message>
+        <source>Langue</source>
+        <translation>Språk</translation>
+    </message>
+    <message>
+        <source>Aide</source>
+        <translation>Hjelp</translation>
+    </message>
+    <message>
+        <source>Telecharger</source>
+        <translation>Last ned</translation>
+    </message>
+    <message>
+        <source>Ouvrir</source>
+        <translation>Åpne</translation>
+    </message>
+    <message>
+        <source>Enregistrer</source>
+        <translation>Lagre</translation>
+    </message>
+    <message>
+        <source>Imprimer</source>
+        <translation>Skriv ut</translation>
+    </message>
+    <message>
+        <source>Debug</source>
+        <translation>Feilsøking</translation>
+    </message>
+    <message>
+        <source>ouvrir fichier debug</source>
+        <translation>Åpne feilsøkingsfil</translation>
+    </message>
+    <message>
+        <source>Info UC</source>
+        <translation>Instrumentinfo</translation>
+    </message>
+    <message>
+        <source>Quitter</source>
+        <translation>Avslutt</translation>
+    </message>
+    <message>
+        <source>Se connecter</source>
+        <translation>Koble til</translation>
+    </message>
+    <message>
+        <source>Temps de Coupure du QVX2</source>
+        <translation>Utkoblingstid for QVX2</translation>
+    </message>
+    <message>
+        <source>Choix de la gamme au demarrage</source>
+        <translation>Måleområde ved oppstart</translation>
+    </message>
+    <message>
+        <source>Choix du type de batterie</source>
+        <translation>Batteritype</translation>
+    </message>
+    <message>
+        <source>Patch VOLTANE</source>
+        <translation>VOLTANE-patch</translation>
+    </message>
+    <message>
+        <source>Patch DIREVE</source>
+        <translation>DIREVE-patch</translation>
+    </message>
+    <message>
+        <source>Mise a jour firmware</source>
+        <translation>Fastvareoppdatering</translation>
+    </message>
+    <message>
+        <source>русский</source>
+        <translation>русский</translation>
+    </message>
+    <message>
+        <source>Documentation</source>
+        <translation>Dokumentasjon</translation>
+    </message>
+    <message>
+        <source>A propos de ORVA-SA</source>
+        <translation>Om ORVA-SA</translation>
+    </message>
+    <message>
+        <source>Connecte (%1)</source>
+        <translation>Tilkoblet (%1)</translation>
+    </message>
+    <message>
+        <source>Deconnecte</source>
+        <translation>Frakoblet</translation>
+    </message>
+    <message>
+        <source>HT.A</source>
+        <translation>HS.A</translation>
+    </message>
+    <message>
+        <source>HT.B</source>
+        <translation>HS.B</translation>
+    </message>
+    <message>
+        <source>HT.C</source>
+        <translation>HS.C</translation>
+    </message>
+    <message>
+        <source>bt.a</source>
+        <translation>ls.a</translation>
+    </message>
+    <message>
+        <source>bt.b</source>
+        <translation>ls.b</translation>
+    </message>
+    <message>
+        <source>bt.c</source>
+        <translation>ls.c</translation>
+    </message>
+    <message>
+        <source>Attention</source>
+        <translation>Advarsel</translation>
+    </message>
+    <message>
+        <source>Le fichier de configuration %1 est illisible. Il a ete conserve sous le nom %2 et la configuration par defaut est utilisee.</source>
+        <translation>Konfigurasjonsfilen %1 kan ikke leses. Den er tatt vare på som %2, og standardkonfigurasjonen brukes.</translation>
+    </message>
+    <message>
+        <source>Erreur</source>
+        <translation>Feil</translation>
+    </message>
+    <message>
+        <source>Veuillez remplir les champs avant d&apos;enregistrer.</source>
+        <translation>Fyll ut feltene før du lagrer.</translation>
+    </message>
+    <message>
+        <source>Enregistrer %1</source>
+        <translation>Lagre %1</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;enregistrer le fichier %1.</source>
+        <translation>Kunne ikke lagre filen %1.</translation>
+    </message>
+    <message>
+        <source>Les donnees n&apos;ont pas ete enregistrees. Voulez-vous les enregistrer ?</source>
+        <translation>Dataene er ikke lagret. Vil du lagre dem?</translation>
+    </message>
+    <message>
+        <source>L&apos;appareil ne reponds pas. Verifier la liaison.</source>
+        <translation>Instrumentet svarer ikke. Kontroller tilkoblingen.</translation>
+    </message>
+    <message>
+        <source>Effacement des enregistrements</source>
+        <translation>Sletting av lagrede målinger</translation>
+    </message>
+    <message>
+        <source>Etes vous sur de supprimer tous les enregistrements du QUARVEN2 ?</source>
+        <translation>Er du sikker på at du vil slette alle målingene i QUARVEN2?</translation>
+    </message>
+    <message>
+        <source>Enregistrement</source>
+        <translation>Lagring</translation>
+    </message>
+    <message>
+        <source>interrogation impossible</source>
+        <translation>Avlesning mislyktes</translation>
+    </message>
+    <message>
+        <source>P_AL_FALIM_TEMPS</source>
+        <translation>P_AL_FALIM_TEMPS</translation>
+    </message>
+    <message>
+        <source>Temps de coupure (en s)</source>
+        <translation>Utkoblingstid (s)</translation>
+    </message>
+    <message>
+        <source>P_DEMAR_GAMME</source>
+        <translation>P_DEMAR_GAMME</translation>
+    </message>
+    <message>
+        <source>Choix de la gamme au demarrage :</source>
+        <translation>Måleområde ved oppstart:</translation>
+    </message>
+    <message>
+        <source>P_AL_FALIM_SEUIL</source>
+        <translation>P_AL_FALIM_SEUIL</translation>
+    </message>
+    <message>
+        <source>L&apos;appareil ne connait pas le parametre %1 : le seuil de pile n&apos;a pas ete modifie.</source>
+        <translation>Instrumentet kjenner ikke parameteren %1: batteriterskelen er ikke endret.</translation>
+    </message>
+    <message>
+        <source>seuil de pile :</source>
+        <translation>Batteriterskel:</translation>
+    </message>
+    <message>
+        <source>Ouvrir_fichier_patch</source>
+        <translation>Åpne patchfil</translation>
+    </message>
+    <message>
+        <source>Aide introuvable.</source>
+        <translation>Fant ikke hjelpefilen.</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Erreur</source>
+        <translation>Feil</translation>
+    </message>
+    <message>
+        <source>Impossible de lancer l&apos;application car elle est deja lancee.</source>
+        <translation>Programmet kan ikke startes fordi det allerede kjører.</translation>
+    </message>
+    <message>
+        <source>Autre</source>
+        <translation>Annet</translation>
+    </message>
+    <message>
+        <source>Oui</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>Non</source>
+        <translation>Nei</translation>
+    </message>
+    <message>
+        <source>Pile seche 9V :</source>
+        <translation>9V tørrbatteri:</translation>
+    </message>
+    <message>
+        <source>Pile rechargeable :</source>
+        <translation>Oppladbart batteri:</translation>
+    </message>
+</context>
+<context>
+    <name>aboutDialog</name>
+    <message>
+        <source>A propos de ORVA-SA</source>
+        <translation>Om ORVA-SA</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versjon %1</translation>
+    </message>
+    <message>
+        <source>Version Binaire : <byte value="xd"/>
+</source>
+        <translation>Fastvareversjoner: <byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Version 200: version de base du VUDUVAZU2 <byte value="xd"/>
+</source>
+        <translation>Versjon 200: grunnversjon av VUDUVAZU2 <byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Version 300: gestion des 10 enregistrements et multilangue. <byte value="xd"/>
+</source>
+        <translation>Versjon 300: 10 lagrede målinger og flere språk. <byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Version 301: commande pour passer la coupure de l&apos;alim du QVX2 de 2 a 10 minutes. <byte value="xd"/>
+</source>
+        <translation>Versjon 301: kommando for å sette utkoblingstiden for QVX2 fra 2 til 10 minutter. <byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Version 302: commande pour passer choix de la gamme au demarrage. <byte value="xd"/>
+</source>
+        <translation>Versjon 302: kommando for å velge måleområde ved oppstart. <byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Version 303 rend le bon resultat meme si pas d&apos;enregistrement suite a Test_clear <byte value="xd"/>
+</source>
+        <translation>Versjon 303 gir riktig resultat også uten måling etter Test_clear <byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Version 304 mode UK sauvegarde de la gamme en cours <byte value="xd"/>
+</source>
+        <translation>Versjon 304 UK-modus, gjeldende måleområde lagres <byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Version 305 rajout d&apos;une 4eme gamme 1-5KV <byte value="xd"/>
+</source>
+        <translation>Versjon 305 fjerde måleområde 1-5 kV lagt til <byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Version 306 numerotation des courbes sauvees <byte value="xd"/>
+</source>
+        <translation>Versjon 306 nummerering av lagrede kurver <byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Version 400-403 calcul et mise en forme du ratio <byte value="xd"/>
+</source>
+        <translation>Versjon 400-403 beregning og visning av omsetningsforholdet <byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Version PC : <byte value="xd"/>
+</source>
+        <translation>PC-programversjoner: <byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Version 300: version de base du VUDUVAZU2 <byte value="xd"/>
+</source>
+        <translation>Versjon 300: grunnversjon av VUDUVAZU2 <byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Version 301: version francaise <byte value="xd"/>
+</source>
+        <translation>Versjon 301: fransk versjon <byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Version 302: version internationale <byte value="xd"/>
+</source>
+        <translation>Versjon 302: internasjonal versjon <byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Version 303: maj version internationale<byte value="xd"/>
+</source>
+        <translation>Versjon 303: oppdatering av internasjonal versjon<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Version 401: affiche le ratio<byte value="xd"/>
+</source>
+        <translation>Versjon 401: viser omsetningsforholdet<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Version 500: ameliorations de l&apos;interface graphique<byte value="xd"/>
+</source>
+        <translation>Versjon 500: forbedringer av brukergrensesnittet<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Version 501: patch pour circuit ouvert<byte value="xd"/>
+</source>
+        <translation>Versjon 501: patch for åpen krets<byte value="xd"/>
+</translation>
+    </message>
+</context>
+<context>
+    <name>recup_cutoff</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Utkoblingstid</translation>
+    </message>
+    <message>
+        <source>Selectionner le temps avant extinction du QVX2</source>
+        <translation>Velg tiden før QVX2 slår seg av</translation>
+    </message>
+    <message>
+        <source>Temps de coupure en secondes</source>
+        <translation>Utkoblingstid i sekunder</translation>
+    </message>
+    <message>
+        <source>2 minutes</source>
+        <translation>2 minutter</translation>
+    </message>
+    <message>
+        <source>3 minutes</source>
+        <translation>3 minutter</translation>
+    </message>
+    <message>
+        <source> 4 minutes</source>
+        <translation> 4 minutter</translation>
+    </message>
+    <message>
+        <source> 8  minutes</source>
+        <translation> 8  minutter</translation>
+    </message>
+    <message>
+        <source>Envoyer</source>
+        <translation>Send</translation>
+    </message>
+</context>
+<context>
+    <name>recup_enreg</name>
+    <message>
+        <source>Recuperation des donnees</source>
+        <translation>Nedlasting av data</translation>
+    </message>
+    <message>
+        <source>Selectionner l&apos;enregistrement a telecharger</source>
+        <translation>Velg målingen som skal lastes ned</translation>
+    </message>
+    <message>
+        <source>Dernier
+enregistrement</source>
+        <translation>Siste
+måling</translation>
+    </message>
+    <message>
+        <source>Enregistrement
+n-1</source>
+        <translation>Måling
+n-1</translation>
+    </message>
+    <message>
+        <source>Enregistrement
+n-2</source>
+        <translation>Måling
+n-2</translation>
+    </message>
+    <message>
+        <source>Enregistrement
+n-3</source>
+        <translation>Måling
+n-3</translation>
+    </message>
+    <message>
+        <source>Enregistrement
+n-4</source>
+        <translation>Måling
+n-4</translation>
+    </message>
+    <message>
+        <source>Enregistrement
+n-5</source>
+        <translation>Måling
+n-5</translation>
+    </message>
+    <message>
+        <source>Enregistrement
+n-6</source>
+        <translation>Måling
+n-6</translation>
+    </message>
+    <message>
+        <source>Enregistrement
+n-7</source>
+        <translation>Måling
+n-7</translation>
+    </message>
+    <message>
+        <source>Enregistrement
+n-8</source>
+        <translation>Måling
+n-8</translation>
+    </message>
+    <message>
+        <source>Enregistrement
+n-9</source>
+        <translation>Måling
+n-9</translation>
+    </message>
+    <message>
+        <source>EFFACEMENT DES ENREGISTREMENTS DANS QUARVEN2</source>
+        <translation>SLETT ALLE MÅLINGER I QUARVEN2</translation>
+    </message>
+</context>
+<context>
+    <name>recup_gamme</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Måleområde ved oppstart</translation>
+    </message>
+    <message>
+        <source>Selectionner le choix de la gamme au demarrage du QVX2</source>
+        <translation>Velg måleområdet QVX2 starter i</translation>
+    </message>
+    <message>
+        <source>Gamme 20-33 kV</source>
+        <translation>Område 20-33 kV</translation>
+    </message>
+    <message>
+        <source>Gamme 10-19 kV</source>
+        <translation>Område 10-19 kV</translation>
+    </message>
+    <message>
+        <source> Gamme-5-9 kV</source>
+        <translation> Område 5-9 kV</translation>
+    </message>
+    <message>
+        <source>  Derniere Gamme utilisee</source>
+        <translation>  Sist brukte område</translation>
+    </message>
+    <message>
+        <source>Envoyer</source>
+        <translation>Send</translation>
+    </message>
+</context>
+<context>
+    <name>recup_info</name>
+    <message>
+        <source>Debug</source>
+        <translation>Feilsøking</translation>
+    </message>
+    <message>
+        <source>Sauve fichier</source>
+        <translation>Lagre fil</translation>
+    </message>
+    <message>
+        <source>Quitter</source>
+        <translation>Lukk</translation>
+    </message>
+    <message>
+        <source>%1_%2</source>
+        <translation>%1_%2</translation>
+    </message>
+    <message>
+        <source>Enregistrer le fichier </source>
+        <translation>Lagre filen </translation>
+    </message>
+</context>
+<context>
+    <name>recup_pile</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Batteritype</translation>
+    </message>
+    <message>
+        <source>Choix du type de pile de l&apos;appareil</source>
+        <translation>Velg batteritype for instrumentet</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,789 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru_RU" sourcelanguage="fr_FR">
+<context>
+    <name>DialogTelech</name>
+    <message>
+        <source>Mise a jour firmware</source>
+        <translation>Обновление прошивки</translation>
+    </message>
+    <message>
+        <source>Fichier</source>
+        <translation>Файл</translation>
+    </message>
+    <message>
+        <source>Commande</source>
+        <translation>Команда</translation>
+    </message>
+    <message>
+        <source>Envoi</source>
+        <translation>Отправлено</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Страница</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>Fill</translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <translation>Write</translation>
+    </message>
+    <message>
+        <source>Lancer</source>
+        <translation>Запуск</translation>
+    </message>
+    <message>
+        <source>Quitter</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Impossible de lire %1:
+%2.
+Le fichier n&apos;existe pas ou est deja utilise par un programme</source>
+        <translation>Не удаётся прочитать %1:
+%2.
+Файл не существует или уже используется другой программой</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 est trop grand (%2 octets) : l&apos;appareil en recoit au plus %3.</source>
+        <translation>Файл %1 слишком велик (%2 байт): прибор принимает не более %3.</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 est vide.</source>
+        <translation>Файл %1 пуст.</translation>
+    </message>
+    <message>
+        <source>Mise a jour de l&apos;appareil en cours...</source>
+        <translation>Идёт обновление прибора...</translation>
+    </message>
+    <message>
+        <source>Mise a jour reussie.</source>
+        <translation>Обновление успешно выполнено.</translation>
+    </message>
+    <message>
+        <source>ATmega File - Attention</source>
+        <translation>Файл ATmega - Внимание</translation>
+    </message>
+    <message>
+        <source>L&apos;appareil n&apos;est pas passe en mode mise a jour : pas de reponse a %1.
+Rien d&apos;autre ne lui a ete envoye.</source>
+        <translation>Прибор не перешёл в режим обновления (загрузчик): нет ответа на %1.
+Больше ничего в прибор не отправлялось.</translation>
+    </message>
+    <message>
+        <source>La page %1 n&apos;a pas pu etre ecrite : l&apos;etape %2 est restee sans reponse apres %3 essais.
+L&apos;appareil reste en mode mise a jour : relancez la mise a jour.</source>
+        <translation>Не удалось записать страницу %1: шаг %2 остался без ответа после %3 попыток.
+Прибор остаётся в режиме обновления: запустите обновление заново.</translation>
+    </message>
+    <message>
+        <source>Toutes les pages ont ete ecrites, mais l&apos;appareil n&apos;a pas confirme son redemarrage.</source>
+        <translation>Все страницы записаны, но прибор не подтвердил перезапуск.</translation>
+    </message>
+    <message>
+        <source>La liaison avec l&apos;appareil a ete perdue pendant la mise a jour.
+Reconnectez l&apos;appareil puis relancez la mise a jour.</source>
+        <translation>Связь с прибором потеряна во время обновления.
+Подключите прибор заново и перезапустите обновление.</translation>
+    </message>
+    <message>
+        <source>Page %1 / %2</source>
+        <translation>Страница %1 / %2</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Releve d&apos;information</source>
+        <translation>Сведения об измерении</translation>
+    </message>
+    <message>
+        <source>Nom du releveur :</source>
+        <translation>Проверку выполнил:</translation>
+    </message>
+    <message>
+        <source>Nom du poste :</source>
+        <translation>Наименование ТП:</translation>
+    </message>
+    <message>
+        <source>N du transformateur :</source>
+        <translation>№ трансформатора:</translation>
+    </message>
+    <message>
+        <source>Date :</source>
+        <translation>Дата:</translation>
+    </message>
+    <message>
+        <source>Code GDO :</source>
+        <translation>Код GDO:</translation>
+    </message>
+    <message>
+        <source>Fabricant :</source>
+        <translation>Изготовитель:</translation>
+    </message>
+    <message>
+        <source>Puissance :</source>
+        <translation>Мощность:</translation>
+    </message>
+    <message>
+        <source>Tension HT :</source>
+        <translation>Напряжение ВН:</translation>
+    </message>
+    <message>
+        <source>Tension bt :</source>
+        <translation>Напряжение НН:</translation>
+    </message>
+    <message>
+        <source>Presence fusibles :</source>
+        <translation>Наличие предохранителей:</translation>
+    </message>
+    <message>
+        <source>Resultats des tests</source>
+        <translation>Результаты проверок</translation>
+    </message>
+    <message>
+        <source>Neutre (sec.) / HT.A (prim.) Circuit ouvert</source>
+        <translation>Нейтраль (втор.) / ВН.A (перв.) Обрыв цепи</translation>
+    </message>
+    <message>
+        <source>Neutre (sec.) / HT.B (prim.) Circuit ouvert</source>
+        <translation>Нейтраль (втор.) / ВН.B (перв.) Обрыв цепи</translation>
+    </message>
+    <message>
+        <source>Neutre (sec.) / HT.C (prim.) Circuit ouvert</source>
+        <translation>Нейтраль (втор.) / ВН.C (перв.) Обрыв цепи</translation>
+    </message>
+    <message>
+        <source>Terre (chassis) / HT.A (prim.) Circuit ouvert</source>
+        <translation>Земля (корпус) / ВН.A (перв.) Обрыв цепи</translation>
+    </message>
+    <message>
+        <source>Terre (chassis) / HT.B (prim.) Circuit ouvert</source>
+        <translation>Земля (корпус) / ВН.B (перв.) Обрыв цепи</translation>
+    </message>
+    <message>
+        <source>Terre (chassis) / HT.C (prim.) Circuit ouvert</source>
+        <translation>Земля (корпус) / ВН.C (перв.) Обрыв цепи</translation>
+    </message>
+    <message>
+        <source>Neutre (sec.) / BT.A (sec.) Continuite</source>
+        <translation>Нейтраль (втор.) / НН.A (втор.) Наличие цепи</translation>
+    </message>
+    <message>
+        <source>Neutre (sec.) / BT.B (sec.) Continuite</source>
+        <translation>Нейтраль (втор.) / НН.B (втор.) Наличие цепи</translation>
+    </message>
+    <message>
+        <source>Neutre (sec.) / BT.C (sec.) Continuite</source>
+        <translation>Нейтраль (втор.) / НН.C (втор.) Наличие цепи</translation>
+    </message>
+    <message>
+        <source>Terre (chassis) / BT.A (sec.) Circuit ouvert</source>
+        <translation>Земля (корпус) / НН.A (втор.) Обрыв цепи</translation>
+    </message>
+    <message>
+        <source>Terre (chassis) / BT.B (sec.) Circuit ouvert</source>
+        <translation>Земля (корпус) / НН.B (втор.) Обрыв цепи</translation>
+    </message>
+    <message>
+        <source>Terre (chassis) / BT.C (sec.) Circuit ouvert</source>
+        <translation>Земля (корпус) / НН.C (втор.) Обрыв цепи</translation>
+    </message>
+    <message>
+        <source>Terre (chassis) / Neutre (sec.) Circuit ouvert</source>
+        <translation>Земля (корпус) / Нейтраль (втор.) Обрыв цепи</translation>
+    </message>
+    <message>
+        <source>HT.A (prim.) Coherence courbe</source>
+        <translation>ВН.A (перв.) Согласованность кривой</translation>
+    </message>
+    <message>
+        <source>HT.B (prim.) Coherence courbe</source>
+        <translation>ВН.B (перв.) Согласованность кривой</translation>
+    </message>
+    <message>
+        <source>HT.C (prim.) Coherence courbe</source>
+        <translation>ВН.C (перв.) Согласованность кривой</translation>
+    </message>
+    <message>
+        <source>BT.A (sec.) Coherence courbe</source>
+        <translation>НН.A (втор.) Согласованность кривой</translation>
+    </message>
+    <message>
+        <source>BT.B (sec.) Coherence courbe</source>
+        <translation>НН.B (втор.) Согласованность кривой</translation>
+    </message>
+    <message>
+        <source>BT.C (sec.) Coherence courbe</source>
+        <translation>НН.C (втор.) Согласованность кривой</translation>
+    </message>
+    <message>
+        <source>Courbes HT</source>
+        <translation>Кривые ВН</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Информация</translation>
+    </message>
+    <message>
+        <source>Gamme Mesure :</source>
+        <translation>Диапазон измерения:</translation>
+    </message>
+    <message>
+        <source>RATIO:</source>
+        <translation>КОЭФ. ТР.:</translation>
+    </message>
+    <message>
+        <source>HT.A / BT.A :</source>
+        <translation>ВН.A / НН.A:</translation>
+    </message>
+    <message>
+        <source>HT.B / BT.B :</source>
+        <translation>ВН.B / НН.B:</translation>
+    </message>
+    <message>
+        <source>HT.C / BT.C :</source>
+        <translation>ВН.C / НН.C:</translation>
+    </message>
+    <message>
+        <source>Commentaire</source>
+        <translation>Комментарий</translation>
+    </message>
+    <message>
+        <source>Fichier</source>
+        <translation>Файл</translation>
+    </message>
+    <message>
+        <source>Configuration</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>Langue</source>
+        <translation>Язык</translation>
+    </message>
+    <message>
+        <source>Aide</source>
+        <translation>Справка</translation>
+    </message>
+    <message>
+        <source>Telecharger</source>
+        <translation>Считать с прибора</translation>
+    </message>
+    <message>
+        <source>Ouvrir</source>
+        <translation>Открыть</translation>
+    </message>
+    <message>
+        <source>Enregistrer</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Imprimer</source>
+        <translation>Печать</translation>
+    </message>
+    <message>
+        <source>Debug</source>
+        <translation>Отладка</translation>
+    </message>
+    <message>
+        <source>ouvrir fichier debug</source>
+        <translation>Открыть файл отладки</translation>
+    </message>
+    <message>
+        <source>Info UC</source>
+        <translation>Сведения о приборе</translation>
+    </message>
+    <message>
+        <source>Quitter</source>
+        <translation>Выход</translation>
+    </message>
+    <message>
+        <source>Se connecter</source>
+        <translation>Подключить</translation>
+    </message>
+    <message>
+        <source>Temps de Coupure du QVX2</source>
+        <translation>Время отключения QVX2</translation>
+    </message>
+    <message>
+        <source>Choix de la gamme au demarrage</source>
+        <translation>Диапазон при включении</translation>
+    </message>
+    <message>
+        <source>Choix du type de batterie</source>
+        <translation>Тип батареи</translation>
+    </message>
+    <message>
+        <source>Patch VOLTANE</source>
+        <translation>Патч VOLTANE</translation>
+    </message>
+    <message>
+        <source>Patch DIREVE</source>
+        <translation>Патч DIREVE</translation>
+    </message>
+    <message>
+        <source>Mise a jour firmware</source>
+        <translation>Обновление прошивки</translation>
+    </message>
+    <message>
+        <source>русский</source>
+        <translation>русский</translation>
+    </message>
+    <message>
+        <source>Documentation</source>
+        <translation>Документация</translation>
+    </message>
+    <message>
+        <source>A propos de ORVA-SA</source>
+        <translation>О компании ORVA-SA</translation>
+    </message>
+    <message>
+        <source>Connecte (%1)</source>
+        <translation>Подключено (%1)</translation>
+    </message>
+    <message>
+        <source>Deconnecte</source>
+        <translation>Отключено</translation>
+    </message>
+    <message>
+        <source>HT.A</source>
+        <translation>ВН.A</translation>
+    </message>
+    <message>
+        <source>HT.B</source>
+        <translation>ВН.B</translation>
+    </message>
+    <message>
+        <source>HT.C</source>
+        <translation>ВН.C</translation>
+    </message>
+    <message>
+        <source>bt.a</source>
+        <translation>нн.a</translation>
+    </message>
+    <message>
+        <source>bt.b</source>
+        <translation>нн.b</translation>
+    </message>
+    <message>
+        <source>bt.c</source>
+        <translation>нн.c</translation>
+    </message>
+    <message>
+        <source>Attention</source>
+        <translation>Внимание</translation>
+    </message>
+    <message>
+        <source>Le fichier de configuration %1 est illisible. Il a ete conserve sous le nom %2 et la configuration par defaut est utilisee.</source>
+        <translation>Не удаётся прочитать файл конфигурации %1. Он сохранён под именем %2, используется конфигурация по умолчанию.</translation>
+    </message>
+    <message>
+        <source>Erreur</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>Veuillez remplir les champs avant d&apos;enregistrer.</source>
+        <translation>Заполните поля перед сохранением.</translation>
+    </message>
+    <message>
+        <source>Enregistrer %1</source>
+        <translation>Сохранить %1</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;enregistrer le fichier %1.</source>
+        <translation>Не удалось сохранить файл %1.</translation>
+    </message>
+    <message>
+        <source>Les donnees n&apos;ont pas ete enregistrees. Voulez-vous les enregistrer ?</source>
+        <translation>Данные не сохранены. Сохранить их?</translation>
+    </message>
+    <message>
+        <source>L&apos;appareil ne reponds pas. Verifier la liaison.</source>
+        <translation>Прибор не отвечает. Проверьте соединение.</translation>
+    </message>
+    <message>
+        <source>Effacement des enregistrements</source>
+        <translation>Удаление записей</translation>
+    </message>
+    <message>
+        <source>Etes vous sur de supprimer tous les enregistrements du QUARVEN2 ?</source>
+        <translation>Удалить все записи из памяти QUARVEN2?</translation>
+    </message>
+    <message>
+        <source>Enregistrement</source>
+        <translation>Сохранение</translation>
+    </message>
+    <message>
+        <source>interrogation impossible</source>
+        <translation>Не удалось выполнить запрос</translation>
+    </message>
+    <message>
+        <source>P_AL_FALIM_TEMPS</source>
+        <translation>P_AL_FALIM_TEMPS</translation>
+    </message>
+    <message>
+        <source>Temps de coupure (en s)</source>
+        <translation>Время отключения (с)</translation>
+    </message>
+    <message>
+        <source>P_DEMAR_GAMME</source>
+        <translation>P_DEMAR_GAMME</translation>
+    </message>
+    <message>
+        <source>Choix de la gamme au demarrage :</source>
+        <translation>Диапазон при включении:</translation>
+    </message>
+    <message>
+        <source>P_AL_FALIM_SEUIL</source>
+        <translation>P_AL_FALIM_SEUIL</translation>
+    </message>
+    <message>
+        <source>L&apos;appareil ne connait pas le parametre %1 : le seuil de pile n&apos;a pas ete modifie.</source>
+        <translation>Прибор не знает параметр %1: порог батареи не изменён.</translation>
+    </message>
+    <message>
+        <source>seuil de pile :</source>
+        <translation>Порог батареи:</translation>
+    </message>
+    <message>
+        <source>Ouvrir_fichier_patch</source>
+        <translation>Открытие файла патча</translation>
+    </message>
+    <message>
+        <source>Aide introuvable.</source>
+        <translation>Файл справки не найден.</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Erreur</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>Impossible de lancer l&apos;application car elle est deja lancee.</source>
+        <translation>Невозможно запустить приложение: оно уже запущено.</translation>
+    </message>
+    <message>
+        <source>Autre</source>
+        <translation>Другое</translation>
+    </message>
+    <message>
+        <source>Oui</source>
+        <translation>Да</translation>
+    </message>
+    <message>
+        <source>Non</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>Pile seche 9V :</source>
+        <translation>Батарейка 9 В:</translation>
+    </message>
+    <message>
+        <source>Pile rechargeable :</source>
+        <translation>Аккумулятор:</translation>
+    </message>
+</context>
+<context>
+    <name>aboutDialog</name>
+    <message>
+        <source>A propos de ORVA-SA</source>
+        <translation>О компании ORVA-SA</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Версия %1</translation>
+    </message>
+    <message>
+        <source>Version Binaire : <byte value="xd"/>
+</source>
+        <translation>Версии прошивки: <byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Version 200: version de base du VUDUVAZU2 <byte value="xd"/>
+</source>
+        <translation>Версия 200: базовая версия VUDUVAZU2 <byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Version 300: gestion des 10 enregistrements et multilangue. <byte value="xd"/>
+</source>
+        <translation>Версия 300: хранение 10 записей, несколько языков. <byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Version 301: commande pour passer la coupure de l&apos;alim du QVX2 de 2 a 10 minutes. <byte value="xd"/>
+</source>
+        <translation>Версия 301: команда установки времени отключения питания QVX2 от 2 до 10 минут. <byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Version 302: commande pour passer choix de la gamme au demarrage. <byte value="xd"/>
+</source>
+        <translation>Версия 302: команда выбора диапазона при включении. <byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Version 303 rend le bon resultat meme si pas d&apos;enregistrement suite a Test_clear <byte value="xd"/>
+</source>
+        <translation>Версия 303 выдаёт верный результат даже без записи после Test_clear <byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Version 304 mode UK sauvegarde de la gamme en cours <byte value="xd"/>
+</source>
+        <translation>Версия 304 режим UK, сохранение текущего диапазона <byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Version 305 rajout d&apos;une 4eme gamme 1-5KV <byte value="xd"/>
+</source>
+        <translation>Версия 305 добавлен 4-й диапазон 1-5 кВ <byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Version 306 numerotation des courbes sauvees <byte value="xd"/>
+</source>
+        <translation>Версия 306 нумерация сохранённых кривых <byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Version 400-403 calcul et mise en forme du ratio <byte value="xd"/>
+</source>
+        <translation>Версия 400-403 расчёт и оформление коэффициента трансформации <byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Version PC : <byte value="xd"/>
+</source>
+        <translation>Версии программы для ПК: <byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Version 300: version de base du VUDUVAZU2 <byte value="xd"/>
+</source>
+        <translation>Версия 300: базовая версия VUDUVAZU2 <byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Version 301: version francaise <byte value="xd"/>
+</source>
+        <translation>Версия 301: французская версия <byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Version 302: version internationale <byte value="xd"/>
+</source>
+        <translation>Версия 302: международная версия <byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Version 303: maj version internationale<byte value="xd"/>
+</source>
+        <translation>Версия 303: обновление международной версии<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Version 401: affiche le ratio<byte value="xd"/>
+</source>
+        <translation>Версия 401: отображение коэффициента трансформации<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Version 500: ameliorations de l&apos;interface graphique<byte value="xd"/>
+</source>
+        <translation>Версия 500: улучшения графического интерфейса<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Version 501: patch pour circuit ouvert<byte value="xd"/>
+</source>
+        <translation>Версия 501: патч для теста обрыва цепи<byte value="xd"/>
+</translation>
+    </message>
+</context>
+<context>
+    <name>recup_cutoff</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Время отключения</translation>
+    </message>
+    <message>
+        <source>Selectionner le temps avant extinction du QVX2</source>
+        <translation>Выберите время до автоотключения QVX2</translation>
+    </message>
+    <message>
+        <source>Temps de coupure en secondes</source>
+        <translation>Время отключения в секундах</translation>
+    </message>
+    <message>
+        <source>2 minutes</source>
+        <translation>2 минуты</translation>
+    </message>
+    <message>
+        <source>3 minutes</source>
+        <translation>3 минуты</translation>
+    </message>
+    <message>
+        <source> 4 minutes</source>
+        <translation> 4 минуты</translation>
+    </message>
+    <message>
+        <source> 8  minutes</source>
+        <translation> 8  минут</translation>
+    </message>
+    <message>
+        <source>Envoyer</source>
+        <translation>Отправить</translation>
+    </message>
+</context>
+<context>
+    <name>recup_enreg</name>
+    <message>
+        <source>Recuperation des donnees</source>
+        <translation>Считывание данных</translation>
+    </message>
+    <message>
+        <source>Selectionner l&apos;enregistrement a telecharger</source>
+        <translation>Выберите запись для считывания</translation>
+    </message>
+    <message>
+        <source>Dernier
+enregistrement</source>
+        <translation>Последняя
+запись</translation>
+    </message>
+    <message>
+        <source>Enregistrement
+n-1</source>
+        <translation>Запись
+n-1</translation>
+    </message>
+    <message>
+        <source>Enregistrement
+n-2</source>
+        <translation>Запись
+n-2</translation>
+    </message>
+    <message>
+        <source>Enregistrement
+n-3</source>
+        <translation>Запись
+n-3</translation>
+    </message>
+    <message>
+        <source>Enregistrement
+n-4</source>
+        <translation>Запись
+n-4</translation>
+    </message>
+    <message>
+        <source>Enregistrement
+n-5</source>
+        <translation>Запись
+n-5</translation>
+    </message>
+    <message>
+        <source>Enregistrement
+n-6</source>
+        <translation>Запись
+n-6</translation>
+    </message>
+    <message>
+        <source>Enregistrement
+n-7</source>
+        <translation>Запись
+n-7</translation>
+    </message>
+    <message>
+        <source>Enregistrement
+n-8</source>
+        <translation>Запись
+n-8</translation>
+    </message>
+    <message>
+        <source>Enregistrement
+n-9</source>
+        <translation>Запись
+n-9</translation>
+    </message>
+    <message>
+        <source>EFFACEMENT DES ENREGISTREMENTS DANS QUARVEN2</source>
+        <translation>УДАЛИТЬ ВСЕ ЗАПИСИ В QUARVEN2</translation>
+    </message>
+</context>
+<context>
+    <name>recup_gamme</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Диапазон при включении</translation>
+    </message>
+    <message>
+        <source>Selectionner le choix de la gamme au demarrage du QVX2</source>
+        <translation>Выберите диапазон, с которым включается QVX2</translation>
+    </message>
+    <message>
+        <source>Gamme 20-33 kV</source>
+        <translation>Диапазон 20-33 кВ</translation>
+    </message>
+    <message>
+        <source>Gamme 10-19 kV</source>
+        <translation>Диапазон 10-19 кВ</translation>
+    </message>
+    <message>
+        <source> Gamme-5-9 kV</source>
+        <translation> Диапазон 5-9 кВ</translation>
+    </message>
+    <message>
+        <source>  Derniere Gamme utilisee</source>
+        <translation>  Последний использованный диапазон</translation>
+    </message>
+    <message>
+        <source>Envoyer</source>
+        <translation>Отправить</translation>
+    </message>
+</context>
+<context>
+    <name>recup_info</name>
+    <message>
+        <source>Debug</source>
+        <translation>Отладка</translation>
+    </message>
+    <message>
+        <source>Sauve fichier</source>
+        <translation>Сохранить файл</translation>
+    </message>
+    <message>
+        <source>Quitter</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>%1_%2</source>
+        <translation>%1_%2</translation>
+    </message>
+    <message>
+        <source>Enregistrer le fichier </source>
+        <translation>Сохранить файл </translation>
+    </message>
+</context>
+<context>
+    <name>recup_pile</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Тип батареи</translation>
+    </message>
+    <message>
+        <source>Choix du type de pile de l&apos;appareil</source>
+        <translation>Выберите тип батареи прибора</translation>
+    </message>
+</context>
+</TS>

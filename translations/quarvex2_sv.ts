@@ -1,0 +1,789 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="sv_SE" sourcelanguage="fr_FR">
+<context>
+    <name>DialogTelech</name>
+    <message>
+        <source>Mise a jour firmware</source>
+        <translation>Firmwareuppdatering</translation>
+    </message>
+    <message>
+        <source>Fichier</source>
+        <translation>Fil</translation>
+    </message>
+    <message>
+        <source>Commande</source>
+        <translation>Kommando</translation>
+    </message>
+    <message>
+        <source>Envoi</source>
+        <translation>Skickat</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Sida</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>Fill</translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <translation>Write</translation>
+    </message>
+    <message>
+        <source>Lancer</source>
+        <translation>Starta</translation>
+    </message>
+    <message>
+        <source>Quitter</source>
+        <translation>Stäng</translation>
+    </message>
+    <message>
+        <source>Impossible de lire %1:
+%2.
+Le fichier n&apos;existe pas ou est deja utilise par un programme</source>
+        <translation>Kan inte läsa %1:
+%2.
+Filen finns inte eller används redan av ett annat program</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 est trop grand (%2 octets) : l&apos;appareil en recoit au plus %3.</source>
+        <translation>Filen %1 är för stor (%2 byte): instrumentet tar emot högst %3.</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 est vide.</source>
+        <translation>Filen %1 är tom.</translation>
+    </message>
+    <message>
+        <source>Mise a jour de l&apos;appareil en cours...</source>
+        <translation>Instrumentet uppdateras...</translation>
+    </message>
+    <message>
+        <source>Mise a jour reussie.</source>
+        <translation>Uppdateringen lyckades.</translation>
+    </message>
+    <message>
+        <source>ATmega File - Attention</source>
+        <translation>ATmega-fil - Varning</translation>
+    </message>
+    <message>
+        <source>L&apos;appareil n&apos;est pas passe en mode mise a jour : pas de reponse a %1.
+Rien d&apos;autre ne lui a ete envoye.</source>
+        <translation>Instrumentet gick inte över i uppdateringsläge (bootloader): inget svar på %1.
+Inget annat har skickats till det.</translation>
+    </message>
+    <message>
+        <source>La page %1 n&apos;a pas pu etre ecrite : l&apos;etape %2 est restee sans reponse apres %3 essais.
+L&apos;appareil reste en mode mise a jour : relancez la mise a jour.</source>
+        <translation>Sida %1 kunde inte skrivas: steg %2 fick inget svar efter %3 försök.
+Instrumentet är kvar i uppdateringsläge: starta uppdateringen igen.</translation>
+    </message>
+    <message>
+        <source>Toutes les pages ont ete ecrites, mais l&apos;appareil n&apos;a pas confirme son redemarrage.</source>
+        <translation>Alla sidor har skrivits, men instrumentet bekräftade inte omstarten.</translation>
+    </message>
+    <message>
+        <source>La liaison avec l&apos;appareil a ete perdue pendant la mise a jour.
+Reconnectez l&apos;appareil puis relancez la mise a jour.</source>
+        <translation>Anslutningen till instrumentet bröts under uppdateringen.
+Anslut instrumentet igen och starta sedan om uppdateringen.</translation>
+    </message>
+    <message>
+        <source>Page %1 / %2</source>
+        <translation>Sida %1 / %2</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Releve d&apos;information</source>
+        <translation>Uppgifter om mätningen</translation>
+    </message>
+    <message>
+        <source>Nom du releveur :</source>
+        <translation>Kontrollerad av:</translation>
+    </message>
+    <message>
+        <source>Nom du poste :</source>
+        <translation>Nätstationens namn:</translation>
+    </message>
+    <message>
+        <source>N du transformateur :</source>
+        <translation>Transformatornr:</translation>
+    </message>
+    <message>
+        <source>Date :</source>
+        <translation>Datum:</translation>
+    </message>
+    <message>
+        <source>Code GDO :</source>
+        <translation>GDO-kod:</translation>
+    </message>
+    <message>
+        <source>Fabricant :</source>
+        <translation>Tillverkare:</translation>
+    </message>
+    <message>
+        <source>Puissance :</source>
+        <translation>Märkeffekt:</translation>
+    </message>
+    <message>
+        <source>Tension HT :</source>
+        <translation>Högspänning:</translation>
+    </message>
+    <message>
+        <source>Tension bt :</source>
+        <translation>Lågspänning:</translation>
+    </message>
+    <message>
+        <source>Presence fusibles :</source>
+        <translation>Säkringar monterade:</translation>
+    </message>
+    <message>
+        <source>Resultats des tests</source>
+        <translation>Testresultat</translation>
+    </message>
+    <message>
+        <source>Neutre (sec.) / HT.A (prim.) Circuit ouvert</source>
+        <translation>Neutral (sek.) / HS.A (prim.) Öppen krets</translation>
+    </message>
+    <message>
+        <source>Neutre (sec.) / HT.B (prim.) Circuit ouvert</source>
+        <translation>Neutral (sek.) / HS.B (prim.) Öppen krets</translation>
+    </message>
+    <message>
+        <source>Neutre (sec.) / HT.C (prim.) Circuit ouvert</source>
+        <translation>Neutral (sek.) / HS.C (prim.) Öppen krets</translation>
+    </message>
+    <message>
+        <source>Terre (chassis) / HT.A (prim.) Circuit ouvert</source>
+        <translation>Jord (tank) / HS.A (prim.) Öppen krets</translation>
+    </message>
+    <message>
+        <source>Terre (chassis) / HT.B (prim.) Circuit ouvert</source>
+        <translation>Jord (tank) / HS.B (prim.) Öppen krets</translation>
+    </message>
+    <message>
+        <source>Terre (chassis) / HT.C (prim.) Circuit ouvert</source>
+        <translation>Jord (tank) / HS.C (prim.) Öppen krets</translation>
+    </message>
+    <message>
+        <source>Neutre (sec.) / BT.A (sec.) Continuite</source>
+        <translation>Neutral (sek.) / LS.A (sek.) Genomgång</translation>
+    </message>
+    <message>
+        <source>Neutre (sec.) / BT.B (sec.) Continuite</source>
+        <translation>Neutral (sek.) / LS.B (sek.) Genomgång</translation>
+    </message>
+    <message>
+        <source>Neutre (sec.) / BT.C (sec.) Continuite</source>
+        <translation>Neutral (sek.) / LS.C (sek.) Genomgång</translation>
+    </message>
+    <message>
+        <source>Terre (chassis) / BT.A (sec.) Circuit ouvert</source>
+        <translation>Jord (tank) / LS.A (sek.) Öppen krets</translation>
+    </message>
+    <message>
+        <source>Terre (chassis) / BT.B (sec.) Circuit ouvert</source>
+        <translation>Jord (tank) / LS.B (sek.) Öppen krets</translation>
+    </message>
+    <message>
+        <source>Terre (chassis) / BT.C (sec.) Circuit ouvert</source>
+        <translation>Jord (tank) / LS.C (sek.) Öppen krets</translation>
+    </message>
+    <message>
+        <source>Terre (chassis) / Neutre (sec.) Circuit ouvert</source>
+        <translation>Jord (tank) / Neutral (sek.) Öppen krets</translation>
+    </message>
+    <message>
+        <source>HT.A (prim.) Coherence courbe</source>
+        <translation>HS.A (prim.) Kurvkonsistens</translation>
+    </message>
+    <message>
+        <source>HT.B (prim.) Coherence courbe</source>
+        <translation>HS.B (prim.) Kurvkonsistens</translation>
+    </message>
+    <message>
+        <source>HT.C (prim.) Coherence courbe</source>
+        <translation>HS.C (prim.) Kurvkonsistens</translation>
+    </message>
+    <message>
+        <source>BT.A (sec.) Coherence courbe</source>
+        <translation>LS.A (sek.) Kurvkonsistens</translation>
+    </message>
+    <message>
+        <source>BT.B (sec.) Coherence courbe</source>
+        <translation>LS.B (sek.) Kurvkonsistens</translation>
+    </message>
+    <message>
+        <source>BT.C (sec.) Coherence courbe</source>
+        <translation>LS.C (sek.) Kurvkonsistens</translation>
+    </message>
+    <message>
+        <source>Courbes HT</source>
+        <translation>HS-kurvor</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Gamme Mesure :</source>
+        <translation>Mätområde:</translation>
+    </message>
+    <message>
+        <source>RATIO:</source>
+        <translation>OMSÄTTNING:</translation>
+    </message>
+    <message>
+        <source>HT.A / BT.A :</source>
+        <translation>HS.A / LS.A:</translation>
+    </message>
+    <message>
+        <source>HT.B / BT.B :</source>
+        <translation>HS.B / LS.B:</translation>
+    </message>
+    <message>
+        <source>HT.C / BT.C :</source>
+        <translation>HS.C / LS.C:</translation>
+    </message>
+    <message>
+        <source>Commentaire</source>
+        <translation>Kommentar</translation>
+    </message>
+    <message>
+        <source>Fichier</source>
+        <translation>Arkiv</translation>
+    </message>
+    <message>
+        <source>Configuration</source>
+        <translation>Konfiguration</translation>
+    </message>
+    <message>
+        <source>Langue</source>
+        <translation>Språk</translation>
+    </message>
+    <message>
+        <source>Aide</source>
+        <translation>Hjälp</translation>
+    </message>
+    <message>
+        <source>Telecharger</source>
+        <translation>Hämta</translation>
+    </message>
+    <message>
+        <source>Ouvrir</source>
+        <translation>Öppna</translation>
+    </message>
+    <message>
+        <source>Enregistrer</source>
+        <translation>Spara</translation>
+    </message>
+    <message>
+        <source>Imprimer</source>
+        <translation>Skriv ut</translation>
+    </message>
+    <message>
+        <source>Debug</source>
+        <translation>Felsökning</translation>
+    </message>
+    <message>
+        <source>ouvrir fichier debug</source>
+        <translation>Öppna felsökningsfil</translation>
+    </message>
+    <message>
+        <source>Info UC</source>
+        <translation>Instrumentinfo</translation>
+    </message>
+    <message>
+        <source>Quitter</source>
+        <translation>Avsluta</translation>
+    </message>
+    <message>
+        <source>Se connecter</source>
+        <translation>Anslut</translation>
+    </message>
+    <message>
+        <source>Temps de Coupure du QVX2</source>
+        <translation>Frånslagstid för QVX2</translation>
+    </message>
+    <message>
+        <source>Choix de la gamme au demarrage</source>
+        <translation>Mätområde vid start</translation>
+    </message>
+    <message>
+        <source>Choix du type de batterie</source>
+        <translation>Batterityp</translation>
+    </message>
+    <message>
+        <source>Patch VOLTANE</source>
+        <translation>VOLTANE-patch</translation>
+    </message>
+    <message>
+        <source>Patch DIREVE</source>
+        <translation>DIREVE-patch</translation>
+    </message>
+    <message>
+        <source>Mise a jour firmware</source>
+        <translation>Firmwareuppdatering</translation>
+    </message>
+    <message>
+        <source>русский</source>
+        <translation>русский</translation>
+    </message>
+    <message>
+        <source>Documentation</source>
+        <translation>Dokumentation</translation>
+    </message>
+    <message>
+        <source>A propos de ORVA-SA</source>
+        <translation>Om ORVA-SA</translation>
+    </message>
+    <message>
+        <source>Connecte (%1)</source>
+        <translation>Ansluten (%1)</translation>
+    </message>
+    <message>
+        <source>Deconnecte</source>
+        <translation>Frånkopplad</translation>
+    </message>
+    <message>
+        <source>HT.A</source>
+        <translation>HS.A</translation>
+    </message>
+    <message>
+        <source>HT.B</source>
+        <translation>HS.B</translation>
+    </message>
+    <message>
+        <source>HT.C</source>
+        <translation>HS.C</translation>
+    </message>
+    <message>
+        <source>bt.a</source>
+        <translation>ls.a</translation>
+    </message>
+    <message>
+        <source>bt.b</source>
+        <translation>ls.b</translation>
+    </message>
+    <message>
+        <source>bt.c</source>
+        <translation>ls.c</translation>
+    </message>
+    <message>
+        <source>Attention</source>
+        <translation>Varning</translation>
+    </message>
+    <message>
+        <source>Le fichier de configuration %1 est illisible. Il a ete conserve sous le nom %2 et la configuration par defaut est utilisee.</source>
+        <translation>Konfigurationsfilen %1 kan inte läsas. Den har sparats som %2 och standardkonfigurationen används.</translation>
+    </message>
+    <message>
+        <source>Erreur</source>
+        <translation>Fel</translation>
+    </message>
+    <message>
+        <source>Veuillez remplir les champs avant d&apos;enregistrer.</source>
+        <translation>Fyll i fälten innan du sparar.</translation>
+    </message>
+    <message>
+        <source>Enregistrer %1</source>
+        <translation>Spara %1</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;enregistrer le fichier %1.</source>
+        <translation>Det gick inte att spara filen %1.</translation>
+    </message>
+    <message>
+        <source>Les donnees n&apos;ont pas ete enregistrees. Voulez-vous les enregistrer ?</source>
+        <translation>Data har inte sparats. Vill du spara dem?</translation>
+    </message>
+    <message>
+        <source>L&apos;appareil ne reponds pas. Verifier la liaison.</source>
+        <translation>Instrumentet svarar inte. Kontrollera anslutningen.</translation>
+    </message>
+    <message>
+        <source>Effacement des enregistrements</source>
+        <translation>Radering av sparade mätningar</translation>
+    </message>
+    <message>
+        <source>Etes vous sur de supprimer tous les enregistrements du QUARVEN2 ?</source>
+        <translation>Är du säker på att du vill radera alla mätningar i QUARVEN2?</translation>
+    </message>
+    <message>
+        <source>Enregistrement</source>
+        <translation>Lagring</translation>
+    </message>
+    <message>
+        <source>interrogation impossible</source>
+        <translation>Avläsningen misslyckades</translation>
+    </message>
+    <message>
+        <source>P_AL_FALIM_TEMPS</source>
+        <translation>P_AL_FALIM_TEMPS</translation>
+    </message>
+    <message>
+        <source>Temps de coupure (en s)</source>
+        <translation>Frånslagstid (s)</translation>
+    </message>
+    <message>
+        <source>P_DEMAR_GAMME</source>
+        <translation>P_DEMAR_GAMME</translation>
+    </message>
+    <message>
+        <source>Choix de la gamme au demarrage :</source>
+        <translation>Mätområde vid start:</translation>
+    </message>
+    <message>
+        <source>P_AL_FALIM_SEUIL</source>
+        <translation>P_AL_FALIM_SEUIL</translation>
+    </message>
+    <message>
+        <source>L&apos;appareil ne connait pas le parametre %1 : le seuil de pile n&apos;a pas ete modifie.</source>
+        <translation>Instrumentet känner inte till parametern %1: batterigränsen har inte ändrats.</translation>
+    </message>
+    <message>
+        <source>seuil de pile :</source>
+        <translation>Batterigräns:</translation>
+    </message>
+    <message>
+        <source>Ouvrir_fichier_patch</source>
+        <translation>Öppna patchfil</translation>
+    </message>
+    <message>
+        <source>Aide introuvable.</source>
+        <translation>Hjälpfilen hittades inte.</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Erreur</source>
+        <translation>Fel</translation>
+    </message>
+    <message>
+        <source>Impossible de lancer l&apos;application car elle est deja lancee.</source>
+        <translation>Programmet kan inte startas eftersom det redan körs.</translation>
+    </message>
+    <message>
+        <source>Autre</source>
+        <translation>Annat</translation>
+    </message>
+    <message>
+        <source>Oui</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>Non</source>
+        <translation>Nej</translation>
+    </message>
+    <message>
+        <source>Pile seche 9V :</source>
+        <translation>9V torrbatteri:</translation>
+    </message>
+    <message>
+        <source>Pile rechargeable :</source>
+        <translation>Laddningsbart batteri:</translation>
+    </message>
+</context>
+<context>
+    <name>aboutDialog</name>
+    <message>
+        <source>A propos de ORVA-SA</source>
+        <translation>Om ORVA-SA</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Version Binaire : <byte value="xd"/>
+</source>
+        <translation>Firmwareversioner: <byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Version 200: version de base du VUDUVAZU2 <byte value="xd"/>
+</source>
+        <translation>Version 200: grundversion av VUDUVAZU2 <byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Version 300: gestion des 10 enregistrements et multilangue. <byte value="xd"/>
+</source>
+        <translation>Version 300: 10 sparade mätningar och flera språk. <byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Version 301: commande pour passer la coupure de l&apos;alim du QVX2 de 2 a 10 minutes. <byte value="xd"/>
+</source>
+        <translation>Version 301: kommando för att ställa in frånslagstiden för QVX2 från 2 till 10 minuter. <byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Version 302: commande pour passer choix de la gamme au demarrage. <byte value="xd"/>
+</source>
+        <translation>Version 302: kommando för att välja mätområde vid start. <byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Version 303 rend le bon resultat meme si pas d&apos;enregistrement suite a Test_clear <byte value="xd"/>
+</source>
+        <translation>Version 303 ger rätt resultat även utan mätning efter Test_clear <byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Version 304 mode UK sauvegarde de la gamme en cours <byte value="xd"/>
+</source>
+        <translation>Version 304 UK-läge, aktuellt mätområde sparas <byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Version 305 rajout d&apos;une 4eme gamme 1-5KV <byte value="xd"/>
+</source>
+        <translation>Version 305 fjärde mätområde 1-5 kV tillagt <byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Version 306 numerotation des courbes sauvees <byte value="xd"/>
+</source>
+        <translation>Version 306 numrering av sparade kurvor <byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Version 400-403 calcul et mise en forme du ratio <byte value="xd"/>
+</source>
+        <translation>Version 400-403 beräkning och formatering av omsättningen <byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Version PC : <byte value="xd"/>
+</source>
+        <translation>PC-programversioner: <byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Version 300: version de base du VUDUVAZU2 <byte value="xd"/>
+</source>
+        <translation>Version 300: grundversion av VUDUVAZU2 <byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Version 301: version francaise <byte value="xd"/>
+</source>
+        <translation>Version 301: fransk version <byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Version 302: version internationale <byte value="xd"/>
+</source>
+        <translation>Version 302: internationell version <byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Version 303: maj version internationale<byte value="xd"/>
+</source>
+        <translation>Version 303: uppdatering av internationell version<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Version 401: affiche le ratio<byte value="xd"/>
+</source>
+        <translation>Version 401: visar omsättningen<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Version 500: ameliorations de l&apos;interface graphique<byte value="xd"/>
+</source>
+        <translation>Version 500: förbättringar av användargränssnittet<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Version 501: patch pour circuit ouvert<byte value="xd"/>
+</source>
+        <translation>Version 501: patch för öppen krets<byte value="xd"/>
+</translation>
+    </message>
+</context>
+<context>
+    <name>recup_cutoff</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Frånslagstid</translation>
+    </message>
+    <message>
+        <source>Selectionner le temps avant extinction du QVX2</source>
+        <translation>Välj tiden innan QVX2 stänger av sig</translation>
+    </message>
+    <message>
+        <source>Temps de coupure en secondes</source>
+        <translation>Frånslagstid i sekunder</translation>
+    </message>
+    <message>
+        <source>2 minutes</source>
+        <translation>2 minuter</translation>
+    </message>
+    <message>
+        <source>3 minutes</source>
+        <translation>3 minuter</translation>
+    </message>
+    <message>
+        <source> 4 minutes</source>
+        <translation> 4 minuter</translation>
+    </message>
+    <message>
+        <source> 8  minutes</source>
+        <translation> 8  minuter</translation>
+    </message>
+    <message>
+        <source>Envoyer</source>
+        <translation>Skicka</translation>
+    </message>
+</context>
+<context>
+    <name>recup_enreg</name>
+    <message>
+        <source>Recuperation des donnees</source>
+        <translation>Hämtning av data</translation>
+    </message>
+    <message>
+        <source>Selectionner l&apos;enregistrement a telecharger</source>
+        <translation>Välj mätningen som ska hämtas</translation>
+    </message>
+    <message>
+        <source>Dernier
+enregistrement</source>
+        <translation>Senaste
+mätning</translation>
+    </message>
+    <message>
+        <source>Enregistrement
+n-1</source>
+        <translation>Mätning
+n-1</translation>
+    </message>
+    <message>
+        <source>Enregistrement
+n-2</source>
+        <translation>Mätning
+n-2</translation>
+    </message>
+    <message>
+        <source>Enregistrement
+n-3</source>
+        <translation>Mätning
+n-3</translation>
+    </message>
+    <message>
+        <source>Enregistrement
+n-4</source>
+        <translation>Mätning
+n-4</translation>
+    </message>
+    <message>
+        <source>Enregistrement
+n-5</source>
+        <translation>Mätning
+n-5</translation>
+    </message>
+    <message>
+        <source>Enregistrement
+n-6</source>
+        <translation>Mätning
+n-6</translation>
+    </message>
+    <message>
+        <source>Enregistrement
+n-7</source>
+        <translation>Mätning
+n-7</translation>
+    </message>
+    <message>
+        <source>Enregistrement
+n-8</source>
+        <translation>Mätning
+n-8</translation>
+    </message>
+    <message>
+        <source>Enregistrement
+n-9</source>
+        <translation>Mätning
+n-9</translation>
+    </message>
+    <message>
+        <source>EFFACEMENT DES ENREGISTREMENTS DANS QUARVEN2</source>
+        <translation>RADERA ALLA MÄTNINGAR I QUARVEN2</translation>
+    </message>
+</context>
+<context>
+    <name>recup_gamme</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Mätområde vid start</translation>
+    </message>
+    <message>
+        <source>Selectionner le choix de la gamme au demarrage du QVX2</source>
+        <translation>Välj mätområdet som QVX2 startar i</translation>
+    </message>
+    <message>
+        <source>Gamme 20-33 kV</source>
+        <translation>Område 20-33 kV</translation>
+    </message>
+    <message>
+        <source>Gamme 10-19 kV</source>
+        <translation>Område 10-19 kV</translation>
+    </message>
+    <message>
+        <source> Gamme-5-9 kV</source>
+        <translation> Område 5-9 kV</translation>
+    </message>
+    <message>
+        <source>  Derniere Gamme utilisee</source>
+        <translation>  Senast använda område</translation>
+    </message>
+    <message>
+        <source>Envoyer</source>
+        <translation>Skicka</translation>
+    </message>
+</context>
+<context>
+    <name>recup_info</name>
+    <message>
+        <source>Debug</source>
+        <translation>Felsökning</translation>
+    </message>
+    <message>
+        <source>Sauve fichier</source>
+        <translation>Spara fil</translation>
+    </message>
+    <message>
+        <source>Quitter</source>
+        <translation>Stäng</translation>
+    </message>
+    <message>
+        <source>%1_%2</source>
+        <translation>%1_%2</translation>
+    </message>
+    <message>
+        <source>Enregistrer le fichier </source>
+        <translation>Spara filen </translation>
+    </message>
+</context>
+<context>
+    <name>recup_pile</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Batterityp</translation>
+    </message>
+    <message>
+        <source>Choix du type de pile de l&apos;appareil</source>
+        <translation>Välj instrumentets batterityp</translation>
+    </message>
+</context>
+</TS>
