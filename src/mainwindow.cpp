@@ -163,7 +163,8 @@ void MainWindow::clearMeasurement()
     ui->le_gamme->clear();
     for (QVector<QPointF> &points : curvePoints)
         points.clear();
-    const QPixmap neutral(QLatin1String(Qvx2::ImgNoVerdict));
+    // Braces: with parentheses this line declares a function for clang.
+    const QPixmap neutral{QLatin1String(Qvx2::ImgNoVerdict)};
     for (int i = 0; i < Qvx2::TestCount; ++i) {
         testResults[i] = false;
         testIcons[i]->setPixmap(neutral);
@@ -214,6 +215,16 @@ void MainWindow::cmd_values_received(uint n_curve, QVector<QPointF> &data)
 
 void MainWindow::cmd_end_received(QString comment, QString gamme, QString ratio)
 {
+    // A curve this record did not send must not go on showing (and be saved with) the previous record's.
+    bool stale = false;
+    for (int c = 0; c < Qvx2::CurveCount; ++c) {
+        if (curves[c].dataSize() != size_t(curvePoints[c].size())) {
+            curves[c].setSamples(curvePoints[c]);
+            stale = true;
+        }
+    }
+    if (stale)
+        ui->reponsePlot->replot();
     ui->le_gamme->setText(gamme);
     ratio.chop(1);
     m_recup_info->ajoute_texte(ratio);

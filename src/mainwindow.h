@@ -149,6 +149,7 @@ private:
     void retranslateForm();
     void loadConfiguration();
     void fillFormLists(const XmlConf &conf);
+    void recreateDateEdit();
     void onSerialError(int error);
 
     Ui::MainWindow *ui = nullptr;

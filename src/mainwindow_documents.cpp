@@ -103,11 +103,17 @@ void MainWindow::reloadFormLists()
     for (int i = 0; i < 5; ++i)
         lists[i]->setCurrentIndex(selected[i]);
 
+    recreateDateEdit();
+}
+
+void MainWindow::recreateDateEdit()
+{
     // A date field takes the date format of the locale in force when it is made.
     const QDate date = ui->DateEdit->date();
     delete ui->DateEdit;
     auto *edit = new QDateEdit(ui->FormGroupBox);
     edit->setObjectName(QStringLiteral("DateEdit"));
+    edit->setLocale(QLocale()); // the parent keeps the locale it was made with
     edit->setMaximumHeight(22);
     QFont font;
     font.setPointSize(10);

@@ -60,6 +60,8 @@ void MainWindow::loadLanguage(const QString &code)
         return;
     currentLanguage = code;
     QLocale::setDefault(localeOf(code));
+    // The date follows the new locale even when no translation file loads (and so no retranslation runs).
+    recreateDateEdit();
 
     // The translations lie beside the program, which is the application folder.
     const QString appFile = m_currentPath + QStringLiteral("quarvex2_%1.qm").arg(code);

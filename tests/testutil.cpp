@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QMutex>
 #include <QMutexLocker>
+#include <QPushButton>
 #include <QTimer>
 
 namespace TestUtil
@@ -17,14 +18,13 @@ namespace TestUtil
 namespace
 {
 
-void poll(std::function<void(QWidget *)> fn, int remainingMs)
+// Offers each visible modal widget to fn until fn takes one (returns true) or the time runs out.
+void poll(std::function<bool(QWidget *)> fn, int remainingMs)
 {
     QTimer::singleShot(20, qApp, [fn, remainingMs] {
         QWidget *w = QApplication::activeModalWidget();
-        if (w && w->isVisible()) {
-            fn(w);
+        if (w && w->isVisible() && fn(w))
             return;
-        }
         if (remainingMs > 0)
             poll(fn, remainingMs - 20);
     });
@@ -49,54 +49,84 @@ void captureHandler(QtMsgType type, const QMessageLogContext &ctx, const QString
 
 void onNextModal(std::function<void(QWidget *)> fn, int timeoutMs)
 {
-    poll(std::move(fn), timeoutMs);
+    poll(
+        [fn](QWidget *w) {
+            fn(w);
+            return true;
+        },
+        timeoutMs);
 }
 
 void answerNextMessageBox(int standardButton, QString *text, QString *title, int timeoutMs)
 {
-    onNextModal(
+    poll(
         [=](QWidget *w) {
             auto *box = qobject_cast<QMessageBox *>(w);
-            if (!box) {
-                w->close();
-                return;
-            }
+            if (!box)
+                return false; // another modal window (a progress window, say): wait for the box
             if (text)
                 *text = box->text();
             if (title)
                 *title = box->windowTitle();
-            QAbstractButton *b = box->button(QMessageBox::StandardButton(standardButton));
-            if (b)
+            if (QAbstractButton *b = box->button(QMessageBox::StandardButton(standardButton)))
                 b->click();
             else
                 box->reject();
+            return true;
         },
         timeoutMs);
 }
 
 void answerNextFileDialog(const QString &fileName, int timeoutMs)
 {
-    onNextModal(
+    poll(
         [=](QWidget *w) {
             auto *dialog = qobject_cast<QFileDialog *>(w);
-            if (!dialog) {
-                w->close();
-                return;
-            }
+            if (!dialog)
+                return false;
             if (fileName.isEmpty()) {
                 dialog->reject();
-                return;
+                return true;
             }
-            // selectFile() ignores a file outside the dialog's current folder: go there first, and type
-            // the whole path as a user would.
+            // selectFile() ignores a file outside the dialog's current folder, or when the name field has
+            // the focus: go there, and type the whole path as a user would.
             const QFileInfo info(fileName);
             dialog->setDirectory(info.absolutePath());
             dialog->selectFile(info.fileName());
             if (auto *edit = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
                 edit->setText(info.absoluteFilePath());
             QMetaObject::invokeMethod(dialog, "accept");
+            return true;
         },
         timeoutMs);
+}
+
+BoxCollector::BoxCollector(bool rejectDialogs)
+{
+    m_timer.setInterval(20);
+    QObject::connect(&m_timer, &QTimer::timeout, [this, rejectDialogs] {
+        QWidget *w = QApplication::activeModalWidget();
+        if (!w || !w->isVisible() || w == m_last)
+            return;
+        auto *box = qobject_cast<QMessageBox *>(w);
+        if (!box && !rejectDialogs)
+            return;
+        m_last = w; // a closed window may stay visible for a moment
+        if (!box) {
+            dialogs << QString::fromLatin1(w->metaObject()->className());
+            if (auto *d = qobject_cast<QDialog *>(w))
+                d->reject();
+            return;
+        }
+        titles << box->windowTitle();
+        texts << box->text();
+        QAbstractButton *b = box->defaultButton();
+        if (!b)
+            b = box->buttons().value(0);
+        if (b)
+            b->click();
+    });
+    m_timer.start();
 }
 
 DebugCapture::DebugCapture()

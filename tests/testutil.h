@@ -2,9 +2,11 @@
 
 // Shared helpers of the test suites: temporary application folders and driving modal dialogs.
 
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <functional>
 
 class QWidget;
@@ -19,6 +21,22 @@ void answerNextMessageBox(int standardButton, QString *text = nullptr, QString *
                           int timeoutMs = 20000);
 // Types a file name into the next QFileDialog and accepts it (empty: rejects it).
 void answerNextFileDialog(const QString &fileName, int timeoutMs = 20000);
+
+// Answers every message box that shows while alive with its default button, noting title and text.
+// With rejectDialogs, any other modal dialog is noted and rejected too.
+class BoxCollector
+{
+public:
+    explicit BoxCollector(bool rejectDialogs = false);
+
+    QStringList titles;
+    QStringList texts;
+    QStringList dialogs;
+
+private:
+    QTimer m_timer;
+    QPointer<QWidget> m_last;
+};
 
 // Collects qDebug lines while alive.
 class DebugCapture

@@ -17,46 +17,6 @@
 namespace
 {
 
-// Answers every message box that shows while alive with its default button, noting title and text.
-// With rejectDialogs, any other modal dialog is noted and rejected too.
-class BoxCollector
-{
-public:
-    explicit BoxCollector(bool rejectDialogs = false)
-    {
-        m_timer.setInterval(20);
-        QObject::connect(&m_timer, &QTimer::timeout, [this, rejectDialogs] {
-            QWidget *w = QApplication::activeModalWidget();
-            if (!w || !w->isVisible() || w == m_last)
-                return;
-            auto *box = qobject_cast<QMessageBox *>(w);
-            if (!box && !rejectDialogs)
-                return;
-            m_last = w; // a closed window may stay visible for a moment
-            if (!box) {
-                dialogs << QString::fromLatin1(w->metaObject()->className());
-                if (auto *d = qobject_cast<QDialog *>(w))
-                    d->reject();
-                return;
-            }
-            titles << box->windowTitle();
-            texts << box->text();
-            QAbstractButton *b = box->defaultButton() ? box->defaultButton() : box->buttons().value(0);
-            if (b)
-                b->click();
-        });
-        m_timer.start();
-    }
-
-    QStringList titles;
-    QStringList texts;
-    QStringList dialogs;
-
-private:
-    QTimer m_timer;
-    QPointer<QWidget> m_last;
-};
-
 // Lets act() work on the next modal dialog; a message box showing instead is closed.
 void driveNextDialog(std::function<void(QDialog *)> act)
 {
@@ -277,7 +237,7 @@ void TestInstrument::parameterCommand()
         d->findChild<QRadioButton *>(choice)->click();
         pressSend(d);
     });
-    BoxCollector boxes;
+    TestUtil::BoxCollector boxes;
     run(slot);
 
     QCOMPARE(shown, preset);
@@ -313,7 +273,7 @@ void TestInstrument::cancelSendsNothing()
         opened = true;
         QTest::keyClick(d, Qt::Key_Escape);
     });
-    BoxCollector boxes;
+    TestUtil::BoxCollector boxes;
     run(slot);
 
     QVERIFY(opened);
@@ -332,7 +292,7 @@ void TestInstrument::writeWithoutEcho()
         d->findChild<QRadioButton *>(QStringLiteral("M_br_cutoff_4"))->click();
         pressSend(d);
     });
-    BoxCollector boxes;
+    TestUtil::BoxCollector boxes;
     run("on_actionTemps_de_Coupure_du_QVX2_triggered");
 
     QCOMPARE(sentLines(), (QStringList{QLatin1String(Qvx2::CmdParamList),
@@ -345,7 +305,7 @@ void TestInstrument::writeWithoutEcho()
 void TestInstrument::queryWithoutAnswer()
 {
     rig->sim.faults().silent = true;
-    BoxCollector boxes(true);
+    TestUtil::BoxCollector boxes(true);
     run("on_actionTemps_de_Coupure_du_QVX2_triggered");
 
     QCOMPARE(sentLines(), QStringList{QLatin1String(Qvx2::CmdParamList)});
@@ -358,7 +318,7 @@ void TestInstrument::queryWithoutAnswer()
 // confirmation carries the name the instrument echoed.
 void TestInstrument::writeOfUnreportedName()
 {
-    BoxCollector boxes;
+    TestUtil::BoxCollector boxes;
     rig->window->qv2_envoi_et_sauve_param(12, QStringLiteral("essai"), 20);
 
     QCOMPARE(sentLines(),
@@ -404,7 +364,7 @@ void TestInstrument::battery()
         d->findChild<QComboBox *>(QStringLiteral("comboBox"))->setCurrentIndex(entry);
         d->findChild<QDialogButtonBox *>(QStringLiteral("buttonBox"))->button(QDialogButtonBox::Ok)->click();
     });
-    BoxCollector boxes;
+    TestUtil::BoxCollector boxes;
     run("on_actionChoix_du_type_de_batterie_triggered");
 
     QCOMPARE(sentLines(), sent);
@@ -465,7 +425,7 @@ void TestInstrument::patch()
     if (!file.isNull())
         writeFile(own, file);
 
-    BoxCollector collector;
+    TestUtil::BoxCollector collector;
     run(direve ? "on_actionPatch_DIREVE_triggered" : "on_actionPatch_court_circuit_triggered");
 
     QStringList expected{QLatin1String(Qvx2::CmdParamList)};
@@ -506,7 +466,7 @@ void TestInstrument::samplePatches()
     QVERIFY(!settings.isEmpty());
 
     writeFile(name, content);
-    BoxCollector boxes;
+    TestUtil::BoxCollector boxes;
     run(direve ? "on_actionPatch_DIREVE_triggered" : "on_actionPatch_court_circuit_triggered");
 
     QCOMPARE(boxes.texts.size(), settings.size());
@@ -543,7 +503,7 @@ void TestInstrument::patchLargeOrBinary()
     QFETCH(QByteArray, content);
 
     writeFile(QLatin1String(Qvx2::PatchVoltaneFile), content);
-    BoxCollector boxes;
+    TestUtil::BoxCollector boxes;
     QElapsedTimer t;
     t.start();
     run("on_actionPatch_court_circuit_triggered");

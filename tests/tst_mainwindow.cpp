@@ -70,6 +70,7 @@ private slots:
     void init();
     void startsDisconnected();
     void configCreatedWritable();
+    void fitsALaptopScreen();
     void title_data();
     void title();
     void testNames();
@@ -81,6 +82,8 @@ private slots:
     void ratios();
     void clearingLeavesFormAndComment();
     void transferLinePerDownload();
+    void curveMissingFromNewRecordCleared();
+    void dateFollowsLanguageWithoutTranslations();
 };
 
 void TestMainWindow::initTestCase()
@@ -125,6 +128,14 @@ void TestMainWindow::startsDisconnected()
     QCOMPARE(get<QAction>("actionDocumentation")->shortcut(), QKeySequence(QStringLiteral("F1")));
     QCOMPARE(get<QDateEdit>("DateEdit")->date(), QDate::currentDate());
     QVERIFY(QFileInfo(dir.path() + "/Data").isDir());
+}
+
+void TestMainWindow::fitsALaptopScreen()
+{
+    // A 1366 x 768 screen less a task bar and the window's frame.
+    const QSize needed = w->minimumSizeHint();
+    QVERIFY2(needed.width() <= 1366 && needed.height() <= 720,
+             qPrintable(QStringLiteral("%1 x %2").arg(needed.width()).arg(needed.height())));
 }
 
 void TestMainWindow::configCreatedWritable()
@@ -307,6 +318,30 @@ void TestMainWindow::transferLinePerDownload()
     feed(record);
     QCOMPARE(get<QPlainTextEdit>("CommentText")->toPlainText(), QString("---\n---\nligne 1\nligne 2"));
     QVERIFY(w->testResult(0));
+}
+
+void TestMainWindow::curveMissingFromNewRecordCleared()
+{
+    feed("Recup_courbe debut x\rV. 1 0 0 0 1 2 3 4 5 6 7 8 9 10\rV. 2 0 0 0 1 2 3 4 5 6 7 8 9 10\r"
+         "Recup_courbe fin a b 1 \r");
+    QCOMPARE(w->curve(1).dataSize(), size_t(10));
+    // The next record has no curve 1: at its end the plot (what a save stores) shows none either.
+    feed("Recup_courbe debut x\rV. 2 0 0 0 5 5 5 5 5 5 5 5 5 5\r");
+    QCOMPARE(w->curve(1).dataSize(), size_t(10)); // still the old one while the record comes in
+    feed("Recup_courbe fin a b 2 \r");
+    QCOMPARE(w->curve(1).dataSize(), size_t(0));
+    QCOMPARE(w->curve(2).dataSize(), size_t(10));
+    QCOMPARE(w->curve(2).sample(0), QPointF(0, 5));
+}
+
+void TestMainWindow::dateFollowsLanguageWithoutTranslations()
+{
+    // This folder has no translation file, so no retranslation runs: the date field must follow anyway.
+    w->loadLanguage("ru");
+    QCOMPARE(get<QDateEdit>("DateEdit")->locale().language(), QLocale::Russian);
+    w->loadLanguage("fr");
+    QCOMPARE(get<QDateEdit>("DateEdit")->locale().language(), QLocale::French);
+    QCOMPARE(get<QDateEdit>("DateEdit")->date(), QDate::currentDate());
 }
 
 QTEST_MAIN(TestMainWindow)
