@@ -6,12 +6,10 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QMessageBox>
 #include <cstdio>
 
 namespace
 {
-const char InstanceKey[] = "{5B8E2C14-7A3F-4D61-9E0B-3C2A7F91D4E6}";
 // The manufacturer string a USB serial adapter would report; the search skips ports without one.
 const char DemoManufacturer[] = "FTDI (simulated QUARVEN 2)";
 } // namespace
@@ -30,13 +28,9 @@ int main(int argc, char *argv[])
                                                                    "instead of 115 200 baud.")});
     options.process(app);
 
-    SingleInstance instance(QString::fromLatin1(InstanceKey));
-    if (instance.isAlreadyRunning()) {
-        QMessageBox::critical(nullptr, QObject::tr("Erreur"),
-                              QObject::tr("Impossible de lancer l'application car elle est deja lancee."),
-                              QMessageBox::Ok);
+    SingleInstance instance; // the demo and the program share config.xml: one of them at a time
+    if (instance.refuseIfAlreadyRunning())
         return -1;
-    }
 
     qvx2sim::PtyInstrument simulator;
     QString port = options.value(QStringLiteral("port"));

@@ -1,5 +1,13 @@
 #include "singleinstance.h"
 
+#include <QMessageBox>
+#include <QObject>
+
+QString SingleInstance::applicationKey()
+{
+    return QStringLiteral("{5B8E2C14-7A3F-4D61-9E0B-3C2A7F91D4E6}");
+}
+
 SingleInstance::SingleInstance(const QString &key) : m_memory(key) {}
 
 bool SingleInstance::isAlreadyRunning()
@@ -12,4 +20,14 @@ bool SingleInstance::isAlreadyRunning()
             orphan.detach();
     }
     return !m_memory.create(4, QSharedMemory::ReadWrite);
+}
+
+bool SingleInstance::refuseIfAlreadyRunning()
+{
+    if (!isAlreadyRunning())
+        return false;
+    QMessageBox::critical(nullptr, QObject::tr("Erreur"),
+                          QObject::tr("Impossible de lancer l'application car elle est deja lancee."),
+                          QMessageBox::Ok);
+    return true;
 }

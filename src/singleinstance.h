@@ -7,9 +7,14 @@
 class SingleInstance
 {
 public:
-    explicit SingleInstance(const QString &key);
+    // The fixed key of this application's segment, shared by the program and its demo.
+    static QString applicationKey();
+
+    explicit SingleInstance(const QString &key = applicationKey());
     // Tries to create the segment; true when another process holds it.
     bool isAlreadyRunning();
+    // isAlreadyRunning(), and when it is, tells the user so with a box of its own.
+    bool refuseIfAlreadyRunning();
 
 private:
     QSharedMemory m_memory;
