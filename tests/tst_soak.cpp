@@ -216,7 +216,9 @@ void TestSoak::floodWithoutCr()
     QCOMPARE(sent, total);
     const long grown = peakKiB() - before;
     qInfo("100 MB without CR: peak memory grew by %ld KiB in %lld ms", grown, t.elapsed());
+#ifndef __SANITIZE_ADDRESS__ // the address sanitizer keeps freed memory in quarantine: no bound to check
     QVERIFY2(grown < 32 * 1024, qPrintable(QString::number(grown)));
+#endif
     ::close(slave);
     ::close(master);
 }
