@@ -9,7 +9,7 @@ APP_DIR := $(BUILD_DIR)/app
 # Without a display (a remote shell, CI) the window opens on a virtual one.
 GUI_RUN := $(shell [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ] || echo xvfb-run -a)
 
-.PHONY: all deps build run test bench fuzz clean
+.PHONY: all deps build run test test-asan bench fuzz clean
 
 all: build
 
@@ -36,8 +36,48 @@ run: build
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j$(JOBS)
 
+# The whole suite built with AddressSanitizer and UndefinedBehaviorSanitizer; any report fails its test.
+# The build needs the same settings: it runs the guide renderer, itself sanitized.
+ASAN_DIR ?= build-asan
+SANITIZER_ENV := ASAN_OPTIONS=detect_leaks=1:halt_on_error=1 \
+                 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+                 LSAN_OPTIONS=suppressions=$(CURDIR)/fuzz/lsan.supp:print_suppressions=0
+
+test-asan: deps
+	cmake -S . -B $(ASAN_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQVX_SANITIZE=ON
+	$(SANITIZER_ENV) cmake --build $(ASAN_DIR) -j$(JOBS)
+	cp fuzz/sanitizer-blacklist $(ASAN_DIR)/tests/BLACKLIST
+	cd $(ASAN_DIR) && $(SANITIZER_ENV) QVX_FLOOD_MB=16 QTEST_FUNCTION_TIMEOUT=1800000 \
+	    ctest --output-on-failure -j$(JOBS)
+
+# libFuzzer targets of fuzz/, built with clang in their own folder and run one after the other, niced,
+# FUZZ_SECONDS each. New inputs land in $(FUZZ_DIR)/corpus, crashes in $(FUZZ_DIR)/findings; a finding
+# worth keeping goes into fuzz/corpus/<target>/, which the test suite replays.
+FUZZ_DIR ?= build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS := cmdparser xmlmesure xmlconf firmware patch capture
+
+fuzz: deps
+	$(call install_missing,$(FUZZ_PACKAGES))
+	cmake -S . -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+	    -DQVX_SANITIZE=ON -DQVX_FUZZ=ON
+	$(SANITIZER_ENV) cmake --build $(FUZZ_DIR) -j$(JOBS) --target qvx_fuzzers
+	@failed=""; for t in $(FUZZ_TARGETS); do \
+	    case $$t in cmdparser) maxlen=1024;; *) maxlen=4096;; esac; \
+	    mkdir -p $(FUZZ_DIR)/corpus/$$t $(FUZZ_DIR)/findings $(FUZZ_DIR)/logs/$$t; \
+	    echo "== fuzz_$$t: $(FUZZ_SECONDS) s"; \
+	    ( cd $(FUZZ_DIR)/logs/$$t && $(SANITIZER_ENV) QT_QPA_PLATFORM=offscreen nice -n 19 \
+	        $(CURDIR)/$(FUZZ_DIR)/fuzz/fuzz_$$t $(CURDIR)/$(FUZZ_DIR)/corpus/$$t $(CURDIR)/fuzz/corpus/$$t \
+	        -dict=$(CURDIR)/fuzz/dict/$$t.dict -max_len=$$maxlen -max_total_time=$(FUZZ_SECONDS) \
+	        -jobs=1 -workers=1 -print_final_stats=1 -artifact_prefix=$(CURDIR)/$(FUZZ_DIR)/findings/$$t- \
+	        > run.out 2>&1 ) || failed="$$failed $$t"; \
+	    grep -h -E "stat::number_of_executed_units|stat::average_exec_per_sec|ERROR|invariant broken" \
+	        $(FUZZ_DIR)/logs/$$t/fuzz-0.log | sed "s/^/   /"; \
+	done; \
+	if [ -n "$$failed" ]; then echo "fuzz: findings in:$$failed (see $(FUZZ_DIR)/findings)"; exit 1; fi
+
 bench: build
 	@for b in $(BUILD_DIR)/bench/bench_*; do [ -x "$$b" ] && QT_QPA_PLATFORM=offscreen "$$b"; done
 
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(FUZZ_DIR)

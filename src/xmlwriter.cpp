@@ -4,6 +4,57 @@
 #include <QHash>
 #include <QTextStream>
 
+namespace
+{
+
+// XML 1.0 cannot carry most control characters, U+FFFE, U+FFFF or a lone surrogate, not even as a
+// character reference. QDom writes them as they are and the file then no longer parses, so they are left
+// out. Instrument lines, pasted names and the like can hold them.
+QString storable(const QString &text)
+{
+    QString out;
+    bool dropped = false; // until something is left out, the text itself is the answer
+    for (int i = 0; i < text.size(); ++i) {
+        const ushort u = text.at(i).unicode();
+        const bool pair =
+            text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate();
+        const bool allowed = pair || u == 0x9 || u == 0xA || u == 0xD || (u >= 0x20 && u <= 0xD7FF) ||
+                             (u >= 0xE000 && u <= 0xFFFD);
+        if (!allowed && !dropped) {
+            out = text.left(i);
+            dropped = true;
+        } else if (allowed && dropped) {
+            out += text.midRef(i, pair ? 2 : 1);
+        }
+        if (pair)
+            ++i;
+    }
+    return dropped ? out : text;
+}
+
+void makeStorable(const QDomNode &parent)
+{
+    for (QDomNode node = parent.firstChild(); !node.isNull(); node = node.nextSibling()) {
+        if (node.isCharacterData()) {
+            QDomCharacterData data = node.toCharacterData();
+            const QString text = storable(data.data());
+            if (text.size() != data.length())
+                data.setData(text);
+        } else if (node.isElement()) {
+            const QDomNamedNodeMap attributes = node.attributes();
+            for (int i = 0; i < attributes.count(); ++i) {
+                QDomAttr attribute = attributes.item(i).toAttr();
+                const QString value = storable(attribute.value());
+                if (value.size() != attribute.value().size())
+                    attribute.setValue(value);
+            }
+            makeStorable(node);
+        }
+    }
+}
+
+} // namespace
+
 int xmlwriter::StableAttributeOrder::s_users = 0;
 bool xmlwriter::StableAttributeOrder::s_wasRandom = false;
 
@@ -70,6 +121,7 @@ bool xmlwriter::write()
         qDebug() << "xmlwriter(): can't open file WriteOnly";
         return false;
     }
+    makeStorable(m_doc);
     QTextStream stream(&m_file);
     m_doc.save(stream, 1); // takes its encoding from the declaration, UTF-8 without one
     stream.flush();

@@ -1,5 +1,6 @@
 // config.xml: the lists it offers, what Update writes back, and how an unreadable file is kept.
 #include "xmlconf.h"
+#include "xmlreader.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -184,6 +185,8 @@ private slots:
     void composedDiagnostics();
     void additions_data();
     void additions();
+    void additionsXmlCannotHold_data();
+    void additionsXmlCannotHold();
     void updateRewrite_data();
     void updateRewrite();
     void missingFile_data();
@@ -429,6 +432,41 @@ void TestXmlConf::additions()
         QVERIFY(conf.write());
     }
     QCOMPARE(::list(XmlConf(path, Read), list), added ? before + QStringList(value) : before);
+}
+
+void TestXmlConf::additionsXmlCannotHold_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("stored");
+
+    QTest::newRow("control characters") << QStringLiteral("Trafo\u0001 Nord\u001b") << "Trafo Nord";
+    QTest::newRow("form feed and NUL") << QString::fromUtf16(u"\f66 kV\0", 7) << "66 kV";
+    QTest::newRow("non-characters") << QStringLiteral("\uFFFE690 V\uFFFF") << "690 V";
+    QTest::newRow("lone surrogate") << QString::fromUtf16(u"\xD800x", 2) << "x";
+    QTest::newRow("tab and a character beyond U+FFFF")
+        << QString::fromUtf8("a\tb \xF0\x9F\x94\x8C") << QString::fromUtf8("a\tb \xF0\x9F\x94\x8C");
+}
+
+// A name pasted into the form may hold characters that no XML file can: written as they are, they would
+// leave config.xml unreadable at the next start, and every list with it.
+void TestXmlConf::additionsXmlCannotHold()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, stored);
+
+    const DiagnosticLog quiet;
+    QTemporaryDir dir;
+    const QString path = dir.filePath("config.xml");
+    QVERIFY(QFile::copy(defaultConfig, path));
+    QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner));
+    const QStringList before = XmlConf(path, Read).getFabricants();
+    {
+        XmlConf conf(path, Update);
+        conf.addFabricant(typed);
+        QVERIFY(conf.write());
+    }
+    QVERIFY(xmlreader::isParsable(path));
+    QCOMPARE(XmlConf(path, Read).getFabricants(), before + QStringList(stored));
 }
 
 void TestXmlConf::updateRewrite_data()

@@ -203,6 +203,8 @@ private slots:
     void writtenBytes_data();
     void writtenBytes();
     void roundTrip();
+    void textsXmlCannotHold_data();
+    void textsXmlCannotHold();
     void coordinatesWritten_data();
     void coordinatesWritten();
     void largeDocument();
@@ -289,6 +291,48 @@ void TestXmlMesure::roundTrip()
     QCOMPARE(doc.getCurve(0), QVector<QPointF>());
     QCOMPARE(doc.getComData(), comment);
     QCOMPARE(doc.getRecup(), recup);
+}
+
+void TestXmlMesure::textsXmlCannotHold_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("stored");
+
+    // Line noise inside an instrument line reaches the capture text undecoded.
+    QTest::newRow("control characters") << QStringLiteral("RESULT 01 \u0001Test\u001b[0m CORRECT\r")
+                                        << QStringLiteral("RESULT 01 Test[0m CORRECT\r");
+    QTest::newRow("form feed, vertical tab, NUL")
+        << QString::fromUtf16(u"a\fb\vc\0d", 7) << QStringLiteral("abcd");
+    QTest::newRow("non-characters") << QStringLiteral("\uFFFE50.1\uFFFF") << QStringLiteral("50.1");
+    QTest::newRow("lone surrogates") << QString::fromUtf16(u"\xDC00x\xD800", 3) << QStringLiteral("x");
+    QTest::newRow("what XML holds") << QString::fromUtf8("\t\n\r \xC3\xA9\xEF\xBF\xBD\xF0\x9F\x94\x8C")
+                                    << QString::fromUtf8("\t\n\r \xC3\xA9\xEF\xBF\xBD\xF0\x9F\x94\x8C");
+}
+
+// Characters that XML cannot carry are left out of a saved document, which then opens again; written as
+// they were, they made the whole measurement unreadable.
+void TestXmlMesure::textsXmlCannotHold()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, stored);
+
+    const QString path = m_dir.filePath(QStringLiteral("texts-%1.qv2").arg(QTest::currentDataTag()));
+    {
+        XmlMesure doc(path, Create);
+        doc.setInfo("poste", text);
+        doc.setTest(1, true, text);
+        doc.setRapport(0, text);
+        doc.setComment(text);
+        doc.setRecup(text);
+        QVERIFY(doc.write());
+    }
+    QVERIFY(xmlreader::isParsable(path));
+    const XmlMesure doc(path, Read);
+    QCOMPARE(doc.getInfo("poste"), stored);
+    QCOMPARE(doc.getTest(1).text, stored);
+    QCOMPARE(doc.getRapport(0), stored);
+    QCOMPARE(doc.getComData(), stored);
+    QCOMPARE(doc.getRecup(), stored);
 }
 
 void TestXmlMesure::coordinatesWritten_data()
