@@ -91,7 +91,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         conf.addPuissance(puis);
         conf.addTensionHT(ht);
         conf.addTensionBt(bt);
-        conf.addFabricant(fab.toUpper()); // already there, whatever the case
+        // Already there, in other letter case. Only the marker changes case: a letter such as the dotless
+        // i has an upper case that is not the same letter ignoring case.
+        conf.addFabricant(QStringLiteral("\u2603FAB ") + typed);
         written = conf.write();
     }
     FUZZ_CHECK(written, path);
