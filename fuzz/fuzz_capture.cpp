@@ -10,6 +10,7 @@
 #include "fuzzcommon.h"
 #include "mainwindow.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QPlainTextEdit>
 #include <qwt_plot.h>
@@ -64,5 +65,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
     for (int i = 0; i < Qvx2::FlagCount; ++i)
         FUZZ_CHECK(w->parser().received[i] == 0 || w->parser().received[i] == 1, QString::number(i));
+    // What the event loop would do between two files: the updates the replay posted.
+    QCoreApplication::processEvents();
     return 0;
 }

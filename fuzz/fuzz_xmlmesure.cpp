@@ -17,9 +17,8 @@ const char *const infoTags[] = {"releveur",    "date",       "poste",       "cod
                                 "fusible",     "tension_bt", "gamme_mesure"};
 
 // Everything a document gives the program, as text to compare.
-QString readAll(const QString &path)
+QString readAll(const XmlMesure &doc)
 {
-    const XmlMesure doc(path, Read);
     QStringList s;
     for (const char *tag : infoTags)
         s << QStringLiteral("info %1 [%2]").arg(QLatin1String(tag), doc.getInfo(QLatin1String(tag)));
@@ -42,10 +41,9 @@ QString readAll(const QString &path)
     return s.join('\n');
 }
 
-// Writes what a document read from `from` gives into `to`, through the writer's setters.
-void copyDocument(const QString &from, const QString &to)
+// Writes what the document `in` gives into `to`, through the writer's setters.
+void copyDocument(const XmlMesure &in, const QString &to)
 {
-    const XmlMesure in(from, Read);
     XmlMesure out(to, Create);
     for (const char *tag : infoTags)
         out.setInfo(QLatin1String(tag), in.getInfo(QLatin1String(tag)));
@@ -72,9 +70,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     static const QString texts = FuzzCommon::scratchPath(QStringLiteral("texts.qv2"));
 
     FuzzCommon::writeFile(input, data, size);
-    const QString read = readAll(input);
-    copyDocument(input, copy);
-    const QString again = readAll(copy);
+    QString read;
+    {
+        const XmlMesure in(input, Read);
+        read = readAll(in);
+        copyDocument(in, copy);
+    }
+    const QString again = readAll(XmlMesure(copy, Read));
     FUZZ_CHECK(read == again, QStringLiteral("read:\n%1\n\nafter a save:\n%2").arg(read, again));
 
     // The input's bytes as the texts of a new document (instrument lines reach the document undecoded).

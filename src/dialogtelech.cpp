@@ -32,11 +32,12 @@ protected:
     void closeEvent(QCloseEvent *event) override { event->ignore(); }
 };
 
-void appendHex(QString &text, quint8 byte)
+// Writes the byte as two upper-case hex digits at `out`.
+void putHex(QChar *out, quint8 byte)
 {
     static const char digits[] = "0123456789ABCDEF";
-    text += QLatin1Char(digits[byte >> 4]);
-    text += QLatin1Char(digits[byte & 0x0F]);
+    out[0] = QLatin1Char(digits[byte >> 4]);
+    out[1] = QLatin1Char(digits[byte & 0x0F]);
 }
 
 } // namespace
@@ -90,7 +91,9 @@ bool DialogTelech::loadFile()
     if (!file.open(QIODevice::ReadOnly))
         return unreadable();
     // Reading no further than the limit is enough to tell an image that would not fit.
-    const QByteArray image = file.read(MaxImageBytes);
+    // (A file that tells its size is read in one buffer of that size; /proc files tell 0.)
+    const qint64 told = file.isSequential() ? 0 : file.size();
+    const QByteArray image = file.read(told > 0 ? qMin<qint64>(MaxImageBytes, told + 1) : MaxImageBytes);
     if (image.isEmpty() && file.error() != QFileDevice::NoError)
         return unreadable();
     if (image.size() >= MaxImageBytes) {
@@ -110,15 +113,17 @@ bool DialogTelech::loadFile()
         const int offset = k * PageBytes;
         const int dataBytes = qBound(0, image.size() - offset, PageBytes);
         QString &text = pages[size_t(k)];
-        text.reserve(PageTextChars);
+        text.resize(PageTextChars);
+        QChar *out = text.data();
+        const char *in = image.constData() + offset;
         quint8 sum = 0;
         for (int i = 0; i < PageBytes; ++i) {
             // Past the end of the file each byte is the low byte of its own position in the page.
-            const quint8 byte = i < dataBytes ? quint8(image.at(offset + i)) : quint8(i);
-            appendHex(text, byte);
+            const quint8 byte = i < dataBytes ? quint8(in[i]) : quint8(i);
+            putHex(out + 2 * i, byte);
             sum = quint8(sum + byte);
         }
-        appendHex(text, sum);
+        putHex(out + 2 * PageBytes, sum);
         if (dataBytes < PageBytes)
             break;
         ++m_pageCount;

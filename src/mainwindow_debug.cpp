@@ -42,9 +42,14 @@ void MainWindow::replayCapture(const QString &fileName)
         return;
     clearMeasurement();
     m_parser.reset();
+    // A line longer than the receive bound is no capture line; it is taken in pieces. One buffer for all
+    // lines: a fresh one per line would cost as much as the line's handling.
+    QByteArray piece(Qvx2::ReceiveBufferLimit + 1, Qt::Uninitialized);
     while (!file.atEnd()) {
-        // A line longer than the receive bound is no capture line; it is taken in pieces.
-        QByteArray raw = file.readLine(Qvx2::ReceiveBufferLimit);
+        const qint64 got = file.readLine(piece.data(), piece.size());
+        if (got < 0)
+            break;
+        QByteArray raw(piece.constData(), int(got));
         if (raw.endsWith('\n'))
             raw.chop(raw.endsWith("\r\n") ? 2 : 1);
         QString line = QString::fromLocal8Bit(raw);

@@ -1,15 +1,13 @@
 // Instrument parameters, the memory save and patch files.
 
 #include "mainwindow.h"
+#include "patchfile.h"
 #include "recup_cutoff.h"
 #include "recup_gamme.h"
 #include "recup_pile.h"
 
 #include <QDebug>
-#include <QFile>
 #include <QMessageBox>
-#include <QRegularExpression>
-#include <QTextStream>
 
 namespace
 {
@@ -109,31 +107,17 @@ void MainWindow::Ouvrir_fichier_patch(const QString &nomFichier)
     const QString path = QStringLiteral("%1%2").arg(m_currentPath, nomFichier);
     qDebug() << "Ouvrir_fichier_patch: " << path;
 
-    QStringList lines;
-    {
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-            return;
-        QTextStream in(&file); // the system's 8-bit encoding
-        while (!in.atEnd())
-            lines.append(in.readLine());
-    }
-
-    static const QRegularExpression blanks(QStringLiteral("\\s+"));
-    for (const QString &line : qAsConst(lines)) {
-        const QStringList fields = line.split(blanks);
-        // Blank lines, indented lines and lines without a value are not parameter lines.
-        if (fields.size() < 3 || fields.at(0).isEmpty())
-            continue;
-        const QString &field = fields.at(0);
+    QVector<PatchLine> lines;
+    if (!PatchFile::read(path, &lines))
+        return;
+    for (const PatchLine &line : qAsConst(lines)) {
         for (int j = 0; j < Qvx2::ParamCount; ++j) {
             const QString name = m_parser.params[j].name;
-            qDebug() << "Ouvrir_fichier_patch " << j << " ->  " << field << " " << name << ">";
-            if (field != name)
+            qDebug() << "Ouvrir_fichier_patch " << j << " ->  " << line.name << " " << name << ">";
+            if (line.name != name)
                 continue;
-            const int value = fields.at(2).toInt(nullptr, 10);
-            qv2_envoi_et_sauve_param(value, name, j);
-            qDebug() << "Ouvrir_fichier_patch fin " << j << " ->  " << value << " " << name << ">";
+            qv2_envoi_et_sauve_param(line.value, name, j);
+            qDebug() << "Ouvrir_fichier_patch fin " << j << " ->  " << line.value << " " << name << ">";
             break;
         }
     }

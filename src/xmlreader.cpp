@@ -173,16 +173,24 @@ Load loadChecked(const QString &fileName, QByteArray *data, Scan *result)
         }
         data->reserve(int(file.size()));
     }
-    // Read in pieces so that a device without a size (a pipe, /dev/zero) is cut off at the limit too.
+    // Read in pieces so that a device without a size (a pipe, /dev/zero) is cut off at the limit too. The
+    // pieces go straight into the buffer: a file is read in one piece when its size is known.
+    constexpr int Piece = 64 * 1024;
     for (;;) {
-        const QByteArray chunk = file.read(1024 * 1024);
-        if (chunk.isEmpty())
+        const int before = data->size();
+        const int room = qMax(Piece, data->capacity() - before);
+        if (before + qint64(room) > xmlreader::MaxFileSize + 1)
+            data->resize(int(xmlreader::MaxFileSize + 1));
+        else
+            data->resize(before + room);
+        const qint64 got = file.read(data->data() + before, data->size() - before);
+        data->resize(before + int(qMax<qint64>(got, 0)));
+        if (got <= 0)
             break;
-        if (data->size() + qint64(chunk.size()) > xmlreader::MaxFileSize) {
+        if (data->size() > xmlreader::MaxFileSize) {
             result->refusal = QStringLiteral("file larger than %1 bytes").arg(xmlreader::MaxFileSize);
             return Load::Refused;
         }
-        data->append(chunk);
     }
     *result = scan(*data);
     return result->refusal.isEmpty() ? Load::Ok : Load::Refused;
