@@ -190,6 +190,8 @@ private slots:
     void fullRunThroughMenu();
     void faults_data();
     void faults();
+    void faultAtEveryExchange_data();
+    void faultAtEveryExchange();
     void refusals_data();
     void refusals();
     void linkLostMidRun();
@@ -495,6 +497,55 @@ void TestFirmware::faults()
     QCOMPARE(boxes.size(), 1);
     QVERIFY2(boxes.first().contains(message), qPrintable(boxes.first()));
     if (flashed)
+        QCOMPARE(rig->sim.core().flashPages(), flashedPages(image));
+    QVERIFY(rig->window->serialPort()->isOpen());
+    QVERIFY(!rig->window->isUpdateInProgress());
+}
+
+// One fault at each exchange of a whole run, in turn: an answer lost, or another word in its place.
+void TestFirmware::faultAtEveryExchange_data()
+{
+    // A three-page image: 0 reset, then P, F, W for each page (1 to 9), 10 quit.
+    QTest::addColumn<qvx2sim::Faults>("faults");
+    QTest::addColumn<QString>("message");
+
+    const int exchanges = 11;
+    for (int i = 0; i < exchanges; ++i) {
+        const QString message = i == 0               ? QStringLiteral("pas de reponse a RESET 00")
+                                : i == exchanges - 1 ? QStringLiteral("n'a pas confirme son redemarrage")
+                                                     : QStringLiteral("Mise a jour reussie.");
+        qvx2sim::Faults lost;
+        lost.dropAck = {i};
+        qvx2sim::Faults spoilt;
+        spoilt.wrongAck = {i};
+        QTest::addRow("answer %d lost", i) << lost << message;
+        QTest::addRow("answer %d spoilt", i) << spoilt << message;
+    }
+}
+
+void TestFirmware::faultAtEveryExchange()
+{
+    QFETCH(qvx2sim::Faults, faults);
+    QFETCH(QString, message);
+    resetSim();
+    rig->sim.faults() = faults;
+    const QByteArray image = makeImage(1100);
+    const QString file = majDir() + "three.bin";
+    QVERIFY(writeFile(file, image));
+
+    const QStringList boxes = runThroughMenu(file);
+    QCOMPARE(boxes.size(), 1);
+    QVERIFY2(boxes.first().contains(message), qPrintable(boxes.first()));
+
+    const QStringList trace = commandTrace(withoutPings(rig->sim.receivedLines())).split(' ');
+    const bool quitSent = trace.contains("Q");
+    if (quitSent) {
+        // The quit comes last, once, and only when every page is in the flash.
+        QCOMPARE(trace.count("Q"), 1);
+        QCOMPARE(trace.last(), QString("Q"));
+        QCOMPARE(rig->sim.core().flashPages(), flashedPages(image));
+    }
+    if (boxes.first().contains("reussie"))
         QCOMPARE(rig->sim.core().flashPages(), flashedPages(image));
     QVERIFY(rig->window->serialPort()->isOpen());
     QVERIFY(!rig->window->isUpdateInProgress());
