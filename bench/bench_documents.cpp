@@ -81,7 +81,14 @@ int main(int argc, char *argv[])
         total[i++] = save + open;
         std::printf("6 x %-18d %10.3f %10.3f %12.1f %12.1f\n", points, save, open,
                     f.value(3).toDouble() / 1024.0, f.value(4).toDouble() / 1048576.0);
+        Bench::summaryRow(QStringLiteral("document of 6 x %1 points: save, open").arg(points),
+                          Bench::fixed(save, 3) + " s, " + Bench::fixed(open, 3) + " s",
+                          QStringLiteral("peak %1 MiB").arg(Bench::fixed(f.value(3).toDouble() / 1024.0, 0)),
+                          QStringLiteral("-"), QStringLiteral("-"));
     }
     std::printf("time ratio 10k -> 100k: %.2f   (aim <= 12, linear = 10)\n", total[2] / total[1]);
+    Bench::summaryRow(QStringLiteral("documents, time 10 000 -> 100 000 points"),
+                      Bench::fixed(total[2] / total[1], 2), QStringLiteral("linear: 10"),
+                      Bench::fixed(total[2] / total[1] / 10, 2), QStringLiteral("<= 1.2"));
     return 0;
 }

@@ -30,6 +30,8 @@ int main(int argc, char *argv[])
     const double instrumentSeconds = qvx2sim::kRecordStartDelayMs / 1000.0;
     std::printf("%-28s %10s %14s %8s\n", "download (paced simulator)", "elapsed s", "wire+instr s", "ratio");
     double worst = 0;
+    double worstElapsed = 0;
+    double worstLimit = 0;
     for (int age : {1, 5, 10}) {
         const qint64 in0 = sim.bytesReceivedCount();
         const qint64 out0 = sim.bytesWrittenCount();
@@ -39,10 +41,18 @@ int main(int argc, char *argv[])
         const double elapsed = t.nsecsElapsed() / 1e9;
         const qint64 bytes = (sim.bytesReceivedCount() - in0) + (sim.bytesWrittenCount() - out0);
         const double limit = Bench::wireSeconds(bytes) + instrumentSeconds;
-        worst = qMax(worst, elapsed / limit);
+        if (elapsed / limit > worst) {
+            worst = elapsed / limit;
+            worstElapsed = elapsed;
+            worstLimit = limit;
+        }
         std::printf("record %-2d %6lld bytes %s %10.3f %14.3f %8.3f   (aim <= 1.05)\n", age, bytes,
                     ok ? "  " : "!!", elapsed, limit, elapsed / limit);
     }
     std::printf("worst ratio %.3f\n", worst);
+    Bench::summaryRow(QStringLiteral("download of a record (worst of 3)"),
+                      Bench::fixed(worstElapsed, 3) + " s",
+                      Bench::fixed(worstLimit, 3) + " s wire + instrument read", Bench::fixed(worst, 3),
+                      QStringLiteral("<= 1.05"));
     return 0;
 }

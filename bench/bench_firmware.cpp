@@ -1,6 +1,7 @@
 // Firmware update benchmark: a full image through the paced simulated bootloader against the time the wire
 // and the flash themselves need, then many short updates that lose acknowledgements.
 
+#include "benchutil.h"
 #include "dialogtelech.h"
 #include "ptyinstrument.h"
 
@@ -178,6 +179,10 @@ int fullImage(const QTemporaryDir &dir, QWidget *owner)
     std::printf("  %-28s %10.2f s   (restart, quit, %d ms per select and fill: not in the limit)\n",
                 "instrument's own delays", otherMs / 1000, qvx2sim::kBootAnswerDelayMs);
     std::printf("  %-28s %10.3f\n", "ratio with them in the limit", measuredMs / (limitMs + otherMs));
+    Bench::summaryRow(QStringLiteral("firmware, %1 bytes (%2 pages)").arg(FullImageBytes).arg(pages),
+                      Bench::fixed(measuredMs / 1000, 2) + " s",
+                      Bench::fixed(limitMs / 1000, 2) + " s wire + page writes",
+                      Bench::fixed(measuredMs / limitMs, 3), QStringLiteral("<= 1.05"));
     return outcome == DialogTelech::Outcome::Success && flashed ? 0 : 1;
 }
 
@@ -229,6 +234,11 @@ int lostAcknowledgements(const QTemporaryDir &dir, QWidget *owner, int runs)
     std::printf("  %-28s %10d answers, %d resends\n", "dropped", droppedNow, g_resends);
     std::printf("  %-28s %10.0f ms   (a lost answer costs one wait of about %d ms)\n", "mean run",
                 totalMs / runs, Qvx2::Boot::StepAckCycles);
+    Bench::summaryRow(
+        QStringLiteral("firmware, %1 runs, %2 % of answers lost").arg(runs).arg(DropProbability * 100),
+        QStringLiteral("%1 / %2 succeeded").arg(successes).arg(runs),
+        QStringLiteral("%1 / %2 flash identical").arg(flashedRuns).arg(runs), QStringLiteral("-"),
+        QStringLiteral("all"));
     return successes == runs ? 0 : 1;
 }
 

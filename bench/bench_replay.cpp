@@ -67,8 +67,16 @@ int main(int argc, char *argv[])
         perRecord[i++] = s / records;
         std::printf("%3d record(s)      %8d %14.1f %14.1f %8.4f   (aim <= 0.1)\n", records, lines,
                     perLine * 1e6, wirePerLine * 1e6, perLine / wirePerLine);
+        Bench::summaryRow(QStringLiteral("replay of %1 record(s), per line").arg(records),
+                          Bench::fixed(perLine * 1e6, 1) + " us",
+                          "wire " + Bench::fixed(wirePerLine * 1e6, 1) + " us",
+                          Bench::fixed(perLine / wirePerLine, 4), QStringLiteral("<= 0.1"));
     }
     std::printf("scaling: time per record 1 -> 100 records x%.2f, 10 -> 100 x%.2f   (aim: about 1, linear)\n",
                 perRecord[2] / perRecord[0], perRecord[2] / perRecord[1]);
+    Bench::summaryRow(QStringLiteral("replay, time per record 10 -> 100 records"),
+                      Bench::fixed(perRecord[2] * 1e3, 2) + " ms",
+                      Bench::fixed(perRecord[1] * 1e3, 2) + " ms",
+                      Bench::fixed(perRecord[2] / perRecord[1], 2), QStringLiteral("about 1"));
     return 0;
 }

@@ -2,7 +2,9 @@
 
 // Shared pieces of the benchmarks: the wire's speed and a quiet log.
 
+#include <QFile>
 #include <QString>
+#include <QStringList>
 #include <QtGlobal>
 #include <cstdio>
 
@@ -24,6 +26,25 @@ inline void silenceDiagnostics()
         if (type >= QtCriticalMsg)
             std::fprintf(stderr, "%s\n", qPrintable(msg));
     });
+}
+
+// One row of the combined table `make bench` prints: what was measured, the figure, its physical limit or
+// baseline, their ratio and the aim. Appended, tab-separated, to the file QVX_BENCH_SUMMARY names (nothing
+// without it); bench/summary.sh gathers the rows of every benchmark.
+inline void summaryRow(const QString &what, const QString &figure, const QString &limit, const QString &ratio,
+                       const QString &aim)
+{
+    const QString path = qEnvironmentVariable("QVX_BENCH_SUMMARY");
+    if (path.isEmpty())
+        return;
+    QFile file(path);
+    if (file.open(QIODevice::Append | QIODevice::Text))
+        file.write(QStringList{what, figure, limit, ratio, aim}.join(QLatin1Char('\t')).toUtf8() + '\n');
+}
+
+inline QString fixed(double value, int decimals)
+{
+    return QString::number(value, 'f', decimals);
 }
 
 } // namespace Bench
