@@ -242,6 +242,8 @@ private slots:
     void failedSave();
     void readLimits_data();
     void readLimits();
+    void diagnostics_data();
+    void diagnostics();
 
 private:
     std::unique_ptr<TestUtil::DebugCapture> m_quiet;
@@ -744,6 +746,39 @@ void TestXml::readLimits()
     }
     QVERIFY2(timer.elapsed() < 15000, qPrintable(QStringLiteral("took %1 ms").arg(timer.elapsed())));
     QFile::remove(path);
+}
+
+// The wordings of the diagnostics a maintainer reads in the field log.
+void TestXml::diagnostics_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<ConfAction>("action");
+    QTest::addColumn<QStringList>("lines");
+
+    const ConfAction none = [](XmlConf &) {};
+    QTest::newRow("missing sections") << dataDir + "conf_sections_missing.xml" << none
+                                      << QStringList{"m_tens_ht isNull", "m_tens_bt isNull", "m_pile isNull"};
+    QTest::newRow("missing file") << "/nonexistent/config.xml" << none
+                                  << QStringList{"xmlreader(): can't open file ReadOnly", "m_root isNull"};
+    QTest::newRow("not XML") << dataDir + "not_xml.qv2" << none
+                             << QStringList{"xmlreader(): can't set content from file", "m_root isNull"};
+    QTest::newRow("language") << defaultConfig << ConfAction([](XmlConf &c) { c.getLangageencours(); })
+                              << QStringList("langue en cours langageencours = fr");
+    QTest::newRow("site-code label") << defaultConfig << ConfAction([](XmlConf &c) { c.getgdotitle(); })
+                                     << QStringList("CODE GDOChamp_gdo = Commentaire:");
+}
+
+void TestXml::diagnostics()
+{
+    QFETCH(QString, file);
+    QFETCH(ConfAction, action);
+    QFETCH(QStringList, lines);
+    const int from = m_quiet->lines().size();
+    XmlConf conf(file, Read);
+    action(conf);
+    const QStringList written = m_quiet->lines().mid(from);
+    for (const QString &line : lines)
+        QVERIFY2(written.contains(line), qPrintable(line + "\nnot in:\n" + written.join('\n')));
 }
 
 QTEST_GUILESS_MAIN(TestXml)
