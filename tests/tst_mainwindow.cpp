@@ -1,4 +1,4 @@
-// The main window without an instrument: construction, title, form, and the display of parser events.
+// The main window without an instrument: first start, menus, title, form, and the display of parser events.
 
 #include "mainwindow.h"
 #include "testutil.h"
@@ -7,11 +7,10 @@
 #include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QStatusBar>
 #include <QtTest>
-#include <qwt_legend.h>
-#include <qwt_plot.h>
 
 namespace
 {
@@ -36,14 +35,9 @@ const char *const names[] = {"Neutre (sec.) / HT.A (prim.) Circuit ouvert",
                              "BT.B (sec.) Coherence courbe",
                              "BT.C (sec.) Coherence courbe"};
 
-QImage imageOf(const QLabel *label)
+QImage image(const char *resource)
 {
-    return label->pixmap(Qt::ReturnByValue).toImage();
-}
-
-QImage resourceImage(const char *path)
-{
-    return QPixmap(QLatin1String(path)).toImage();
+    return QPixmap(QLatin1String(resource)).toImage();
 }
 
 } // namespace
@@ -56,8 +50,11 @@ private:
     QTemporaryDir dir;
     MainWindow *w = nullptr;
 
-    template <typename T> T *get(const char *name) { return w->findChild<T *>(QLatin1String(name)); }
-    QLabel *icon(int n) { return get<QLabel>(qPrintable(QStringLiteral("IconT%1").arg(n))); }
+    template <typename T> T *get(const QString &name) { return w->findChild<T *>(name); }
+    QImage icon(int n)
+    {
+        return get<QLabel>(QStringLiteral("IconT%1").arg(n))->pixmap(Qt::ReturnByValue).toImage();
+    }
     void feed(const QByteArray &bytes)
     {
         QByteArray b = bytes;
@@ -66,23 +63,16 @@ private:
 
 private slots:
     void initTestCase();
-    void cleanupTestCase();
+    void cleanupTestCase() { delete w; }
     void init();
-    void startsDisconnected();
-    void configCreatedWritable();
-    void fitsALaptopScreen();
-    void title_data();
-    void title();
-    void testNames();
-    void plotSetUp();
-    void verdictRows_data();
-    void verdictRows();
-    void clearVerdict();
+    void firstStart();
+    void actions_data();
+    void actions();
+    void verdicts_data();
+    void verdicts();
     void curvesGrowInArrivalOrder();
-    void ratios();
     void clearingLeavesFormAndComment();
-    void transferLinePerDownload();
-    void curveMissingFromNewRecordCleared();
+    void secondRecordReplacesFirst();
     void dateFollowsLanguageWithoutTranslations();
 };
 
@@ -92,168 +82,127 @@ void TestMainWindow::initTestCase()
     w = new MainWindow(dir.path(), [] { return QList<PortCandidate>(); });
 }
 
-void TestMainWindow::cleanupTestCase()
-{
-    delete w;
-}
-
 void TestMainWindow::init()
 {
     w->clearMeasurement();
     get<QPlainTextEdit>("CommentText")->clear();
 }
 
-void TestMainWindow::startsDisconnected()
+void TestMainWindow::firstStart()
 {
-    QVERIFY(w->isMaximized() || w->windowState() & Qt::WindowMaximized);
+    QVERIFY(w->windowState() & Qt::WindowMaximized);
     QVERIFY(!w->isSerialConnected());
-    const QList<QLabel *> status = w->statusBar()->findChildren<QLabel *>();
-    bool textFound = false;
-    for (QLabel *l : status)
-        textFound |= l->text() == QLatin1String("Deconnecte");
-    QVERIFY(textFound);
-    QVERIFY(get<QAction>("actionUSB_recherche_automatique")->isEnabled());
-    for (const char *a :
-         {"actionTelecharger", "actionTemps_de_Coupure_du_QVX2", "actionChoix_de_la_gamme_au_d_marrage",
-          "actionMise_jour_firmware", "actionChoix_du_type_de_batterie", "actionPatch_court_circuit",
-          "actionPatch_DIREVE", "actionImprimer", "actionEnregistrer"})
-        QVERIFY2(!get<QAction>(a)->isEnabled(), a);
-    for (const char *a : {"actionOuvrir", "actionDebug", "actionOuvrir_fichier_debug", "actionInfo_UC",
-                          "actionQuitter", "actionDocumentation", "action_propos_de_ORVA_SA"})
-        QVERIFY2(get<QAction>(a)->isEnabled(), a);
-    QCOMPARE(get<QAction>("actionOuvrir")->shortcut(), QKeySequence(QKeySequence::Open));
-    QCOMPARE(get<QAction>("actionEnregistrer")->shortcut(), QKeySequence(QKeySequence::Save));
-    QCOMPARE(get<QAction>("actionImprimer")->shortcut(), QKeySequence(QKeySequence::Print));
-    QCOMPARE(get<QAction>("actionQuitter")->shortcut(), QKeySequence(QStringLiteral("Ctrl+Q")));
-    QCOMPARE(get<QAction>("actionDocumentation")->shortcut(), QKeySequence(QStringLiteral("F1")));
+    QStringList status;
+    for (QLabel *l : w->statusBar()->findChildren<QLabel *>())
+        status << l->text();
+    QVERIFY2(status.contains("Deconnecte"), qPrintable(status.join('|')));
     QCOMPARE(get<QDateEdit>("DateEdit")->date(), QDate::currentDate());
     QVERIFY(QFileInfo(dir.path() + "/Data").isDir());
-}
+    w->setWindowTitleFile("abc.qv2");
+    QCOMPARE(w->windowTitle(), QString("QUARVEN2 D504 - abc.qv2"));
+    w->setWindowTitleFile(QString());
+    QCOMPARE(w->windowTitle(), QString("QUARVEN2 D504"));
 
-void TestMainWindow::fitsALaptopScreen()
-{
+    // The built-in configuration is copied beside the program, writable.
+    QFile config(dir.path() + "/config.xml");
+    QVERIFY(QFileInfo(config).isWritable());
+    QFile resource(":/file/config/config.xml");
+    QVERIFY(config.open(QIODevice::ReadOnly) && resource.open(QIODevice::ReadOnly));
+    QCOMPARE(config.readAll(), resource.readAll());
+
     // A 1366 x 768 screen less a task bar and the window's frame.
     const QSize needed = w->minimumSizeHint();
     QVERIFY2(needed.width() <= 1366 && needed.height() <= 720,
              qPrintable(QStringLiteral("%1 x %2").arg(needed.width()).arg(needed.height())));
-}
 
-void TestMainWindow::configCreatedWritable()
-{
-    QFileInfo config(dir.path() + "/config.xml");
-    QVERIFY(config.exists());
-    QVERIFY(config.isWritable());
-    QFile resource(":/file/config/config.xml");
-    QVERIFY(resource.open(QIODevice::ReadOnly));
-    QFile copy(config.filePath());
-    QVERIFY(copy.open(QIODevice::ReadOnly));
-    QCOMPARE(copy.readAll(), resource.readAll());
-}
-
-void TestMainWindow::title_data()
-{
-    QTest::addColumn<QString>("file");
-    QTest::addColumn<QString>("title");
-    QTest::newRow("document") << "abc.qv2"
-                              << "QUARVEN2 D504 - abc.qv2";
-    QTest::newRow("none") << ""
-                          << "QUARVEN2 D504";
-}
-
-void TestMainWindow::title()
-{
-    QFETCH(QString, file);
-    QFETCH(QString, title);
-    w->setWindowTitleFile(file);
-    QCOMPARE(w->windowTitle(), title);
-}
-
-void TestMainWindow::testNames()
-{
     for (int n = 1; n <= 19; ++n) {
         const QString name = n == 19 ? QStringLiteral("TesT19Edit") : QStringLiteral("Test%1Edit").arg(n);
-        auto *edit = get<QLineEdit>(qPrintable(name));
-        QVERIFY2(edit, qPrintable(name));
+        auto *edit = get<QLineEdit>(name);
+        QVERIFY2(edit && !edit->isEnabled(), qPrintable(name));
         QCOMPARE(edit->text(), QString::fromLatin1(names[n - 1]));
-        QVERIFY(!edit->isEnabled());
-        QCOMPARE(get<QLabel>(qPrintable(QStringLiteral("TextT%1").arg(n)))->text(), QString::number(n));
-        QCOMPARE(imageOf(icon(n)), resourceImage(Qvx2::ImgNoVerdict));
+        QCOMPARE(get<QLabel>(QStringLiteral("TextT%1").arg(n))->text(), QString::number(n));
+        QCOMPARE(icon(n), image(Qvx2::ImgNoVerdict));
     }
 }
 
-void TestMainWindow::plotSetUp()
+// Each action by name, its menu, whether it is usable without an instrument, and its shortcut.
+void TestMainWindow::actions_data()
 {
-    auto *plot = get<QwtPlot>("reponsePlot");
-    QVERIFY(plot);
-    QVERIFY(!plot->axisEnabled(QwtPlot::yLeft));
-    QVERIFY(!plot->axisEnabled(QwtPlot::xBottom));
-    const QStringList titles = {"HT.A", "HT.B", "HT.C", "bt.a", "bt.b", "bt.c"};
-    const Qt::GlobalColor colours[] = {Qt::darkGreen, Qt::darkBlue, Qt::darkRed,
-                                       Qt::green,     Qt::blue,     Qt::red};
-    for (int i = 0; i < 6; ++i) {
-        QCOMPARE(w->curve(i).title().text(), titles[i]);
-        QCOMPARE(w->curve(i).pen().color(), QColor(colours[i]));
-        QCOMPARE(w->curve(i).plot(), plot);
-    }
-    auto *legend = qobject_cast<QwtLegend *>(plot->legend());
-    QVERIFY(legend);
-    QCOMPARE(plot->itemList(QwtPlotItem::Rtti_PlotCurve).size(), 6);
-    QCOMPARE(plot->itemList(QwtPlotItem::Rtti_PlotGrid).size(), 1);
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QString>("menu");
+    QTest::addColumn<bool>("enabled");
+    QTest::addColumn<QKeySequence>("shortcut");
+    const auto row = [](const char *action, const char *menu, bool enabled, QKeySequence shortcut = {}) {
+        QTest::newRow(action) << QString(action) << QString(menu) << enabled << shortcut;
+    };
+    row("actionTelecharger", "menuFichier", false);
+    row("actionOuvrir", "menuFichier", true, QKeySequence::Open);
+    row("actionEnregistrer", "menuFichier", false, QKeySequence::Save);
+    row("actionImprimer", "menuFichier", false, QKeySequence::Print);
+    row("actionDebug", "menuFichier", true);
+    row("actionOuvrir_fichier_debug", "menuFichier", true);
+    row("actionInfo_UC", "menuFichier", true);
+    row("actionQuitter", "menuFichier", true, QKeySequence("Ctrl+Q"));
+    row("actionUSB_recherche_automatique", "menuConfiguration", true);
+    row("actionTemps_de_Coupure_du_QVX2", "menuConfiguration", false);
+    row("actionChoix_de_la_gamme_au_d_marrage", "menuConfiguration", false);
+    row("actionChoix_du_type_de_batterie", "menuConfiguration", false);
+    row("actionPatch_court_circuit", "menuConfiguration", false);
+    row("actionPatch_DIREVE", "menuConfiguration", false);
+    row("actionMise_jour_firmware", "menuConfiguration", false);
+    row("actionDocumentation", "menuAide", true, QKeySequence("F1"));
+    row("action_propos_de_ORVA_SA", "menuAide", true);
 }
 
-// Rows are numbered 1..19 by the instrument; 0 and 20 fall outside.
-void TestMainWindow::verdictRows_data()
+void TestMainWindow::actions()
 {
-    QTest::addColumn<QByteArray>("line");
+    QFETCH(QString, action);
+    QFETCH(QString, menu);
+    QFETCH(bool, enabled);
+    QFETCH(QKeySequence, shortcut);
+    auto *a = get<QAction>(action);
+    QVERIFY(a);
+    QVERIFY(get<QMenu>(menu)->actions().contains(a));
+    QCOMPARE(a->isEnabled(), enabled);
+    QCOMPARE(a->shortcut(), shortcut);
+}
+
+// The instrument numbers the rows 1..19: 0 and 20 fall outside and change nothing.
+void TestMainWindow::verdicts_data()
+{
+    QTest::addColumn<QByteArray>("lines");
     QTest::addColumn<int>("row");
-    QTest::addColumn<bool>("passed");
-    QTest::addColumn<QString>("diagnostic");
-    QTest::newRow("first passed") << QByteArray("RESULT 01 x CORRECT x\r") << 1 << true << "";
-    QTest::newRow("last failed") << QByteArray("RESULT 19 x DEFAUT x\r") << 19 << false << "";
-    QTest::newRow("zero") << QByteArray("RESULT 00 x CORRECT x\r") << 0 << false
-                          << "cmd_result_received(): n_test  4294967295 > NB_TEST 19";
-    QTest::newRow("twenty") << QByteArray("RESULT 20 x CORRECT x\r") << 0 << false
-                            << "cmd_result_received(): n_test  19 > NB_TEST 19";
+    QTest::addColumn<QString>("verdict");
+    QTest::newRow("first passed") << QByteArray("RESULT 01 x CORRECT x\r") << 1 << "passed";
+    QTest::newRow("last failed") << QByteArray("RESULT 19 x DEFAUT x\r") << 19 << "failed";
+    QTest::newRow("zero") << QByteArray("RESULT 00 x CORRECT x\r") << 0 << "";
+    QTest::newRow("twenty") << QByteArray("RESULT 20 x CORRECT x\r") << 0 << "";
+    QTest::newRow("cleared") << QByteArray("RESULT 04 x CORRECT x\rRESULT 04 Test_clear CORRECT x\r") << 4
+                             << "";
 }
 
-void TestMainWindow::verdictRows()
+void TestMainWindow::verdicts()
 {
-    QFETCH(QByteArray, line);
+    QFETCH(QByteArray, lines);
     QFETCH(int, row);
-    QFETCH(bool, passed);
-    QFETCH(QString, diagnostic);
-    TestUtil::DebugCapture capture;
+    QFETCH(QString, verdict);
     w->parser().reset();
-    feed(line);
+    feed(lines);
     for (int n = 1; n <= 19; ++n) {
-        const bool set = n == row;
-        QCOMPARE(w->testResult(n - 1), set && passed);
-        const char *img = !set ? Qvx2::ImgNoVerdict : passed ? Qvx2::ImgPassed : Qvx2::ImgFailed;
-        QCOMPARE(imageOf(icon(n)), resourceImage(img));
+        const QString shown = n == row ? verdict : QString();
+        QCOMPARE(w->testResult(n - 1), shown == "passed");
+        const char *img = shown.isEmpty()     ? Qvx2::ImgNoVerdict
+                          : shown == "passed" ? Qvx2::ImgPassed
+                                              : Qvx2::ImgFailed;
+        QVERIFY2(icon(n) == image(img), qPrintable(QString::number(n)));
     }
-    if (!diagnostic.isEmpty())
-        QVERIFY2(capture.lines().contains(diagnostic), qPrintable(capture.lines().join('\n')));
-
-    // The same bounds hold for direct calls.
-    TestUtil::DebugCapture c2;
-    w->setTestResult(19, true);
-    QVERIFY(c2.lines().contains("setTestResult(): can't set test result:  19"));
-}
-
-void TestMainWindow::clearVerdict()
-{
-    w->parser().reset();
-    feed("RESULT 04 x CORRECT x\r");
-    QVERIFY(w->testResult(3));
-    feed("RESULT 04 Test_clear CORRECT x\r");
-    QVERIFY(!w->testResult(3));
-    QCOMPARE(imageOf(icon(4)), resourceImage(Qvx2::ImgNoVerdict));
 }
 
 void TestMainWindow::curvesGrowInArrivalOrder()
 {
     w->parser().reset();
-    feed("V. 2 0 10 0 1 2 3 4 5 6 7 8 9 10\rV. 2 0 5 0 11 12 13 14 15 16 17 18 19 20\r");
+    feed("V. 2 0 10 0 1 2 3 4 5 6 7 8 9 10\rV. 2 0 5 0 11 12 13 14 15 16 17 18 19 20\r"
+         "V. 7 0 0 0 1 1 1 1 1 1 1 1 1 1\r"); // channel 7 would be curve 6, which does not exist
     const QVector<QPointF> &pts = w->pointsOf(2);
     QCOMPARE(pts.size(), 20);
     QCOMPARE(pts.first(), QPointF(10, 1));
@@ -263,33 +212,12 @@ void TestMainWindow::curvesGrowInArrivalOrder()
     for (int c : {0, 1, 3, 4, 5})
         QCOMPARE(w->pointsOf(c).size(), 0);
 
-    TestUtil::DebugCapture capture;
-    feed("V. 7 0 0 0 1 1 1 1 1 1 1 1 1 1\r"); // channel 7 is curve 6
-    QVERIFY(capture.lines().contains("cmd_values_received(): n_curve out of range"));
-
-    // Clearing empties the points but leaves the plot showing the last samples.
+    // Clearing empties the points but leaves the plot showing the last samples until new ones come.
     w->clearMeasurement();
     QCOMPARE(w->pointsOf(2).size(), 0);
     QCOMPARE(w->curve(2).dataSize(), size_t(20));
     feed("V. 2 0 0 0 1 1 1 1 1 1 1 1 1 1\r");
     QCOMPARE(w->curve(2).dataSize(), size_t(10));
-}
-
-void TestMainWindow::ratios()
-{
-    const char *edits[] = {"EditRapportL1", "EditRapportL2", "EditRapportL3", "leratio"};
-    w->cmd_rapport_received(0, "48.10");
-    w->cmd_rapport_received(1, "48.20");
-    w->cmd_rapport_received(2, "48.30");
-    w->cmd_rapport_received(3, "48.20");
-    const QStringList expected = {"48.10", "48.20", "48.30", "48.20"};
-    for (int i = 0; i < 4; ++i)
-        QCOMPARE(get<QLineEdit>(edits[i])->text(), expected[i]);
-    TestUtil::DebugCapture capture;
-    w->cmd_rapport_received(4, "99");
-    QVERIFY(capture.lines().contains("cmd_rapport_received(): n_rapport out of range"));
-    for (int i = 0; i < 4; ++i)
-        QCOMPARE(get<QLineEdit>(edits[i])->text(), expected[i]);
 }
 
 void TestMainWindow::clearingLeavesFormAndComment()
@@ -305,33 +233,25 @@ void TestMainWindow::clearingLeavesFormAndComment()
     QVERIFY(get<QLineEdit>("le_gamme")->text().isEmpty());
     QVERIFY(get<QLineEdit>("EditRapportL2")->text().isEmpty());
     QVERIFY(!w->testResult(5));
-    QCOMPARE(imageOf(icon(6)), resourceImage(Qvx2::ImgNoVerdict));
+    QCOMPARE(icon(6), image(Qvx2::ImgNoVerdict));
 }
 
-void TestMainWindow::transferLinePerDownload()
+// Each transfer adds a line to the comment; a curve the new record lacks is gone once it has ended.
+void TestMainWindow::secondRecordReplacesFirst()
 {
     get<QPlainTextEdit>("CommentText")->setPlainText("ligne 1\nligne 2");
-    const QByteArray record =
-        "Recup_courbe debut x\rRESULT 01 x CORRECT x\rGAMME 5kV x\rRecup_courbe fin a b 3 \r";
-    feed(record);
-    QCOMPARE(get<QLineEdit>("le_gamme")->text(), QString("5kV"));
-    feed(record);
-    QCOMPARE(get<QPlainTextEdit>("CommentText")->toPlainText(), QString("---\n---\nligne 1\nligne 2"));
-    QVERIFY(w->testResult(0));
-}
-
-void TestMainWindow::curveMissingFromNewRecordCleared()
-{
     feed("Recup_courbe debut x\rV. 1 0 0 0 1 2 3 4 5 6 7 8 9 10\rV. 2 0 0 0 1 2 3 4 5 6 7 8 9 10\r"
-         "Recup_courbe fin a b 1 \r");
+         "GAMME 5kV x\rRecup_courbe fin a b 1 \r");
+    QCOMPARE(get<QLineEdit>("le_gamme")->text(), QString("5kV"));
     QCOMPARE(w->curve(1).dataSize(), size_t(10));
-    // The next record has no curve 1: at its end the plot (what a save stores) shows none either.
-    feed("Recup_courbe debut x\rV. 2 0 0 0 5 5 5 5 5 5 5 5 5 5\r");
+    feed("Recup_courbe debut x\rRESULT 01 x CORRECT x\rV. 2 0 0 0 5 5 5 5 5 5 5 5 5 5\r");
     QCOMPARE(w->curve(1).dataSize(), size_t(10)); // still the old one while the record comes in
     feed("Recup_courbe fin a b 2 \r");
-    QCOMPARE(w->curve(1).dataSize(), size_t(0));
+    QCOMPARE(w->curve(1).dataSize(), size_t(0)); // what a save would store
     QCOMPARE(w->curve(2).dataSize(), size_t(10));
     QCOMPARE(w->curve(2).sample(0), QPointF(0, 5));
+    QVERIFY(w->testResult(0));
+    QCOMPARE(get<QPlainTextEdit>("CommentText")->toPlainText(), QString("---\n---\nligne 1\nligne 2"));
 }
 
 void TestMainWindow::dateFollowsLanguageWithoutTranslations()
