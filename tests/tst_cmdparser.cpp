@@ -2,6 +2,7 @@
 // Reads cut at arbitrary places are checked by the fuzz corpus replay (fuzz/fuzz_cmdparser.cpp).
 
 #include "cmdparser.h"
+#include "testutil.h"
 
 #include <QtTest>
 
@@ -93,6 +94,7 @@ private slots:
     void lines();
     void recordTransfer();
     void boundedBuffer();
+    void diagnostics();
 };
 
 // Lines outside a record: the events they give, the flags they set, what they store, and whether they are
@@ -255,6 +257,19 @@ void TestCmdParser::boundedBuffer()
     buffer += "\rRESULT 02 x CORRECT x\r";
     p.parse(buffer);
     QCOMPARE(r.events, QStringList("result 2 1 "));
+}
+
+// The field log's wordings for an unknown line, a parameter and a ratio.
+void TestCmdParser::diagnostics()
+{
+    TestUtil::DebugCapture capture;
+    CmdParser p;
+    QByteArray b = "ZZZ 1\rPARAM 13 240 P_AL_FALIM_TEMPS x\rRAPPORT 1 x 2.5 x\r";
+    p.parse(b);
+    const QStringList l = capture.lines();
+    QVERIFY2(l.contains(QStringLiteral(" unuse  \"ZZZ 1\\r\"")), qPrintable(l.join('\n')));
+    QVERIFY(l.contains(QStringLiteral(" CMD_PARAM  13  ->  \"P_AL_FALIM_TEMPS\"  =  240")));
+    QVERIFY(l.contains(QStringLiteral(" voie  1  rapport  2.5")));
 }
 
 QTEST_GUILESS_MAIN(TestCmdParser)
