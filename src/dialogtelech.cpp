@@ -411,6 +411,10 @@ void DialogTelech::reception_telech()
 
 void DialogTelech::handleLine()
 {
+    // As in the main window's lines, characters from a NUL on are line noise, not text.
+    const int nul = lineBuffer.indexOf(QChar(0));
+    if (nul >= 0)
+        lineBuffer.truncate(nul);
     const QString word = lineBuffer.section(QLatin1Char(' '), 0, 0);
     bool acknowledgement = false;
     for (const char *keyword : AckWords)

@@ -1,5 +1,6 @@
-// Every fault of the simulated instrument against every instrument command: no crash, no wait past its
-// limit, no success shown for a failure, and a saved document never touched. Plus a flood without CR.
+// Every fault of the simulated instrument against every instrument command, the firmware update included:
+// no crash, no wait past its limit, no success shown for a failure, and a saved document never touched.
+// Plus a flood without CR.
 
 #include "recup_info.h"
 #include "simrig.h"
@@ -77,8 +78,8 @@ void TestSoak::faults_data()
     QTest::addColumn<QString>("fault");
     QTest::addColumn<QString>("command");
     for (const char *fault :
-         {"none", "silence", "late", "split", "crlf", "nul", "garbage", "echo", "link dies"})
-        for (const char *command : {"download", "parameter", "patch", "info"})
+         {"none", "silence", "late", "split", "crlf", "nul", "garbage", "echo", "acks lost", "link dies"})
+        for (const char *command : {"download", "parameter", "patch", "info", "firmware"})
             QTest::newRow(qPrintable(QStringLiteral("%1 / %2").arg(fault, command))) << fault << command;
 }
 
@@ -97,6 +98,13 @@ void TestSoak::faults()
     QVERIFY(patch.open(QIODevice::WriteOnly));
     patch.write("P_TEMPO_MESURE = 750\n");
     patch.close();
+    QByteArray image(2 * 512 + 100, '\0');
+    for (int i = 0; i < image.size(); ++i)
+        image[i] = char(i * 7 + i / 512);
+    const QString imageFile = rig.appDir() + "/image.bin";
+    QFile imageOut(imageFile);
+    QVERIFY(imageOut.open(QIODevice::WriteOnly) && imageOut.write(image) == image.size());
+    imageOut.close();
 
     qvx2sim::Faults &f = rig.sim.faults();
     if (fault == "silence")
@@ -113,7 +121,10 @@ void TestSoak::faults()
         f.garbage = true;
     else if (fault == "echo")
         f.echoOffset = 7;
-    else if (fault == "link dies")
+    else if (fault == "acks lost") {
+        f.dropAckProbability = 0.2; // the bootloader's acknowledgements
+        f.dropAckSeed = 7;
+    } else if (fault == "link dies")
         f.dieAfterRecordLines = 40;
 
     TestUtil::BoxCollector boxes;
@@ -140,15 +151,30 @@ void TestSoak::faults()
         w->on_actionPatch_court_circuit_triggered();
         success = boxes.titles.contains("Enregistrement");
         truth = core.eepromSaveCount() == 1 && core.savedParameters().at(18).value == 750;
+    } else if (command == "firmware") {
+        TestUtil::answerNextFileDialog(imageFile);
+        w->on_actionMise_jour_firmware_triggered();
+        rig.settle();
+        success = boxes.texts.contains("Mise a jour reussie.");
+        QMap<int, QByteArray> pages;
+        for (int k = 0; k <= image.size() / 512; ++k) {
+            pages[k] = image.mid(k * 512, 512);
+            for (int i = pages[k].size(); i < 512; ++i)
+                pages[k].append(char(i));
+        }
+        truth = core.flashPages() == pages;
     } else {
         w->on_actionInfo_UC_triggered();
         success = w->debugWindow()->isVisible();
         truth = w->debugWindow()->texte().contains("IDENT") && w->debugWindow()->texte().contains("GAMME");
     }
+    qInfo("soak | %s | %s | %s | %lld ms", qPrintable(fault), qPrintable(command),
+          success ? "success" : "failure told", static_cast<long long>(t.elapsed()));
     // The longest wait of any command is 2 500 cycles plus the dialogs around it.
     QVERIFY2(t.elapsed() < 60000, qPrintable(QString::number(t.elapsed())));
     QVERIFY2(!success || truth, "success shown for a failure");
-    if (fault == "none" || fault == "late" || fault == "split" || fault == "nul" || fault == "garbage")
+    if (fault == "none" || fault == "late" || fault == "split" || fault == "nul" || fault == "garbage" ||
+        (fault == "acks lost" && command != "firmware"))
         QVERIFY2(success, qPrintable(boxes.texts.join(" | ")));
     if (fault == "silence" || fault == "crlf")
         QVERIFY(!success);
