@@ -67,7 +67,7 @@ fuzz: deps
 	    -DQVX_SANITIZE=ON -DQVX_FUZZ=ON
 	$(SANITIZER_ENV) cmake --build $(FUZZ_DIR) -j$(JOBS) --target qvx_fuzzers
 	@failed=""; for t in $(FUZZ_TARGETS); do \
-	    case $$t in cmdparser) maxlen=1024;; patch) maxlen=512;; firmware) maxlen=1100;; *) maxlen=4096;; esac; \
+	    case $$t in cmdparser|capture) maxlen=1024;; patch) maxlen=512;; firmware) maxlen=1100;; *) maxlen=4096;; esac; \
 	    mkdir -p $(FUZZ_DIR)/corpus/$$t $(FUZZ_DIR)/findings $(FUZZ_DIR)/logs/$$t; \
 	    echo "== fuzz_$$t: $(FUZZ_SECONDS) s"; \
 	    ( cd $(FUZZ_DIR)/logs/$$t && $(FUZZ_ENV) QT_QPA_PLATFORM=offscreen nice -n 19 \

@@ -94,6 +94,14 @@ QString xmlChars(const QString &text)
     return out;
 }
 
+bool sampled(const uint8_t *data, size_t size, unsigned every)
+{
+    quint32 hash = 2166136261u; // FNV-1a
+    for (size_t i = 0; i < size; ++i)
+        hash = (hash ^ data[i]) * 16777619u;
+    return hash % every == 0;
+}
+
 void fail(const char *condition, const char *file, int line, const QString &detail)
 {
     std::fprintf(stderr, "%s:%d: invariant broken: %s\n%s\n", file, line, condition, qPrintable(detail));

@@ -24,6 +24,9 @@ void clearScratch();
 void writeFile(const QString &path, const uint8_t *data, size_t size);
 // The text as an XML 1.0 file can hold it: characters outside the Char production left out.
 QString xmlChars(const QString &text);
+// True for about one input in `every`, always the same ones (a fixed hash of the bytes): the costly checks
+// (a save and a new read) run on that share, so that the reading itself runs many more times.
+bool sampled(const uint8_t *data, size_t size, unsigned every);
 // Reports a broken invariant and aborts, so that libFuzzer keeps the input and the replay fails.
 [[noreturn]] void fail(const char *condition, const char *file, int line, const QString &detail);
 
