@@ -94,8 +94,20 @@ QString xmlChars(const QString &text)
     return out;
 }
 
+namespace
+{
+bool g_sampleEverything = false;
+}
+
+void sampleEverything()
+{
+    g_sampleEverything = true;
+}
+
 bool sampled(const uint8_t *data, size_t size, unsigned every)
 {
+    if (g_sampleEverything)
+        return true;
     quint32 hash = 2166136261u; // FNV-1a
     for (size_t i = 0; i < size; ++i)
         hash = (hash ^ data[i]) * 16777619u;

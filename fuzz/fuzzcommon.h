@@ -27,6 +27,8 @@ QString xmlChars(const QString &text);
 // True for about one input in `every`, always the same ones (a fixed hash of the bytes): the costly checks
 // (a save and a new read) run on that share, so that the reading itself runs many more times.
 bool sampled(const uint8_t *data, size_t size, unsigned every);
+// Makes sampled() true for every input: the corpus replay of the test suite runs every check on every file.
+void sampleEverything();
 // Reports a broken invariant and aborts, so that libFuzzer keeps the input and the replay fails.
 [[noreturn]] void fail(const char *condition, const char *file, int line, const QString &detail);
 

@@ -1,6 +1,8 @@
 // Runs a fuzz target once on every file of its corpus, without libFuzzer and with any compiler: the
 // corpus (seeds and every input that once broke something) thereby stays a regression test of `make test`.
 
+#include "fuzzcommon.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
@@ -15,6 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size);
 int main(int argc, char **argv)
 {
     namespace fs = std::filesystem;
+    FuzzCommon::sampleEverything();
     std::vector<fs::path> inputs;
     for (int i = 1; i < argc; ++i) {
         const fs::path arg(argv[i]);
