@@ -150,10 +150,10 @@ void MainWindow::updateConnectionStatus()
 {
     if (m_serial->isOpen()) {
         m_statusText.setText(tr("Connecte (%1)").arg(m_serial->portName()));
-        m_statusIcon.setPixmap(QPixmap(QLatin1String(Qvx2::ImgPassed)));
+        m_statusIcon.setPixmap(m_imgPassed);
     } else {
         m_statusText.setText(tr("Deconnecte"));
-        m_statusIcon.setPixmap(QPixmap(QLatin1String(Qvx2::ImgFailed)));
+        m_statusIcon.setPixmap(m_imgFailed);
     }
 }
 

@@ -150,7 +150,7 @@ void MainWindow::setTestResult(unsigned index, bool ok)
         return;
     }
     testResults[index] = ok;
-    testIcons[index]->setPixmap(QPixmap(QLatin1String(ok ? Qvx2::ImgPassed : Qvx2::ImgFailed)));
+    testIcons[index]->setPixmap(ok ? m_imgPassed : m_imgFailed);
 }
 
 void MainWindow::clearMeasurement()
@@ -163,11 +163,9 @@ void MainWindow::clearMeasurement()
     ui->le_gamme->clear();
     for (QVector<QPointF> &points : curvePoints)
         points.clear();
-    // Braces: with parentheses this line declares a function for clang.
-    const QPixmap neutral{QLatin1String(Qvx2::ImgNoVerdict)};
     for (int i = 0; i < Qvx2::TestCount; ++i) {
         testResults[i] = false;
-        testIcons[i]->setPixmap(neutral);
+        testIcons[i]->setPixmap(m_imgNoVerdict);
     }
 }
 
@@ -196,7 +194,7 @@ void MainWindow::cmd_result_received(uint n_test, bool isOk, QString com)
     }
     if (com == QLatin1String("clear")) {
         testResults[i] = false;
-        testIcons[i]->setPixmap(QPixmap(QLatin1String(Qvx2::ImgNoVerdict)));
+        testIcons[i]->setPixmap(m_imgNoVerdict);
         return;
     }
     setTestResult(i, isOk);
@@ -210,7 +208,15 @@ void MainWindow::cmd_values_received(uint n_curve, QVector<QPointF> &data)
     }
     curvePoints[n_curve] += data;
     curves[n_curve].setSamples(curvePoints[n_curve]);
-    ui->reponsePlot->replot();
+    replotCurves();
+}
+
+void MainWindow::replotCurves()
+{
+    if (m_replaying)
+        m_replotPending = true;
+    else
+        ui->reponsePlot->replot();
 }
 
 void MainWindow::cmd_end_received(QString comment, QString gamme, QString ratio)
@@ -224,7 +230,7 @@ void MainWindow::cmd_end_received(QString comment, QString gamme, QString ratio)
         }
     }
     if (stale)
-        ui->reponsePlot->replot();
+        replotCurves();
     ui->le_gamme->setText(gamme);
     ratio.chop(1);
     m_recup_info->ajoute_texte(ratio);

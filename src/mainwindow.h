@@ -3,10 +3,12 @@
 // The application's only window: the report page, the instrument link and every user command.
 
 #include "cmdparser.h"
+#include "constants.h"
 #include "portcatalog.h"
 
 #include <QLabel>
 #include <QMainWindow>
+#include <QPixmap>
 #include <QPointF>
 #include <QStringList>
 #include <QTimer>
@@ -151,6 +153,9 @@ private:
     void fillFormLists(const XmlConf &conf);
     void recreateDateEdit();
     void onSerialError(int error);
+    // Redraws the curves now, or once at the end of a capture replay (a redraw per curve line is most of a
+    // replay's time).
+    void replotCurves();
 
     Ui::MainWindow *ui = nullptr;
     bool m_isSerialConnected = false;
@@ -165,6 +170,12 @@ private:
     QwtLegend *plotLegend = nullptr; // handed to the plot, which owns it
     QwtPlotGrid plotGrid;
     QVector<QPointF> curvePoints[Qvx2::CurveCount];
+    bool m_replaying = false;
+    bool m_replotPending = false;
+    // Loaded once: a QPixmap built from a file name goes back to the file (and its cache) every time.
+    const QPixmap m_imgNoVerdict{QLatin1String(Qvx2::ImgNoVerdict)};
+    const QPixmap m_imgPassed{QLatin1String(Qvx2::ImgPassed)};
+    const QPixmap m_imgFailed{QLatin1String(Qvx2::ImgFailed)};
     QString firmwareFile;
     QString savedLanguage;
     QString m_configFile;

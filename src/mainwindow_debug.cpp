@@ -42,6 +42,10 @@ void MainWindow::replayCapture(const QString &fileName)
         return;
     clearMeasurement();
     m_parser.reset();
+    // The display is brought up to date once, at the end, rather than after every line.
+    m_replaying = true;
+    m_replotPending = false;
+    m_recup_info->beginBatch();
     // A line longer than the receive bound is no capture line; it is taken in pieces. One buffer for all
     // lines: a fresh one per line would cost as much as the line's handling.
     QByteArray piece(Qvx2::ReceiveBufferLimit + 1, Qt::Uninitialized);
@@ -61,6 +65,10 @@ void MainWindow::replayCapture(const QString &fileName)
         m_parser.parse(m_buffer_recv);
     }
     file.close();
+    m_recup_info->endBatch();
+    m_replaying = false;
+    if (m_replotPending)
+        ui->reponsePlot->replot();
     setPrintEnabled(true);
     ui->actionEnregistrer->setEnabled(true);
 }

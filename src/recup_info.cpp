@@ -20,7 +20,7 @@ recup_info::~recup_info()
 
 void recup_info::set_texte(const QString &text)
 {
-    ui->plainTextEdit->clear();
+    efface();
     ui->plainTextEdit->appendPlainText(text);
 }
 
@@ -31,7 +31,32 @@ void recup_info::ajoute_texte(const QString &text)
 
 void recup_info::efface()
 {
+    // The document is not cleared inside an open edit block: the batch is closed around the clearing.
+    if (m_batching)
+        m_batch.endEditBlock();
     ui->plainTextEdit->clear();
+    if (m_batching) {
+        m_batch = QTextCursor(ui->plainTextEdit->document());
+        m_batch.beginEditBlock();
+    }
+}
+
+void recup_info::beginBatch()
+{
+    if (m_batching)
+        return;
+    m_batching = true;
+    m_batch = QTextCursor(ui->plainTextEdit->document());
+    m_batch.beginEditBlock();
+}
+
+void recup_info::endBatch()
+{
+    if (!m_batching)
+        return;
+    m_batching = false;
+    m_batch.endEditBlock();
+    m_batch = QTextCursor();
 }
 
 QString recup_info::texte() const

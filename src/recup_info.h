@@ -3,6 +3,7 @@
 // The debug window: the raw text of the instrument's lines, saved to and replayed from capture files.
 
 #include <QDialog>
+#include <QTextCursor>
 
 namespace Ui
 {
@@ -20,6 +21,10 @@ public:
     void set_texte(const QString &text);
     void ajoute_texte(const QString &text);
     void efface();
+    // Between the two, lines pile up and the pane lays its text out once, at the end: a capture replay
+    // appends thousands of lines in one go.
+    void beginBatch();
+    void endBatch();
     QString texte() const;
     QString nom_fichier_defaut() const;
     // Writes the capture file: the path, a CR, then the text with LF line ends, no final line end.
@@ -31,4 +36,6 @@ private slots:
 
 private:
     Ui::recup_info *ui;
+    QTextCursor m_batch;
+    bool m_batching = false;
 };
