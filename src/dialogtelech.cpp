@@ -117,9 +117,15 @@ bool DialogTelech::loadFile()
         QChar *out = text.data();
         const char *in = image.constData() + offset;
         quint8 sum = 0;
-        for (int i = 0; i < PageBytes; ++i) {
-            // Past the end of the file each byte is the low byte of its own position in the page.
-            const quint8 byte = i < dataBytes ? quint8(in[i]) : quint8(i);
+        int i = 0;
+        for (; i < dataBytes; ++i) {
+            const quint8 byte = quint8(in[i]);
+            putHex(out + 2 * i, byte);
+            sum = quint8(sum + byte);
+        }
+        // Past the end of the file each byte is the low byte of its own position in the page.
+        for (; i < PageBytes; ++i) {
+            const quint8 byte = quint8(i);
             putHex(out + 2 * i, byte);
             sum = quint8(sum + byte);
         }
