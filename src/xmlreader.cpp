@@ -83,6 +83,10 @@ Scan scan(const QByteArray &data)
     QVector<Open> open;
     qint64 elements = 0;
     qint64 nodes = 0;
+    // The stream reader lets characters XML forbids through in some names (a NUL in an attribute's or an
+    // instruction's name, or in the document type), which the DOM keeps: written back, such a name would
+    // make the whole file unreadable.
+    const QString badName = QStringLiteral("a name holds a character XML does not allow");
     QXmlStreamReader reader(data);
     while (!reader.atEnd()) {
         const QXmlStreamReader::TokenType token = reader.readNext();
@@ -94,12 +98,17 @@ Scan scan(const QByteArray &data)
             if (!reader.entityDeclarations().isEmpty() || !reader.notationDeclarations().isEmpty() ||
                 reader.text().contains(QLatin1Char('[')))
                 result.refusal = QStringLiteral("document type with declarations");
+            else if (!xmlwriter::canHold(reader.text().toString()))
+                result.refusal = badName;
             break;
         case QXmlStreamReader::StartElement:
             if (open.size() >= xmlreader::MaxDepth)
                 result.refusal = QStringLiteral("elements nested deeper than %1").arg(xmlreader::MaxDepth);
             open.append({elements++, true, QString()});
             nodes += 1 + reader.attributes().size();
+            for (const QXmlStreamAttribute &attribute : reader.attributes())
+                if (!xmlwriter::canHold(attribute.qualifiedName().toString()))
+                    result.refusal = badName;
             break;
         case QXmlStreamReader::EndElement:
             if (!open.isEmpty()) {
@@ -117,8 +126,12 @@ Scan scan(const QByteArray &data)
                 open.last().text += reader.text();
             }
             break;
-        case QXmlStreamReader::Comment:
         case QXmlStreamReader::ProcessingInstruction:
+            if (!xmlwriter::canHold(reader.processingInstructionTarget().toString()))
+                result.refusal = badName;
+            ++nodes;
+            break;
+        case QXmlStreamReader::Comment:
         case QXmlStreamReader::EntityReference:
             ++nodes;
             break;

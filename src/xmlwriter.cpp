@@ -55,6 +55,11 @@ void makeStorable(const QDomNode &parent)
 
 } // namespace
 
+bool xmlwriter::canHold(const QString &text)
+{
+    return storable(text).size() == text.size();
+}
+
 int xmlwriter::StableAttributeOrder::s_users = 0;
 bool xmlwriter::StableAttributeOrder::s_wasRandom = false;
 

@@ -29,6 +29,10 @@ public:
     xmlwriter(const xmlwriter &) = delete;
     xmlwriter &operator=(const xmlwriter &) = delete;
 
+    // True when XML 1.0 can carry every character of `text` (most control characters, U+FFFE, U+FFFF and
+    // lone surrogates it cannot); the writer leaves the others out of texts and values.
+    static bool canHold(const QString &text);
+
     QDomElement createElement(const QString &tag, QDomNode *parent = nullptr);
     void createTextElement(const QString &tag, const QString &text, QDomNode *parent = nullptr);
     bool write();

@@ -589,6 +589,13 @@ void TestXml::unreadableConfig_data()
         << QByteArray(config).replace("<codegdo>", "<codegdo") << false;
     QTest::newRow("binary with NUL bytes") << QByteArray("\x00\x01\xff\xfe<\x00QuardaneConf>", 16) << false;
     QTest::newRow("empty") << QByteArray("") << false;
+    // Names the stream reader takes with a character XML forbids; the file written back would not read.
+    QTest::newRow("NUL in an instruction's name")
+        << QByteArray(config).replace("<QuardaneConf>", QByteArray("<?x\0y?>\n<QuardaneConf>", 22)) << false;
+    QTest::newRow("NUL in an attribute's name")
+        << QByteArray(config).replace(" chemin=", QByteArray(" che\0min=", 9)) << false;
+    QTest::newRow("NUL in the document type's name")
+        << QByteArray(config).replace("OrvaXML", QByteArray("Orva\0XML", 8)) << false;
     QTest::newRow("readable") << config << true;
 }
 
