@@ -66,6 +66,15 @@ struct Scan {
     QVector<QPair<qint64, QString>> blankTexts; // element ordinal in document order, text
 };
 
+bool isBlank(const QStringRef &text)
+{
+    for (const QChar c : text)
+        if (c != QLatin1Char(' ') && c != QLatin1Char('\t') && c != QLatin1Char('\n') &&
+            c != QLatin1Char('\r'))
+            return false;
+    return true;
+}
+
 Scan scan(const QByteArray &data)
 {
     Scan result;
@@ -118,7 +127,9 @@ Scan scan(const QByteArray &data)
             }
             break;
         case QXmlStreamReader::Characters:
-            if (!reader.isWhitespace() || reader.isCDATA()) {
+            // isWhitespace() is false for blanks written as character references (a CR always is), which the
+            // DOM parser drops all the same.
+            if (!isBlank(reader.text()) || reader.isCDATA()) {
                 ++nodes;
                 if (!open.isEmpty())
                     open.last().blankOnly = false;

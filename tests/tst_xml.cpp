@@ -334,6 +334,9 @@ void TestXml::storedTexts_data()
     const QString markup = QStringLiteral(" \"cit\u00e9e\" & <b> 'x' ]]> &amp;\r\nligne\t2\n\n  fin  ");
     QTest::newRow("markup and line ends") << markup << markup;
     QTest::newRow("blanks only") << QString("   ") << "   ";
+    // A CR is written as a character reference, which the reader's blank check once missed.
+    QTest::newRow("blanks with a CR") << QString(" \t\r") << " \t\r";
+    QTest::newRow("CR LF only") << QString("\r\n") << "\r\n";
 }
 
 // Characters XML cannot carry are left out of a saved document, which then opens again; written as they
