@@ -107,7 +107,7 @@ Scan scan(const QByteArray &data)
             if (!reader.entityDeclarations().isEmpty() || !reader.notationDeclarations().isEmpty() ||
                 reader.text().contains(QLatin1Char('[')))
                 result.refusal = QStringLiteral("document type with declarations");
-            else if (!xmlwriter::canHold(reader.text().toString()))
+            else if (!xmlwriter::canHold(reader.text()))
                 result.refusal = badName;
             break;
         case QXmlStreamReader::StartElement:
@@ -116,7 +116,7 @@ Scan scan(const QByteArray &data)
             open.append({elements++, true, QString()});
             nodes += 1 + reader.attributes().size();
             for (const QXmlStreamAttribute &attribute : reader.attributes())
-                if (!xmlwriter::canHold(attribute.qualifiedName().toString()))
+                if (!xmlwriter::canHold(attribute.qualifiedName()))
                     result.refusal = badName;
             break;
         case QXmlStreamReader::EndElement:
@@ -138,7 +138,7 @@ Scan scan(const QByteArray &data)
             }
             break;
         case QXmlStreamReader::ProcessingInstruction:
-            if (!xmlwriter::canHold(reader.processingInstructionTarget().toString()))
+            if (!xmlwriter::canHold(reader.processingInstructionTarget()))
                 result.refusal = badName;
             ++nodes;
             break;

@@ -7,27 +7,35 @@
 namespace
 {
 
-// XML 1.0 cannot carry most control characters, U+FFFE, U+FFFF or a lone surrogate, not even as a
-// character reference. QDom writes them as they are and the file then no longer parses, so they are left
-// out. Instrument lines, pasted names and the like can hold them.
+// How many characters of `text` from `i` on make one character XML 1.0 can carry (two for a surrogate
+// pair), or 0. XML cannot carry most control characters, U+FFFE, U+FFFF or a lone surrogate, not even as a
+// character reference.
+qsizetype storableAt(QStringView text, qsizetype i)
+{
+    const QChar c = text.at(i);
+    if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
+        return 2;
+    const ushort u = c.unicode();
+    const bool allowed =
+        u == 0x9 || u == 0xA || u == 0xD || (u >= 0x20 && u <= 0xD7FF) || (u >= 0xE000 && u <= 0xFFFD);
+    return allowed ? 1 : 0;
+}
+
+// QDom writes the characters XML cannot carry as they are and the file then no longer parses, so they are
+// left out. Instrument lines, pasted names and the like can hold them.
 QString storable(const QString &text)
 {
     QString out;
     bool dropped = false; // until something is left out, the text itself is the answer
-    for (int i = 0; i < text.size(); ++i) {
-        const ushort u = text.at(i).unicode();
-        const bool pair =
-            text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate();
-        const bool allowed = pair || u == 0x9 || u == 0xA || u == 0xD || (u >= 0x20 && u <= 0xD7FF) ||
-                             (u >= 0xE000 && u <= 0xFFFD);
-        if (!allowed && !dropped) {
-            out = text.left(i);
+    for (qsizetype i = 0; i < text.size();) {
+        const qsizetype n = storableAt(text, i);
+        if (n == 0 && !dropped) {
+            out = text.left(int(i));
             dropped = true;
-        } else if (allowed && dropped) {
-            out += text.midRef(i, pair ? 2 : 1);
+        } else if (n > 0 && dropped) {
+            out += text.midRef(int(i), int(n));
         }
-        if (pair)
-            ++i;
+        i += qMax<qsizetype>(n, 1);
     }
     return dropped ? out : text;
 }
@@ -55,9 +63,15 @@ void makeStorable(const QDomNode &parent)
 
 } // namespace
 
-bool xmlwriter::canHold(const QString &text)
+bool xmlwriter::canHold(QStringView text)
 {
-    return storable(text).size() == text.size();
+    for (qsizetype i = 0; i < text.size();) {
+        const qsizetype n = storableAt(text, i);
+        if (n == 0)
+            return false;
+        i += n;
+    }
+    return true;
 }
 
 int xmlwriter::StableAttributeOrder::s_users = 0;

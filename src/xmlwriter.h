@@ -3,6 +3,7 @@
 #include <QDomDocument>
 #include <QSaveFile>
 #include <QString>
+#include <QStringView>
 
 // Builds an XML document in memory and stores it whole, atomically, in one file.
 class xmlwriter
@@ -31,7 +32,7 @@ public:
 
     // True when XML 1.0 can carry every character of `text` (most control characters, U+FFFE, U+FFFF and
     // lone surrogates it cannot); the writer leaves the others out of texts and values.
-    static bool canHold(const QString &text);
+    static bool canHold(QStringView text);
 
     QDomElement createElement(const QString &tag, QDomNode *parent = nullptr);
     void createTextElement(const QString &tag, const QString &text, QDomNode *parent = nullptr);
