@@ -31,12 +31,6 @@ void check(bool ok, const char *step)
         ++failures;
 }
 
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -67,7 +61,7 @@ int main(int argc, char *argv[])
     const QString document = dir + QStringLiteral("/session.qv2");
     TestUtil::answerNextFileDialog(document);
     window->on_actionEnregistrer_triggered();
-    check(window->isDataSaved() && readAll(document).contains("<OrvaQuardane"), "save");
+    check(window->isDataSaved() && TestUtil::readFile(document).contains("<OrvaQuardane"), "save");
 
     // Opened again.
     window->clearMeasurement();
@@ -91,7 +85,7 @@ int main(int argc, char *argv[])
         QMetaObject::invokeMethod(dialog, "accept");
     });
     window->on_actionImprimer_triggered();
-    check(readAll(pdf).startsWith("%PDF"), "print to PDF");
+    check(TestUtil::readFile(pdf).startsWith("%PDF"), "print to PDF");
 
     // English, then French again, with the translation files an installed copy has beside the program.
     for (const char *file : {"quarvex2_en.qm", "quarvex2_fr.qm"})
@@ -107,13 +101,7 @@ int main(int argc, char *argv[])
     // A firmware update of a few pages.
     QDir(dir).mkpath(QStringLiteral("Maj"));
     const QString image = dir + QStringLiteral("/Maj/session.bin");
-    {
-        QFile file(image);
-        QByteArray bytes(3 * 512 + 100, '\0');
-        for (int i = 0; i < bytes.size(); ++i)
-            bytes[i] = char((i * 7 + i / 512) & 0xFF);
-        check(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size(), "firmware image written");
-    }
+    check(TestUtil::writeFile(image, TestUtil::firmwareImage(3 * 512 + 100)), "firmware image written");
     {
         TestUtil::BoxCollector boxes;
         TestUtil::answerNextFileDialog(image);

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -160,9 +161,33 @@ bool DebugCapture::contains(const QString &text) const
     return false;
 }
 
-QString makeAppDir(QTemporaryDir &dir)
+QByteArray readFile(const QString &path)
 {
-    return dir.path();
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QByteArray configWithLanguage(const QString &code)
+{
+    QByteArray xml = readFile(QStringLiteral(":/file/config/config.xml"));
+    const QByteArray from = "encours=\"fr\"";
+    if (!xml.contains(from))
+        qFatal("the built-in config.xml names no current language");
+    return xml.replace(from, "encours=\"" + code.toUtf8() + '"');
+}
+
+QByteArray firmwareImage(int size)
+{
+    QByteArray bytes(size, '\0');
+    for (int i = 0; i < size; ++i)
+        bytes[i] = char((i * 7 + i / 512 * 13 + 0x5A) & 0xFF);
+    return bytes;
 }
 
 } // namespace TestUtil

@@ -2,6 +2,7 @@
 
 // Shared helpers of the test suites: temporary application folders and driving modal dialogs.
 
+#include <QByteArray>
 #include <QPointer>
 #include <QString>
 #include <QStringList>
@@ -48,7 +49,14 @@ public:
     bool contains(const QString &text) const;
 };
 
-// A fresh application folder holding a copy of the built-in default configuration.
-QString makeAppDir(QTemporaryDir &dir);
+// A file's bytes; empty when it cannot be read.
+QByteArray readFile(const QString &path);
+// Makes the file hold exactly these bytes; false when it could not.
+bool writeFile(const QString &path, const QByteArray &bytes);
+
+// The built-in config.xml with `code` as its current language.
+QByteArray configWithLanguage(const QString &code);
+// A firmware image whose bytes differ from page to page and from a page's filler.
+QByteArray firmwareImage(int size);
 
 } // namespace TestUtil

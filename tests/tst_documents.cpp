@@ -20,12 +20,6 @@
 namespace
 {
 
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 // A small record as the instrument would send it, with a verdict of each kind and one curve.
 const QByteArray smallRecord = "Recup_courbe debut 1 \r"
                                "RESULT 01 x CORRECT x\r"
@@ -105,9 +99,9 @@ void TestDocuments::exactBytes()
     if (qEnvironmentVariableIsSet("QVX_WRITE_FIXTURE"))
         QFile::copy(data("known.qv2"), qEnvironmentVariable("QVX_WRITE_FIXTURE"));
     const QByteArray expected =
-        readAll(QStringLiteral(QVX_SOURCE_DIR "/tests/data/documents/known_state.qv2"));
+        TestUtil::readFile(QStringLiteral(QVX_SOURCE_DIR "/tests/data/documents/known_state.qv2"));
     QVERIFY(!expected.isEmpty());
-    QCOMPARE(readAll(data("known.qv2")), expected);
+    QCOMPARE(TestUtil::readFile(data("known.qv2")), expected);
 }
 
 void TestDocuments::roundTrip()
@@ -136,7 +130,7 @@ void TestDocuments::roundTrip()
     QVERIFY(get<QAction>("actionImprimer")->isEnabled());
 
     QVERIFY(w->saveResult(data("second.qv2")));
-    QCOMPARE(readAll(data("second.qv2")), readAll(data("first.qv2")));
+    QCOMPARE(TestUtil::readFile(data("second.qv2")), TestUtil::readFile(data("first.qv2")));
 }
 
 void TestDocuments::dateFormatInAnyLanguage()
@@ -145,7 +139,7 @@ void TestDocuments::dateFormatInAnyLanguage()
     get<QLineEdit>("NameEdit")->setText("x");
     get<QDateEdit>("DateEdit")->setDate(QDate(2024, 1, 5));
     QVERIFY(w->saveResult(data("ru.qv2")));
-    QVERIFY(readAll(data("ru.qv2")).contains("<date>05/01/2024</date>"));
+    QVERIFY(TestUtil::readFile(data("ru.qv2")).contains("<date>05/01/2024</date>"));
     w->loadLanguage("fr");
     get<QDateEdit>("DateEdit")->setDate(QDate(2030, 12, 31));
     w->openDocument(data("ru.qv2"));
@@ -156,14 +150,11 @@ void TestDocuments::listsByExactText()
 {
     fillKnownState();
     QVERIFY(w->saveResult(data("lists.qv2")));
-    QFile f(data("lists.qv2"));
-    QByteArray bytes = readAll(f.fileName());
+    QByteArray bytes = TestUtil::readFile(data("lists.qv2"));
     bytes.replace("<fabricant>Schneider(SCH)</fabricant>", "<fabricant>schneider(sch)</fabricant>");
     bytes.replace("<puissance>250 kVA</puissance>", "<puissance>251 kVA</puissance>");
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-    f.close();
-    w->openDocument(f.fileName());
+    QVERIFY(TestUtil::writeFile(data("lists.qv2"), bytes));
+    w->openDocument(data("lists.qv2"));
     QCOMPARE(get<QComboBox>("VendorCombo")->currentIndex(), -1); // case differs: no selection
     QCOMPARE(get<QComboBox>("PuissanceCombo")->currentIndex(), -1);
     QCOMPARE(get<QComboBox>("TensionHT1Combo")->currentText(), QString("20 kV"));
@@ -205,7 +196,7 @@ void TestDocuments::proposedName()
 
 void TestDocuments::saveRefusals()
 {
-    const QByteArray config = readAll(dir->path() + "/config.xml");
+    const QByteArray config = TestUtil::readFile(dir->path() + "/config.xml");
     QString text;
     QString title;
     TestUtil::answerNextMessageBox(QMessageBox::Ok, &text, &title);
@@ -221,7 +212,7 @@ void TestDocuments::saveRefusals()
     QVERIFY(w->save().isEmpty());
     QVERIFY(capture.contains("save(): bad filename."));
     QVERIFY(!w->isDataSaved());
-    QCOMPARE(readAll(dir->path() + "/config.xml"), config);
+    QCOMPARE(TestUtil::readFile(dir->path() + "/config.xml"), config);
     QCOMPARE(QDir(dir->path() + "/Data").entryList(QDir::Files).size(), 0);
 
     TestUtil::answerNextFileDialog(data("ok.qv2"));
@@ -254,7 +245,7 @@ void TestDocuments::interruptedSaveKeepsPrevious()
     fillKnownState();
     const QString target = data("precious.qv2");
     QVERIFY(w->saveResult(target));
-    const QByteArray before = readAll(target);
+    const QByteArray before = TestUtil::readFile(target);
 
     QProcess child;
     child.start(QStringLiteral(QVX_SAVE_CHILD), {target, "400000"});
@@ -263,7 +254,7 @@ void TestDocuments::interruptedSaveKeepsPrevious()
     QTest::qWait(150);
     child.kill();
     QVERIFY(child.waitForFinished(10000));
-    QCOMPARE(readAll(target), before);
+    QCOMPARE(TestUtil::readFile(target), before);
     w->openDocument(target);
     QCOMPARE(get<QLineEdit>("NumTranfoEdit")->text(), QString("T1234"));
 }
@@ -273,19 +264,15 @@ void TestDocuments::unreadableConfigKept()
     w.reset();
     const QString config = dir->path() + "/config.xml";
     const QByteArray broken = "<?xml version='1.0'?><QuardaneConf><fabricants><fabricant nom='Mine'/>";
-    {
-        QFile f(config);
-        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(broken);
-    }
+    QVERIFY(TestUtil::writeFile(config, broken));
     QString text;
     TestUtil::answerNextMessageBox(QMessageBox::Ok, &text);
     makeWindow();
     QVERIFY2(text.contains("config.xml"), qPrintable(text));
     const QStringList kept = QDir(dir->path()).entryList({"config.xml.*"}, QDir::Files);
     QCOMPARE(kept.size(), 1);
-    QCOMPARE(readAll(dir->path() + "/" + kept.first()), broken);
-    QCOMPARE(readAll(config), readAll(":/file/config/config.xml"));
+    QCOMPARE(TestUtil::readFile(dir->path() + "/" + kept.first()), broken);
+    QCOMPARE(TestUtil::readFile(config), TestUtil::readFile(":/file/config/config.xml"));
     QVERIFY(get<QComboBox>("VendorCombo")->count() > 10);
 
     // Told once: the next start finds a good file and says nothing.
@@ -360,7 +347,7 @@ void TestDocuments::printToPdf()
         QMetaObject::invokeMethod(dialog, "accept");
     });
     w->on_actionImprimer_triggered();
-    const QByteArray bytes = readAll(pdf);
+    const QByteArray bytes = TestUtil::readFile(pdf);
     if (qEnvironmentVariableIsSet("QVX_KEEP_PDF"))
         QFile::copy(pdf, qEnvironmentVariable("QVX_KEEP_PDF"));
     QVERIFY2(bytes.startsWith("%PDF"), "no PDF written");

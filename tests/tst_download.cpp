@@ -286,11 +286,9 @@ void TestDownload::replayOddFiles()
         "RESULT 02 x CORRECT x\rV. 0 0 0 0 1 1 1 1 1 1 1 1 1 1\rV. 0 0 0 0 1 1 1 1 1 1 1 1 1 1\r";
     rig.window->parser().parse(before);
 
-    QFile file(rig.appDir() + "/Data/odd.txt");
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(content);
-    file.close();
-    TestUtil::answerNextFileDialog(file.fileName());
+    const QString file = rig.appDir() + "/Data/odd.txt";
+    QVERIFY(TestUtil::writeFile(file, content));
+    TestUtil::answerNextFileDialog(file);
     rig.window->on_actionOuvrir_fichier_debug_triggered();
     QCOMPARE(rig.window->testResult(1), secondPassed);
     QCOMPARE(rig.window->pointsOf(0).size(), points);

@@ -23,15 +23,6 @@ Q_DECLARE_METATYPE(qvx2sim::Faults)
 namespace
 {
 
-// Bytes that differ from page to page and from their own filler.
-QByteArray makeImage(int size)
-{
-    QByteArray bytes(size, '\0');
-    for (int i = 0; i < size; ++i)
-        bytes[i] = char((i * 7 + i / 512 * 13 + 0x5A) & 0xFF);
-    return bytes;
-}
-
 // The pages as the instrument must hold them: the file's bytes, then each position's low byte.
 QMap<int, QByteArray> flashedPages(const QByteArray &image)
 {
@@ -43,12 +34,6 @@ QMap<int, QByteArray> flashedPages(const QByteArray &image)
         pages[k] = page;
     }
     return pages;
-}
-
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
 }
 
 // The commands the instrument received, short: R reset, P<n> page select, F fill, W write, Q quit. The
@@ -138,7 +123,7 @@ void TestFirmware::runWithFaults(const qvx2sim::Faults &faults, const QByteArray
     resetSim();
     rig->sim.faults() = faults;
     const QString file = majDir() + "image.bin";
-    QVERIFY(writeFile(file, image));
+    QVERIFY(TestUtil::writeFile(file, image));
 
     const QStringList boxes = runThroughMenu(file);
     QCOMPARE(boxes.size(), 1);
@@ -242,9 +227,9 @@ void TestFirmware::acknowledgements()
 void TestFirmware::fullRunThroughMenu()
 {
     resetSim();
-    const QByteArray image = makeImage(1300); // three pages, the last one partly filler
+    const QByteArray image = TestUtil::firmwareImage(1300); // three pages, the last one partly filler
     const QString file = majDir() + "full.bin";
-    QVERIFY(writeFile(file, image));
+    QVERIFY(TestUtil::writeFile(file, image));
 
     // What the user sees while the instrument takes each command.
     QStringList seen;
@@ -346,7 +331,7 @@ void TestFirmware::faults()
     QFETCH(qvx2sim::Faults, faults);
     QFETCH(QString, trace);
     QFETCH(QString, message);
-    runWithFaults(faults, makeImage(700), message);
+    runWithFaults(faults, TestUtil::firmwareImage(700), message);
     QCOMPARE(commandTrace(rig->sim.receivedLines()), trace);
 }
 
@@ -375,7 +360,7 @@ void TestFirmware::faultAtEveryExchange()
 {
     QFETCH(qvx2sim::Faults, faults);
     QFETCH(QString, message);
-    runWithFaults(faults, makeImage(1100), message);
+    runWithFaults(faults, TestUtil::firmwareImage(1100), message);
 }
 
 void TestFirmware::refusals_data()
@@ -399,13 +384,13 @@ void TestFirmware::refusals()
     QString file;
     if (name.isEmpty()) {
         // A file chosen before must not be flashed again when the chooser is cancelled.
-        QVERIFY(writeFile(majDir() + "earlier.bin", makeImage(100)));
+        QVERIFY(TestUtil::writeFile(majDir() + "earlier.bin", TestUtil::firmwareImage(100)));
         QCOMPARE(runThroughMenu(majDir() + "earlier.bin"), QStringList{"Mise a jour reussie."});
         resetSim();
     } else {
         file = majDir() + name;
         if (size >= 0) {
-            QVERIFY(writeFile(file, makeImage(size)));
+            QVERIFY(TestUtil::writeFile(file, TestUtil::firmwareImage(size)));
         } else {
             // A kernel file that no one may read, whatever the permissions of this user.
             QVERIFY(QFile::link("/proc/sys/vm/drop_caches", file));
@@ -432,7 +417,7 @@ void TestFirmware::linkLostMidRun()
     QVERIFY(local.start());
     QVERIFY(QDir().mkpath(local.appDir() + "/Maj"));
     const QString file = local.appDir() + "/Maj/fw.bin";
-    QVERIFY(writeFile(file, makeImage(2000)));
+    QVERIFY(TestUtil::writeFile(file, TestUtil::firmwareImage(2000)));
     int fills = 0;
     connect(&local.sim, &qvx2sim::PtyInstrument::commandReceived, [&](const QByteArray &line) {
         if (line.startsWith("ORVABOOTF") && ++fills == 2)

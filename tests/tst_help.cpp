@@ -33,20 +33,6 @@ public slots:
     void open(const QUrl &url) { opened.append(url); }
 };
 
-// An application folder whose config.xml holds the given saved language.
-void writeConfig(const QString &appDir, const QString &language)
-{
-    QFile defaults(QStringLiteral(":/file/config/config.xml"));
-    QVERIFY(defaults.open(QIODevice::ReadOnly));
-    QByteArray xml = defaults.readAll();
-    const QByteArray from = "encours=\"fr\"";
-    QVERIFY(xml.contains(from));
-    xml.replace(from, "encours=\"" + language.toUtf8() + '"');
-    QFile config(appDir + QStringLiteral("/config.xml"));
-    QVERIFY(config.open(QIODevice::WriteOnly));
-    config.write(xml);
-}
-
 std::unique_ptr<MainWindow> makeWindow(const QString &appDir)
 {
     return std::make_unique<MainWindow>(appDir, [] { return QList<PortCandidate>(); });
@@ -130,7 +116,7 @@ void TestHelp::guideChoice()
 
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
-    writeConfig(dir.path(), language);
+    QVERIFY(TestUtil::writeFile(dir.filePath("config.xml"), TestUtil::configWithLanguage(language)));
     const QString docDir = dir.path() + QStringLiteral("/Doc/");
     if (docFolder)
         QVERIFY(QDir().mkpath(docDir));
@@ -139,9 +125,7 @@ void TestHelp::guideChoice()
             QVERIFY(QDir().mkpath(docDir + name));
             continue;
         }
-        QFile file(docDir + name);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("%PDF-1.4\n");
+        QVERIFY(TestUtil::writeFile(docDir + name, "%PDF-1.4\n"));
     }
 
     auto window = makeWindow(dir.path());

@@ -117,9 +117,7 @@ void TestInstrument::checkParameters(const QVector<qvx2sim::Parameter> &before, 
 
 void TestInstrument::writeFile(const QString &name, const QByteArray &content)
 {
-    QFile f(rig->appDir() + QLatin1Char('/') + name);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(f.write(content), qint64(content.size()));
+    QVERIFY(TestUtil::writeFile(rig->appDir() + QLatin1Char('/') + name, content));
 }
 
 void TestInstrument::init()

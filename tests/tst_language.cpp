@@ -95,15 +95,8 @@ bool TestLanguage::open(const QString &omit, const QString &stored)
     for (const QString &qm : built.entryList({QStringLiteral("*.qm")}, QDir::Files))
         if (qm != omit && !QFile::copy(built.filePath(qm), dir->filePath(qm)))
             return false;
-    QFile in(QStringLiteral(QVX_SOURCE_DIR "/resources/file/config/config.xml"));
-    QFile out(config());
-    if (!in.open(QIODevice::ReadOnly) || !out.open(QIODevice::WriteOnly))
+    if (!TestUtil::writeFile(config(), TestUtil::configWithLanguage(stored)))
         return false;
-    const QByteArray current = "encours=\"" + stored.toUtf8() + '"';
-    const QByteArray xml = in.readAll().replace("encours=\"fr\"", current);
-    if (!xml.contains(current) || out.write(xml) != xml.size())
-        return false;
-    out.close();
     w = std::make_unique<MainWindow>(dir->path(), [] { return QList<PortCandidate>(); });
     choose(QString());
     return true;

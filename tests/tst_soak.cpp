@@ -22,12 +22,6 @@
 namespace
 {
 
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 // Presses the given push button of every record or parameter dialog that shows while alive.
 class DialogDriver
 {
@@ -93,18 +87,11 @@ void TestSoak::faults()
     MainWindow *w = rig.window.get();
     const QString saved = rig.appDir() + "/Data/saved.qv2";
     QVERIFY(w->saveResult(saved));
-    const QByteArray document = readAll(saved);
-    QFile patch(rig.appDir() + "/patch_voltane.txt");
-    QVERIFY(patch.open(QIODevice::WriteOnly));
-    patch.write("P_TEMPO_MESURE = 750\n");
-    patch.close();
-    QByteArray image(2 * 512 + 100, '\0');
-    for (int i = 0; i < image.size(); ++i)
-        image[i] = char(i * 7 + i / 512);
+    const QByteArray document = TestUtil::readFile(saved);
+    QVERIFY(TestUtil::writeFile(rig.appDir() + "/patch_voltane.txt", "P_TEMPO_MESURE = 750\n"));
+    const QByteArray image = TestUtil::firmwareImage(2 * 512 + 100);
     const QString imageFile = rig.appDir() + "/image.bin";
-    QFile imageOut(imageFile);
-    QVERIFY(imageOut.open(QIODevice::WriteOnly) && imageOut.write(image) == image.size());
-    imageOut.close();
+    QVERIFY(TestUtil::writeFile(imageFile, image));
 
     qvx2sim::Faults &f = rig.sim.faults();
     if (fault == "silence")
@@ -178,7 +165,7 @@ void TestSoak::faults()
         QVERIFY2(success, qPrintable(boxes.texts.join(" | ")));
     if (fault == "silence" || fault == "crlf")
         QVERIFY(!success);
-    QCOMPARE(readAll(saved), document);
+    QCOMPARE(TestUtil::readFile(saved), document);
 }
 
 void TestSoak::floodWithoutCr()

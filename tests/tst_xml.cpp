@@ -26,18 +26,6 @@ namespace
 const QString dataDir = QStringLiteral(QVX_SOURCE_DIR "/tests/data/xml/");
 const QString defaultConfig = QStringLiteral(QVX_SOURCE_DIR "/resources/file/config/config.xml");
 
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
 // The record behind expected_document.qv2.
 const QVector<QPair<QString, QString>> knownInfo = {
     {"releveur", "Hélène Dupré"},    {"date", "15/03/2021"},   {"poste", "Poste 12"},
@@ -166,7 +154,7 @@ QStringList tree(const QString &root)
     while (it.hasNext()) {
         const QString path = it.next();
         entries << QDir(root).relativeFilePath(path) + ' ' +
-                       QCryptographicHash::hash(readFile(path), QCryptographicHash::Sha1).toHex();
+                       QCryptographicHash::hash(TestUtil::readFile(path), QCryptographicHash::Sha1).toHex();
     }
     entries.sort();
     return entries;
@@ -280,7 +268,7 @@ void TestXml::knownDocument()
                 fillKnownRecord(doc);
             QVERIFY(doc.write());
         }
-        QCOMPARE(readFile(dir.filePath("doc.qv2")), readFile(dataDir + file));
+        QCOMPARE(TestUtil::readFile(dir.filePath("doc.qv2")), TestUtil::readFile(dataDir + file));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList("doc.qv2"));
     }
 }
@@ -388,7 +376,8 @@ void TestXml::coordinates()
         doc.setCurve(3, {{value, value}});
         QVERIFY(doc.write());
     }
-    QVERIFY(readFile(path).contains("<point x=\"" + text.toUtf8() + "\" y=\"" + text.toUtf8() + "\"/>"));
+    QVERIFY(TestUtil::readFile(path).contains("<point x=\"" + text.toUtf8() + "\" y=\"" + text.toUtf8() +
+                                              "\"/>"));
     QCOMPARE(XmlMesure(path, Read).getCurve(3), QVector<QPointF>({{readBack, readBack}}));
 }
 
@@ -510,7 +499,7 @@ void TestXml::configRewrite_data()
     QTest::addColumn<ConfAction>("action");
     QTest::addColumn<QByteArray>("expected");
 
-    const QByteArray config = readFile(defaultConfig);
+    const QByteArray config = TestUtil::readFile(defaultConfig);
     const QString missing = dataDir + "conf_sections_missing.xml";
     const auto inserted = [&config](const QByteArray &after, const QByteArray &line) {
         return QByteArray(config).replace(after + "\n", after + "\n" + line + "\n");
@@ -551,11 +540,11 @@ void TestXml::configRewrite_data()
                conf.addTensionHT("66 kV");
                conf.addTensionBt("690 V");
            })
-        << readFile(missing);
+        << TestUtil::readFile(missing);
     QTest::newRow("missing file") << QString() << Update << ConfAction([](XmlConf &) {})
-                                  << readFile(dataDir + "conf_created.xml");
+                                  << TestUtil::readFile(dataDir + "conf_created.xml");
     QTest::newRow("missing file, entries learned")
-        << QString() << Update << learn << readFile(dataDir + "conf_created_saved.xml");
+        << QString() << Update << learn << TestUtil::readFile(dataDir + "conf_created_saved.xml");
     QTest::newRow("Read writes nothing") << defaultConfig << Read << learn << config;
 }
 
@@ -577,7 +566,7 @@ void TestXml::configRewrite()
             action(conf);
             QCOMPARE(conf.write(), mode == Update);
         }
-        QCOMPARE(readFile(path), expected);
+        QCOMPARE(TestUtil::readFile(path), expected);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList("config.xml"));
     }
 }
@@ -587,7 +576,7 @@ void TestXml::unreadableConfig_data()
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<bool>("readable");
 
-    const QByteArray config = readFile(defaultConfig);
+    const QByteArray config = TestUtil::readFile(defaultConfig);
     QTest::newRow("edited by hand, tag left open")
         << QByteArray(config).replace("<codegdo>", "<codegdo") << false;
     QTest::newRow("binary with NUL bytes") << QByteArray("\x00\x01\xff\xfe<\x00QuardaneConf>", 16) << false;
@@ -611,14 +600,14 @@ void TestXml::unreadableConfig()
 
     QTemporaryDir dir;
     const QString path = dir.filePath("config.xml");
-    QVERIFY(writeFile(path, content));
+    QVERIFY(TestUtil::writeFile(path, content));
     const QStringList names = {XmlConf::keepUnreadable(path), XmlConf::keepUnreadable(path)};
     const QRegularExpression name('^' + QRegularExpression::escape(path) +
                                   "\\.unreadable-\\d{8}-\\d{6}(-\\d+)?$");
     for (const QString &kept : names)
         QVERIFY2(readable ? kept.isEmpty() : name.match(kept).hasMatch(), qPrintable(kept));
     QVERIFY(readable || names.first() != names.last());
-    QCOMPARE(readFile(path), content);
+    QCOMPARE(TestUtil::readFile(path), content);
 
     const QStringList before = XmlConf(path, Read).getFabricants();
     {
@@ -629,7 +618,7 @@ void TestXml::unreadableConfig()
     const QStringList kept = QDir(dir.path()).entryList({"config.xml.unreadable-*"}, QDir::Files);
     QCOMPARE(kept.size(), readable ? 0 : 3);
     for (const QString &copy : kept)
-        QCOMPARE(readFile(dir.filePath(copy)), content);
+        QCOMPARE(TestUtil::readFile(dir.filePath(copy)), content);
     QCOMPARE(XmlConf(path, Read).getFabricants(), before + QStringList("Trafo Nord"));
 }
 
@@ -669,7 +658,7 @@ void TestXml::failedSave()
     QTemporaryDir dir;
     QVERIFY(QFile::copy(dataDir + "expected_document.qv2", dir.filePath("previous.qv2")));
     QVERIFY(QDir(dir.path()).mkdir("folder"));
-    QVERIFY(writeFile(dir.filePath("folder/inside.qv2"), "kept"));
+    QVERIFY(TestUtil::writeFile(dir.filePath("folder/inside.qv2"), "kept"));
     const QStringList before = tree(dir.path());
     QVERIFY(!save(dir.filePath(target)));
     QCOMPARE(tree(dir.path()), before);
@@ -681,9 +670,9 @@ void TestXml::readLimits_data()
     QTest::addColumn<bool>("readable");
 
     const auto bytes = [](const QByteArray &content) {
-        return MakeFile([content](const QString &path) { QVERIFY(writeFile(path, content)); });
+        return MakeFile([content](const QString &path) { QVERIFY(TestUtil::writeFile(path, content)); });
     };
-    const QByteArray known = readFile(dataDir + "expected_document.qv2");
+    const QByteArray known = TestUtil::readFile(dataDir + "expected_document.qv2");
     const int depth = xmlreader::MaxDepth, attributes = xmlreader::MaxAttributesPerElement;
 
     QTest::newRow("missing file") << MakeFile([](const QString &) {}) << false;
@@ -711,12 +700,12 @@ void TestXml::readLimits_data()
                                              QByteArray("<a/>").repeated(int(xmlreader::MaxNodes)) +
                                              "</OrvaQuardane>")
                                     << false;
-    QTest::newRow("size at the limit")
-        << MakeFile([](const QString &path) { QVERIFY(writeFile(path, padded(xmlreader::MaxFileSize))); })
-        << true;
-    QTest::newRow("size one byte over")
-        << MakeFile([](const QString &path) { QVERIFY(writeFile(path, padded(xmlreader::MaxFileSize + 1))); })
-        << false;
+    QTest::newRow("size at the limit") << MakeFile([](const QString &path) {
+        QVERIFY(TestUtil::writeFile(path, padded(xmlreader::MaxFileSize)));
+    }) << true;
+    QTest::newRow("size one byte over") << MakeFile([](const QString &path) {
+        QVERIFY(TestUtil::writeFile(path, padded(xmlreader::MaxFileSize + 1)));
+    }) << false;
     QTest::newRow("100 MB file") << MakeFile([](const QString &path) {
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(100 * 1000 * 1000));
