@@ -117,18 +117,16 @@ bool DialogTelech::loadFile()
         QChar *out = text.data();
         const char *in = image.constData() + offset;
         quint8 sum = 0;
+        const auto put = [&](int i, quint8 byte) {
+            putHex(out + 2 * i, byte);
+            sum = quint8(sum + byte);
+        };
         int i = 0;
-        for (; i < dataBytes; ++i) {
-            const quint8 byte = quint8(in[i]);
-            putHex(out + 2 * i, byte);
-            sum = quint8(sum + byte);
-        }
+        for (; i < dataBytes; ++i)
+            put(i, quint8(in[i]));
         // Past the end of the file each byte is the low byte of its own position in the page.
-        for (; i < PageBytes; ++i) {
-            const quint8 byte = quint8(i);
-            putHex(out + 2 * i, byte);
-            sum = quint8(sum + byte);
-        }
+        for (; i < PageBytes; ++i)
+            put(i, quint8(i));
         putHex(out + 2 * PageBytes, sum);
         if (dataBytes < PageBytes)
             break;
