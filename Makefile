@@ -10,7 +10,7 @@ APP_DIR := $(BUILD_DIR)/app
 # Without a display (a remote shell, CI) the window opens on a virtual one.
 GUI_RUN := $(shell [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ] || echo xvfb-run -a)
 
-.PHONY: all deps build run test test-asan bench fuzz memcheck clean
+.PHONY: all deps build run test test-asan coverage bench fuzz memcheck clean
 
 all: build
 
@@ -50,6 +50,19 @@ test-asan: deps
 	cp fuzz/sanitizer-blacklist $(ASAN_DIR)/tests/BLACKLIST
 	cd $(ASAN_DIR) && $(SANITIZER_ENV) QVX_FLOOD_MB=16 QTEST_FUNCTION_TIMEOUT=1800000 \
 	    ctest --output-on-failure -j$(JOBS)
+
+# Line and branch coverage of src/ by the whole suite: a Debug build with gcov, then gcovr's summary.
+# Unreachable and exception branches are left out: the program throws no exceptions of its own.
+COVERAGE_DIR ?= build-coverage
+COVERAGE_PACKAGES := gcovr
+coverage: deps
+	$(call install_missing,$(COVERAGE_PACKAGES))
+	cmake -S . -B $(COVERAGE_DIR) -DCMAKE_BUILD_TYPE=Debug -DQVX_COVERAGE=ON
+	cmake --build $(COVERAGE_DIR) -j$(JOBS)
+	find $(COVERAGE_DIR) -name '*.gcda' -delete
+	cd $(COVERAGE_DIR) && ctest -j$(JOBS) --output-on-failure
+	gcovr --root $(CURDIR) --filter '$(CURDIR)/src/' --exclude-unreachable-branches --exclude-throw-branches \
+	    --print-summary --txt $(COVERAGE_DIR)/coverage.txt $(COVERAGE_DIR)
 
 # libFuzzer targets of fuzz/, built with clang in their own folder and run one after the other, niced,
 # FUZZ_SECONDS each. New inputs land in $(FUZZ_DIR)/corpus, crashes in $(FUZZ_DIR)/findings; a finding
@@ -104,4 +117,4 @@ bench: build
 	if [ -n "$$failed" ]; then echo "bench: failed:$$failed"; exit 1; fi
 
 clean:
-	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(FUZZ_DIR)
+	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(FUZZ_DIR) $(COVERAGE_DIR)
