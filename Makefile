@@ -6,7 +6,7 @@ PACKAGES := cmake g++ make pkg-config qtbase5-dev libqt5serialport5-dev libqwt-q
 FUZZ_PACKAGES := clang libclang-rt-14-dev
 MEMCHECK_PACKAGES := valgrind
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
-APP_DIR := $(BUILD_DIR)/app
+DEMO_DIR := $(BUILD_DIR)/app-demo
 # Without a display (a remote shell, CI) the window opens on a virtual one.
 GUI_RUN := $(shell [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ] || echo xvfb-run -a)
 
@@ -32,7 +32,7 @@ build: deps
 	cmake --build $(BUILD_DIR) -j$(JOBS)
 
 run: build
-	$(GUI_RUN) $(APP_DIR)/quarvex2-demo
+	$(GUI_RUN) $(DEMO_DIR)/quarvex2-demo
 
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j$(JOBS)

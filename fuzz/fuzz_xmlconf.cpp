@@ -1,7 +1,7 @@
 // Fuzzes the configuration reader: the input is a config.xml, read with every getter. Then the program's
 // own rewrite: Update, one entry added to each list, write, read again. A file that parsed keeps every list
 // and gains each added entry whose section it has; a file that did not parse is first kept byte for byte
-// beside it, then replaced by a fresh one holding the added entries.
+// beside it, then replaced by the built-in default, which gains the added entries.
 
 #include "fuzzcommon.h"
 #include "xmlconf.h"
@@ -120,12 +120,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         FUZZ_CHECK(kept.size() == 1, kept.join(' '));
         QFile keptFile(QFileInfo(path).dir().filePath(kept.first()));
         FUZZ_CHECK(keptFile.open(QIODevice::ReadOnly) && keptFile.readAll() == original, kept.first());
-        expected.fabricants = QStringList{storedFab};
-        expected.puissances = QStringList{storedPuis};
-        expected.ht = QStringList{storedHt};
-        expected.bt = QStringList{storedBt};
-        expected.langage = after.langage;
-        expected.gdo = after.gdo;
+        static const Lists defaults = [] {
+            const QString copy = FuzzCommon::scratchPath(QStringLiteral("default.xml"));
+            XmlConf::restoreDefault(copy);
+            const Lists lists = readAll(copy);
+            QFile::remove(copy);
+            return lists;
+        }();
+        expected = defaults;
+        expected.fabricants = withAdded(defaults.fabricants, true, storedFab);
+        expected.puissances = withAdded(defaults.puissances, true, storedPuis);
+        expected.ht = withAdded(defaults.ht, true, storedHt);
+        expected.bt = withAdded(defaults.bt, true, storedBt);
     }
     FUZZ_CHECK(after.dump() == expected.dump(),
                QStringLiteral("parsed %1\nexpected:\n%2\n\nread after the update:\n%3")

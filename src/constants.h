@@ -24,6 +24,7 @@ constexpr int FlagErased = 33;       // Clear_enreg
 
 constexpr int ParamCount = 27; // index 0 unused, 1..26 reported by the instrument
 constexpr int RatioCount = 9;
+constexpr int RatioShown = 4; // the three phase ratios and their mean
 constexpr int TestCount = 19;
 constexpr int CurveCount = 6;
 constexpr int RecordCount = 10; // records kept by the instrument

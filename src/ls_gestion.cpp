@@ -167,7 +167,8 @@ void MainWindow::updateConnectionActions()
                                           ui->actionMise_jour_firmware,
                                           ui->actionChoix_du_type_de_batterie,
                                           ui->actionPatch_court_circuit,
-                                          ui->actionPatch_DIREVE};
+                                          ui->actionPatch_DIREVE,
+                                          ui->actionInfo_UC};
     for (QAction *action : instrumentActions)
         action->setEnabled(c);
 }

@@ -58,6 +58,7 @@ MainWindow::MainWindow(const QString &appDir, PortCatalog ports, QWidget *parent
     loadConfiguration();
 
     m_recup_info = new recup_info(this);
+    m_recup_info->setDataDir(m_currentPath + QLatin1String(Qvx2::DataDir));
     m_recup_info->hide();
 
     connect(&m_parser, &CmdParser::cmdDebReceived, this, &MainWindow::cmd_deb_received);
@@ -156,6 +157,7 @@ void MainWindow::setTestResult(unsigned index, bool ok)
 void MainWindow::clearMeasurement()
 {
     m_recup_info->efface();
+    m_capture.clear();
     ui->EditRapportL1->clear();
     ui->EditRapportL2->clear();
     ui->EditRapportL3->clear();
@@ -171,6 +173,8 @@ void MainWindow::clearMeasurement()
 
 void MainWindow::cmd_deb_received(QString trame)
 {
+    if (m_infoRequest)
+        return;
     clearMeasurement();
     QTextCursor cursor = ui->CommentText->textCursor();
     cursor.movePosition(QTextCursor::Start);
@@ -183,10 +187,14 @@ void MainWindow::cmd_raw_data_received(QString data)
 {
     data.chop(1);
     m_recup_info->ajoute_texte(data);
+    if (!m_infoRequest)
+        Measurement::appendParagraph(m_capture, data);
 }
 
 void MainWindow::cmd_result_received(uint n_test, bool isOk, QString com)
 {
+    if (m_infoRequest)
+        return;
     const unsigned i = n_test - 1u;
     if (i > Qvx2::TestCount - 1) {
         qDebug() << "cmd_result_received(): n_test " << i << "> NB_TEST" << Qvx2::TestCount;
@@ -202,6 +210,8 @@ void MainWindow::cmd_result_received(uint n_test, bool isOk, QString com)
 
 void MainWindow::cmd_values_received(uint n_curve, QVector<QPointF> &data)
 {
+    if (m_infoRequest)
+        return;
     if (n_curve > Qvx2::CurveCount - 1) {
         qDebug() << "cmd_values_received(): n_curve out of range";
         return;
@@ -221,6 +231,8 @@ void MainWindow::replotCurves()
 
 void MainWindow::cmd_end_received(QString comment, QString gamme, QString ratio)
 {
+    if (m_infoRequest)
+        return;
     // A curve this record did not send must not go on showing (and be saved with) the previous record's.
     bool stale = false;
     for (int c = 0; c < Qvx2::CurveCount; ++c) {
@@ -234,12 +246,15 @@ void MainWindow::cmd_end_received(QString comment, QString gamme, QString ratio)
     ui->le_gamme->setText(gamme);
     ratio.chop(1);
     m_recup_info->ajoute_texte(ratio);
+    Measurement::appendParagraph(m_capture, ratio);
     qDebug() << " cmd_end_received  " << comment;
 }
 
 void MainWindow::cmd_rapport_received(uint n_rapport, QString rapport)
 {
     qDebug() << " n_rapport  " << n_rapport << " rapport  " << rapport;
+    if (m_infoRequest)
+        return;
     QLineEdit *const edits[] = {ui->EditRapportL1, ui->EditRapportL2, ui->EditRapportL3, ui->leratio};
     if (n_rapport > 3) {
         qDebug() << "cmd_rapport_received(): n_rapport out of range";

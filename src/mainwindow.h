@@ -4,6 +4,7 @@
 
 #include "cmdparser.h"
 #include "constants.h"
+#include "measurement.h"
 #include "portcatalog.h"
 
 #include <QLabel>
@@ -68,16 +69,28 @@ public:
 
     // Parameters and patches.
     int qv2_demande_param(const QString &label, int numero);
-    void qv2_envoi_et_sauve_param(int valeur, const QString &label, int numero);
+    // True when the instrument echoed the write (the memory save and its box follow).
+    bool qv2_envoi_et_sauve_param(int valeur, const QString &label, int numero);
     void Ouvrir_fichier_patch(const QString &nomFichier);
 
     // Documents.
     QString save();
     bool saveResult(const QString &fileName);
     bool isFormFilled() const;
+    // On-screen labels of the fields a save needs and that are empty, in the current language.
+    QStringList emptyRequiredFields() const;
     QString proposedFileName() const;
     void reloadFormLists();
-    void openDocument(const QString &fileName);
+    // False, with a message naming the file and the window unchanged, when it is no measurement document.
+    bool openDocument(const QString &fileName);
+    // The measurement the window shows, as a document would store it.
+    Measurement currentMeasurement() const;
+    void showMeasurement(const Measurement &measurement);
+    // Downloaded or edited since it was last saved or opened.
+    bool hasUnsavedData() const;
+    // Before a command that replaces or drops the measurement: asks the unsaved-data question when there is
+    // something to lose. True when the command may go on (saved, or the user chose to discard).
+    bool okToDiscard();
 
     // Replays a saved capture through the parser, as if the instrument sent it again.
     void replayCapture(const QString &fileName);
@@ -144,12 +157,15 @@ public slots:
 
 protected:
     void changeEvent(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void setupPlot();
     // The form's texts, then what the form does not hold: title, test names shown from their start.
     void retranslateForm();
     void loadConfiguration();
+    // A config.xml that no longer parses is kept beside and replaced by the default, and the user told.
+    void ensureConfigReadable();
     void fillFormLists(const XmlConf &conf);
     void recreateDateEdit();
     void onSerialError(int error);
@@ -170,6 +186,9 @@ private:
     QwtLegend *plotLegend = nullptr; // handed to the plot, which owns it
     QwtPlotGrid plotGrid;
     QVector<QPointF> curvePoints[Qvx2::CurveCount];
+    QString m_capture;          // the record's lines as the debug pane showed them during the download
+    bool m_infoRequest = false; // an information request: its lines go to the debug pane only
+    Measurement m_savedState;   // what was last saved or opened, to tell edits since
     bool m_replaying = false;
     bool m_replotPending = false;
     // Loaded once: a QPixmap built from a file name goes back to the file (and its cache) every time.

@@ -15,10 +15,18 @@ void MainWindow::on_actionDebug_triggered()
 
 void MainWindow::on_actionInfo_UC_triggered()
 {
-    clearMeasurement();
+    // The information lines go to the debug window only: the measurement shown, and what a save would
+    // store, stay as they are.
+    m_recup_info->efface();
     m_parser.reset();
-    if (!ls_envoi_attente_trame(QLatin1String(Qvx2::CmdInfo), QStringLiteral("on_actionInfo_UC_triggered"),
-                                Qvx2::WaitLongCycles, Qvx2::FlagRange))
+    m_infoRequest = true;
+    const bool answered =
+        ls_envoi_attente_trame(QLatin1String(Qvx2::CmdInfo), QStringLiteral("on_actionInfo_UC_triggered"),
+                               Qvx2::WaitLongCycles, Qvx2::FlagRange);
+    m_infoRequest = false;
+    // The request ends with its range line: what comes after it is no transfer.
+    m_parser.active = false;
+    if (!answered)
         return;
     m_recup_info->set_texte(m_parser.text());
     m_recup_info->show();
@@ -28,7 +36,7 @@ void MainWindow::on_actionOuvrir_fichier_debug_triggered()
 {
     const QString fileName = QFileDialog::getOpenFileName(
         this, tr("Ouvrir"), m_currentPath + QLatin1String(Qvx2::DataDir), QStringLiteral("*.txt"));
-    if (fileName.isEmpty())
+    if (fileName.isEmpty() || !okToDiscard())
         return;
     replayCapture(fileName);
 }

@@ -6,6 +6,7 @@
 #include "xmlconf.h"
 #include "xmlmesure.h"
 
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDateEdit>
 #include <QDebug>
@@ -19,7 +20,6 @@
 namespace
 {
 
-constexpr char DateFormat[] = "dd/MM/yyyy";
 const QDate EarliestDate(2011, 1, 1);
 
 // Selects the entry whose text is exactly the stored one; none when the list has no such entry.
@@ -39,30 +39,9 @@ QString fileNamePart(QString text)
 
 void MainWindow::loadConfiguration()
 {
-    if (!QFile::exists(m_configFile)) {
-        if (QFile::copy(QLatin1String(Qvx2::ConfigResource), m_configFile)) {
-            // A file copied out of the resources is read-only.
-            QFile::setPermissions(m_configFile, QFile::permissions(m_configFile) | QFile::ReadOwner |
-                                                    QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
-            qDebug() << "setPermissions config.xml";
-        } else {
-            qDebug() << "Can't create default config.xml";
-        }
-    }
-
-    // A configuration that no longer parses is kept as it is, and the program goes on with the default.
-    const QString kept = XmlConf::keepUnreadable(m_configFile);
-    if (!kept.isEmpty()) {
-        QFile::remove(m_configFile);
-        if (QFile::copy(QLatin1String(Qvx2::ConfigResource), m_configFile))
-            QFile::setPermissions(m_configFile,
-                                  QFile::permissions(m_configFile) | QFile::WriteOwner | QFile::WriteUser);
-        QMessageBox::warning(
-            this, tr("Attention"),
-            tr("Le fichier de configuration %1 est illisible. Il a ete conserve sous le nom %2 "
-               "et la configuration par defaut est utilisee.")
-                .arg(QDir::toNativeSeparators(m_configFile), QDir::toNativeSeparators(kept)));
-    }
+    if (!QFile::exists(m_configFile))
+        XmlConf::restoreDefault(m_configFile);
+    ensureConfigReadable();
 
     {
         XmlConf conf(m_configFile, Read);
@@ -76,6 +55,19 @@ void MainWindow::loadConfiguration()
     ui->CodeGDOLabel->setText(m_code_gdo);
     qDebug() << "m_code_gdo " << m_code_gdo;
     batteryList = conf.getPiles();
+}
+
+void MainWindow::ensureConfigReadable()
+{
+    // Never overwritten while unreadable: the user's file is kept as it is, and the program goes on with
+    // the default rather than an empty configuration.
+    const QString kept = XmlConf::ensureReadable(m_configFile);
+    if (kept.isEmpty())
+        return;
+    QMessageBox::warning(this, tr("Attention"),
+                         tr("Le fichier de configuration %1 est illisible. Il a ete conserve sous le nom %2 "
+                            "et la configuration par defaut est utilisee.")
+                             .arg(QDir::toNativeSeparators(m_configFile), QDir::toNativeSeparators(kept)));
 }
 
 void MainWindow::fillFormLists(const XmlConf &conf)
@@ -96,9 +88,12 @@ void MainWindow::reloadFormLists()
         selected[i] = lists[i]->currentIndex();
         lists[i]->clear();
     }
+    ensureConfigReadable();
     {
         XmlConf conf(m_configFile, Read);
         fillFormLists(conf);
+        // The battery captions are translated texts too.
+        batteryList = conf.getPiles();
     }
     for (int i = 0; i < 5; ++i)
         lists[i]->setCurrentIndex(selected[i]);
@@ -130,8 +125,25 @@ void MainWindow::recreateDateEdit()
 
 bool MainWindow::isFormFilled() const
 {
-    return !ui->NameEdit->text().isEmpty() && !ui->NamePosteEdit->text().isEmpty() &&
-           !ui->NumTranfoEdit->text().isEmpty();
+    return emptyRequiredFields().isEmpty();
+}
+
+QStringList MainWindow::emptyRequiredFields() const
+{
+    const std::pair<const QLineEdit *, const QLabel *> required[] = {{ui->NameEdit, ui->NameLabel},
+                                                                     {ui->NamePosteEdit, ui->NamePosteLabel},
+                                                                     {ui->NumTranfoEdit, ui->NumTranfoLabel}};
+    QStringList empty;
+    for (const auto &field : required) {
+        if (field.first->text().isEmpty()) {
+            // "Nom du poste :" is named as "Nom du poste".
+            QString label = field.second->text().trimmed();
+            if (label.endsWith(QLatin1Char(':')))
+                label.chop(1);
+            empty.append(label.trimmed());
+        }
+    }
+    return empty;
 }
 
 QString MainWindow::proposedFileName() const
@@ -143,8 +155,11 @@ QString MainWindow::proposedFileName() const
 
 QString MainWindow::save()
 {
-    if (!isFormFilled()) {
-        QMessageBox::critical(this, tr("Erreur"), tr("Veuillez remplir les champs avant d'enregistrer."),
+    const QStringList empty = emptyRequiredFields();
+    if (!empty.isEmpty()) {
+        QMessageBox::critical(this, tr("Erreur"),
+                              tr("Veuillez remplir les champs avant d'enregistrer.") + QLatin1String("\n\n") +
+                                  tr("Champs vides : %1").arg(empty.join(QLatin1String(", "))),
                               QMessageBox::Ok);
         return QString();
     }
@@ -163,45 +178,16 @@ QString MainWindow::save()
         return QString();
     }
     dataSaved = true;
+    m_savedState = currentMeasurement();
     return fileName;
 }
 
 bool MainWindow::saveResult(const QString &fileName)
 {
     qDebug() << "saveResult()" << fileName;
-    bool written = false;
-    {
-        XmlMesure doc(fileName, Create);
-        doc.setInfo(QStringLiteral("releveur"), ui->NameEdit->text());
-        doc.setInfo(QStringLiteral("date"), ui->DateEdit->date().toString(QLatin1String(DateFormat)));
-        doc.setInfo(QStringLiteral("poste"), ui->NamePosteEdit->text());
-        doc.setInfo(QStringLiteral("code_gdo"), ui->CodeGDOEdit->text());
-        doc.setInfo(QStringLiteral("num_transfo"), ui->NumTranfoEdit->text());
-        doc.setInfo(QStringLiteral("puissance"), ui->PuissanceCombo->currentText());
-        doc.setInfo(QStringLiteral("fabricant"), ui->VendorCombo->currentText());
-        doc.setInfo(QStringLiteral("tension_ht1"), ui->TensionHT1Combo->currentText());
-        doc.setInfo(QStringLiteral("fusible"), ui->FuseCombo->currentText());
-        doc.setInfo(QStringLiteral("tension_bt"), ui->TensionBtCombo->currentText());
-        doc.setInfo(QStringLiteral("gamme_mesure"), ui->le_gamme->text());
-        doc.setRapport(0, ui->EditRapportL1->text());
-        doc.setRapport(1, ui->EditRapportL2->text());
-        doc.setRapport(2, ui->EditRapportL3->text());
-        doc.setRapport(3, ui->leratio->text());
-        for (int c = 0; c < Qvx2::CurveCount; ++c) {
-            const QwtSeriesData<QPointF> *data = curves[c].data();
-            QVector<QPointF> points;
-            points.reserve(int(data->size()));
-            for (size_t i = 0; i < data->size(); ++i)
-                points.append(data->sample(i));
-            doc.setCurve(c, points);
-        }
-        for (unsigned n = 0; n < Qvx2::TestCount; ++n)
-            doc.setTest(n, testResults[n], QStringLiteral("Resultat test %1").arg(n));
-        doc.setComment(ui->CommentText->toPlainText());
-        doc.setRecup(m_recup_info->texte());
-        written = doc.write();
-    }
+    const bool written = XmlMesure::save(currentMeasurement(), fileName);
 
+    ensureConfigReadable();
     XmlConf conf(m_configFile, Update);
     conf.addFabricant(ui->VendorCombo->currentText());
     conf.addTensionHT(ui->TensionHT1Combo->currentText());
@@ -209,6 +195,95 @@ bool MainWindow::saveResult(const QString &fileName)
     conf.addPuissance(ui->PuissanceCombo->currentText());
     conf.write();
     return written;
+}
+
+Measurement MainWindow::currentMeasurement() const
+{
+    Measurement m;
+    m.releveur = ui->NameEdit->text();
+    m.date = ui->DateEdit->date();
+    m.poste = ui->NamePosteEdit->text();
+    m.codeGdo = ui->CodeGDOEdit->text();
+    m.numTransfo = ui->NumTranfoEdit->text();
+    m.puissance = ui->PuissanceCombo->currentText();
+    m.fabricant = ui->VendorCombo->currentText();
+    m.tensionHt = ui->TensionHT1Combo->currentText();
+    m.fusible = ui->FuseCombo->currentText();
+    m.tensionBt = ui->TensionBtCombo->currentText();
+    m.gamme = ui->le_gamme->text();
+    m.ratios = {ui->EditRapportL1->text(), ui->EditRapportL2->text(), ui->EditRapportL3->text(),
+                ui->leratio->text()};
+    // What the plot shows is what is stored, points in their order.
+    for (int c = 0; c < Qvx2::CurveCount; ++c) {
+        const QwtSeriesData<QPointF> *data = curves[c].data();
+        QVector<QPointF> &points = m.curves[size_t(c)];
+        points.reserve(int(data->size()));
+        for (size_t i = 0; i < data->size(); ++i)
+            points.append(data->sample(i));
+    }
+    for (int n = 0; n < Qvx2::TestCount; ++n)
+        m.verdicts[size_t(n)] = testResults[n] ? Measurement::Verdict::Passed : Measurement::Verdict::Failed;
+    m.comment = ui->CommentText->toPlainText();
+    m.capture = m_capture;
+    return m;
+}
+
+void MainWindow::showMeasurement(const Measurement &m)
+{
+    ui->NameEdit->setText(m.releveur);
+    if (m.date.isValid())
+        ui->DateEdit->setDate(m.date);
+    ui->NamePosteEdit->setText(m.poste);
+    ui->CodeGDOEdit->setText(m.codeGdo);
+    ui->NumTranfoEdit->setText(m.numTransfo);
+    ui->le_gamme->setText(m.gamme);
+
+    selectExact(ui->PuissanceCombo, m.puissance);
+    selectExact(ui->VendorCombo, m.fabricant);
+    selectExact(ui->TensionHT1Combo, m.tensionHt);
+    selectExact(ui->FuseCombo, m.fusible);
+    selectExact(ui->TensionBtCombo, m.tensionBt);
+
+    ui->EditRapportL1->setText(m.ratios[0]);
+    ui->EditRapportL2->setText(m.ratios[1]);
+    ui->EditRapportL3->setText(m.ratios[2]);
+    ui->leratio->setText(m.ratios[3]);
+
+    for (int n = 0; n < Qvx2::TestCount; ++n)
+        setTestResult(unsigned(n), m.passed(n));
+    for (int c = 0; c < Qvx2::CurveCount; ++c)
+        curves[c].setSamples(m.curves[size_t(c)]);
+    ui->reponsePlot->replot();
+
+    ui->CommentText->clear();
+    ui->CommentText->appendPlainText(m.comment);
+    m_capture = m.capture;
+    m_recup_info->set_texte(m.capture);
+}
+
+bool MainWindow::hasUnsavedData() const
+{
+    return dataPresent && (!dataSaved || currentMeasurement() != m_savedState);
+}
+
+bool MainWindow::okToDiscard()
+{
+    if (!hasUnsavedData())
+        return true;
+    QMessageBox box(QMessageBox::Question, tr("Attention"),
+                    tr("Les donnees n'ont pas ete enregistrees. Voulez-vous les enregistrer ?"),
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, this);
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        // A save that was refused (fields empty) or cancelled keeps the measurement and stops the command.
+        return !save().isEmpty();
+    case QMessageBox::No:
+        return true;
+    default:
+        return false;
+    }
 }
 
 void MainWindow::on_actionEnregistrer_triggered()
@@ -229,49 +304,43 @@ void MainWindow::on_actionOuvrir_triggered()
     openDocument(fileName);
 }
 
-void MainWindow::openDocument(const QString &fileName)
+bool MainWindow::openDocument(const QString &fileName)
 {
     qDebug() << "openDocument()" << fileName;
-    XmlMesure doc(fileName, Read);
-    ui->NameEdit->setText(doc.getInfo(QStringLiteral("releveur")));
-    const QDate date = QDate::fromString(doc.getInfo(QStringLiteral("date")), QLatin1String(DateFormat));
-    if (date.isValid())
-        ui->DateEdit->setDate(date);
-    ui->NamePosteEdit->setText(doc.getInfo(QStringLiteral("poste")));
-    ui->CodeGDOEdit->setText(doc.getInfo(QStringLiteral("code_gdo")));
-    ui->NumTranfoEdit->setText(doc.getInfo(QStringLiteral("num_transfo")));
-    ui->le_gamme->setText(doc.getInfo(QStringLiteral("gamme_mesure")));
-
-    selectExact(ui->PuissanceCombo, doc.getInfo(QStringLiteral("puissance")));
-    selectExact(ui->VendorCombo, doc.getInfo(QStringLiteral("fabricant")));
-    selectExact(ui->TensionHT1Combo, doc.getInfo(QStringLiteral("tension_ht1")));
-    selectExact(ui->FuseCombo, doc.getInfo(QStringLiteral("fusible")));
-    selectExact(ui->TensionBtCombo, doc.getInfo(QStringLiteral("tension_bt")));
-
-    ui->EditRapportL1->setText(doc.getRapport(0));
-    ui->EditRapportL2->setText(doc.getRapport(1));
-    ui->EditRapportL3->setText(doc.getRapport(2));
-    ui->leratio->setText(doc.getRapport(3));
-
-    for (int n = 0; n < Qvx2::TestCount; ++n)
-        setTestResult(unsigned(n), doc.getTest(n).res);
-    for (int c = 0; c < Qvx2::CurveCount; ++c)
-        curves[c].setSamples(doc.getCurve(c));
-    ui->reponsePlot->replot();
-
-    ui->CommentText->clear();
-    ui->CommentText->appendPlainText(doc.getComData());
-    m_recup_info->set_texte(doc.getRecup());
-
+    Measurement m;
+    if (!XmlMesure::load(fileName, &m)) {
+        // Shown as a document, such a file would be overwritten by the next save.
+        QMessageBox::critical(this, tr("Erreur"),
+                              tr("Le fichier %1 n'est pas un document de mesure : il n'a pas ete ouvert.")
+                                  .arg(QDir::toNativeSeparators(fileName)),
+                              QMessageBox::Ok);
+        return false;
+    }
+    if (!okToDiscard())
+        return false;
+    showMeasurement(m);
     ui->actionImprimer->setEnabled(true);
     ui->actionEnregistrer->setEnabled(true);
     setWindowTitleFile(QFileInfo(fileName).fileName());
     dataPresent = true;
+    // The document is as it is on disk: nothing to save until it is edited.
+    dataSaved = true;
+    m_savedState = currentMeasurement();
+    return true;
 }
 
 void MainWindow::on_actionQuitter_triggered()
 {
-    QCoreApplication::exit(0);
+    if (okToDiscard())
+        QCoreApplication::exit(0);
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (okToDiscard())
+        event->accept();
+    else
+        event->ignore();
 }
 
 void MainWindow::on_NameEdit_textChanged(QString arg1)

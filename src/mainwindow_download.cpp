@@ -9,15 +9,8 @@
 
 void MainWindow::on_actionTelecharger_triggered()
 {
-    if (dataPresent && !dataSaved) {
-        const auto answer =
-            QMessageBox::question(this, tr("Attention"),
-                                  tr("Les donnees n'ont pas ete enregistrees. Voulez-vous les enregistrer ?"),
-                                  QMessageBox::Yes | QMessageBox::No);
-        if (answer == QMessageBox::Yes && save().isEmpty())
-            return; // the save was refused or cancelled: keep what is on screen
-    }
-    lancedownload();
+    if (okToDiscard())
+        lancedownload();
 }
 
 void MainWindow::lancedownload()
@@ -76,7 +69,7 @@ void MainWindow::effacement_enregistrements()
     const auto answer =
         QMessageBox::warning(this, tr("Effacement des enregistrements"),
                              tr("Etes vous sur de supprimer tous les enregistrements du QUARVEN2 ?"),
-                             QMessageBox::Yes | QMessageBox::No);
+                             QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     if (answer != QMessageBox::Yes)
         return;
     // The instrument's answer is not shown either way.

@@ -4,7 +4,9 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include <QDateTime>
 #include <QDebug>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -20,7 +22,17 @@ void MainWindow::on_actionMise_jour_firmware_triggered()
     firmwareFile = fileName;
     const QFileInfo info(firmwareFile);
     qDebug() << "actionMise_jour_QUARVEN " << info.absoluteFilePath() << " : " << info.exists();
-    if (info.exists())
+    if (!info.exists())
+        return;
+    // Flashing replaces the instrument's program: the user sees what is about to be sent, and only a Yes
+    // sends it.
+    const QString question =
+        tr("Mettre a jour le firmware de l'appareil avec ce fichier ?\n\n%1\n%2 octets, modifie le %3")
+            .arg(QDir::toNativeSeparators(info.absoluteFilePath()))
+            .arg(info.size())
+            .arg(QLocale().toString(info.lastModified(), QLocale::ShortFormat));
+    if (QMessageBox::question(this, tr("Mise a jour firmware"), question, QMessageBox::Yes | QMessageBox::No,
+                              QMessageBox::No) == QMessageBox::Yes)
         startFirmwareUpdate();
 }
 

@@ -7,6 +7,7 @@
 #include "recup_pile.h"
 
 #include <QDebug>
+#include <QDir>
 #include <QMessageBox>
 
 namespace
@@ -41,19 +42,20 @@ int MainWindow::qv2_demande_param(const QString &label, int numero)
     return 0;
 }
 
-void MainWindow::qv2_envoi_et_sauve_param(int valeur, const QString &label, int numero)
+bool MainWindow::qv2_envoi_et_sauve_param(int valeur, const QString &label, int numero)
 {
     qDebug() << "qv2_envoi_et_sauve_param " << numero << " ->  " << valeur << label;
     if (numero < 0 || numero >= Qvx2::ParamCount)
-        return;
+        return false;
     const QString cmd =
         QString::fromLatin1(Qvx2::CmdParamWrite)
             .arg(QString::number(numero), QString::number(valeur), m_parser.params[numero].name);
     if (!ls_envoi_attente_trame(cmd, label, Qvx2::WaitAnswerCycles, numero))
-        return;
+        return false;
     // The echo has replaced the stored value: confirm what the instrument took, not what was sent.
     const CmdParser::Param &echoed = m_parser.params[numero];
     qv2_sauve_eeprom(QStringLiteral("%1 %2 (%3)").arg(label, QString::number(echoed.value), echoed.name));
+    return true;
 }
 
 void MainWindow::on_actionTemps_de_Coupure_du_QVX2_triggered()
@@ -107,20 +109,38 @@ void MainWindow::Ouvrir_fichier_patch(const QString &nomFichier)
     const QString path = QStringLiteral("%1%2").arg(m_currentPath, nomFichier);
     qDebug() << "Ouvrir_fichier_patch: " << path;
 
+    const QString shownPath = QDir::toNativeSeparators(path);
     QVector<PatchLine> lines;
-    if (!PatchFile::read(path, &lines))
+    if (!PatchFile::read(path, &lines)) {
+        QMessageBox::warning(
+            this, tr("Patch"),
+            tr("Le fichier %1 n'a pas pu etre lu : rien n'a ete envoye a l'appareil.").arg(shownPath));
         return;
+    }
+    int named = 0;
+    int written = 0;
     for (const PatchLine &line : qAsConst(lines)) {
         for (int j = 0; j < Qvx2::ParamCount; ++j) {
             const QString name = m_parser.params[j].name;
             qDebug() << "Ouvrir_fichier_patch " << j << " ->  " << line.name << " " << name << ">";
             if (line.name != name)
                 continue;
-            qv2_envoi_et_sauve_param(line.value, name, j);
+            ++named;
+            if (qv2_envoi_et_sauve_param(line.value, name, j))
+                ++written;
             qDebug() << "Ouvrir_fichier_patch fin " << j << " ->  " << line.value << " " << name << ">";
             break;
         }
     }
+    // Each written line has shown its own box; a run that wrote nothing must not look like one that did.
+    if (written > 0)
+        return;
+    QMessageBox::information(
+        this, tr("Patch"),
+        named == 0
+            ? tr("Le fichier %1 ne nomme aucun parametre de l'appareil : rien n'a ete ecrit.").arg(shownPath)
+            : tr("L'appareil n'a confirme aucune ecriture du fichier %1 : rien n'a ete ecrit.")
+                  .arg(shownPath));
 }
 
 void MainWindow::on_actionPatch_court_circuit_triggered()

@@ -71,6 +71,7 @@ void MainWindow::loadLanguage(const QString &code)
     switchTranslator(qtTranslator, qtFile);
 
     savedLanguage = code;
+    ensureConfigReadable();
     {
         XmlConf conf(m_configFile, Update);
         conf.setLangageencours(savedLanguage);
@@ -143,7 +144,6 @@ void MainWindow::on_actionDocumentation_triggered()
     const QString folder = m_currentPath + QLatin1String(Qvx2::DocDir);
     qDebug() << "help  dir " << folder;
     QDir dir(folder);
-    bool opened = false;
     if (dir.exists()) {
         const QStringList guides =
             dir.entryList({QStringLiteral("GU_QUARVEN2_V_*.pdf")},
@@ -152,10 +152,20 @@ void MainWindow::on_actionDocumentation_triggered()
             savedLanguage == QLatin1String("fr") ? QStringLiteral("fr") : QStringLiteral("en");
         const int index =
             guides.isEmpty() ? -1 : rechercheficdansliste(&guides, QStringLiteral("_%1.").arg(language));
-        if (index >= 0)
+        if (index >= 0) {
+            const QString guide = folder + guides.at(index);
             // A local-file URL, so that an absolute path gives file:///... on every platform.
-            opened = QDesktopServices::openUrl(QUrl::fromLocalFile(folder + guides.at(index)));
+            if (QDesktopServices::openUrl(QUrl::fromLocalFile(guide)))
+                return;
+            // The guide is there: what is missing is a program to show it.
+            QMessageBox::critical(
+                this, tr("Erreur"),
+                tr("Aucun programme de cet ordinateur n'ouvre les fichiers PDF. Le guide se "
+                   "trouve ici :\n%1")
+                    .arg(QDir::toNativeSeparators(guide)),
+                QMessageBox::Ok);
+            return;
+        }
     }
-    if (!opened)
-        QMessageBox::critical(this, tr("Erreur"), tr("Aide introuvable."), QMessageBox::Ok);
+    QMessageBox::critical(this, tr("Erreur"), tr("Aide introuvable."), QMessageBox::Ok);
 }

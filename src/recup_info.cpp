@@ -3,9 +3,13 @@
 #include "ui_recup_info.h"
 
 #include <QDateTime>
-#include <QFile>
+#include <QDebug>
+#include <QDir>
+#include <QEvent>
 #include <QFileDialog>
 #include <QIcon>
+#include <QMessageBox>
+#include <QSaveFile>
 
 recup_info::recup_info(QWidget *parent) : QDialog(parent), ui(new Ui::recup_info)
 {
@@ -74,26 +78,42 @@ QString recup_info::nom_fichier_defaut() const
 
 bool recup_info::sauveFichier(const QString &fileName) const
 {
-    if (QFile::exists(fileName))
-        QFile::remove(fileName);
-    QFile file(fileName);
+    // Written beside and then renamed over the old file: a failed write leaves the old capture whole.
+    QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly))
         return false;
     // Plain text in the system's 8-bit encoding; QPlainTextEdit already separates lines with LF.
     QByteArray bytes = fileName.toLocal8Bit();
     bytes += '\r';
     bytes += texte().toLocal8Bit();
-    return file.write(bytes) == bytes.size();
+    if (file.write(bytes) != bytes.size())
+        return false;
+    if (!file.commit()) {
+        qDebug().noquote() << "sauveFichier(): can't write" << fileName << file.errorString();
+        return false;
+    }
+    return true;
 }
 
 void recup_info::on_pushButton_clicked()
 {
-    const QString name = QFileDialog::getSaveFileName(this, tr("Enregistrer le fichier "),
-                                                      QStringLiteral("data_%1").arg(nom_fichier_defaut()),
+    const QString proposed = m_dataDir + QStringLiteral("data_%1").arg(nom_fichier_defaut());
+    const QString name = QFileDialog::getSaveFileName(this, tr("Enregistrer le fichier "), proposed,
                                                       QStringLiteral("QV2_data (*.txt)"));
     if (name.isEmpty())
         return;
-    sauveFichier(name);
+    if (!sauveFichier(name))
+        QMessageBox::critical(
+            this, tr("Erreur"),
+            tr("Impossible d'enregistrer le fichier %1.").arg(QDir::toNativeSeparators(name)),
+            QMessageBox::Ok);
+}
+
+void recup_info::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        ui->retranslateUi(this);
+    QDialog::changeEvent(event);
 }
 
 void recup_info::on_pushButton_2_clicked()

@@ -27,8 +27,14 @@ public:
     void endBatch();
     QString texte() const;
     QString nom_fichier_defaut() const;
-    // Writes the capture file: the path, a CR, then the text with LF line ends, no final line end.
+    // Writes the capture file: the path, a CR, then the text with LF line ends, no final line end. The file
+    // is replaced whole or not at all. False when it could not be written.
     bool sauveFichier(const QString &fileName) const;
+    // Where the save dialog starts.
+    void setDataDir(const QString &dir) { m_dataDir = dir; }
+
+protected:
+    void changeEvent(QEvent *event) override;
 
 private slots:
     void on_pushButton_clicked();
@@ -36,6 +42,7 @@ private slots:
 
 private:
     Ui::recup_info *ui;
+    QString m_dataDir;
     QTextCursor m_batch;
     bool m_batching = false;
 };

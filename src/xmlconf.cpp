@@ -1,5 +1,6 @@
 #include "xmlconf.h"
 
+#include "constants.h"
 #include "xmlreader.h"
 #include "xmlwriter.h"
 
@@ -68,12 +69,16 @@ XmlConf::XmlConf(const QString &fileName, XmlAction mode)
             break;
         }
         m_reader.reset();
-        // The user's file is rewritten from scratch only once a copy of it is safe beside it.
-        if (keepUnreadable(fileName).isEmpty()) {
+        // The user's file is replaced by the default only once a copy of it is safe beside it; the update
+        // then applies to the default, so that the lists, batteries and labels are not lost with it.
+        if (ensureReadable(fileName).isEmpty()) {
             qDebug().noquote() << "XmlConf(): unreadable" << fileName << "could not be kept, left unchanged";
             break;
         }
-        create(fileName);
+        m_reader = std::make_unique<xmlreader>(fileName);
+        if (m_reader->isValid())
+            m_writer = std::make_unique<xmlwriter>(fileName, m_reader->document());
+        lookUpSections(true);
         break;
     }
 }
@@ -204,12 +209,12 @@ void XmlConf::addTensionBt(const QString &val)
     addEntry(m_tens_bt, "tension_bt", "val", "bt", val);
 }
 
-// Appends an entry unless one of any type already stores the value, ignoring case. A missing section
-// gets nothing: the element is then created outside the document.
+// Appends an entry unless one of any type already stores the value, ignoring case, or the value is a
+// placeholder. A missing section gets nothing: the element is then created outside the document.
 void XmlConf::addEntry(QDomElement &section, const QString &tag, const QString &attribute,
                        const QString &type, const QString &value)
 {
-    if (!m_writer)
+    if (!m_writer || isPlaceholder(value))
         return;
     for (const QDomElement &e : entries(section, tag)) {
         if (e.attribute(attribute).compare(value, Qt::CaseInsensitive) == 0)
@@ -241,4 +246,42 @@ QString XmlConf::keepUnreadable(const QString &path)
     }
     qDebug().noquote() << "keepUnreadable():" << path << "does not parse, kept as" << kept;
     return kept;
+}
+
+// The built-in resources live in a static library: they are registered by the first user.
+static void registerResources()
+{
+    static const bool registered = [] {
+        Q_INIT_RESOURCE(resources);
+        return true;
+    }();
+    Q_UNUSED(registered)
+}
+
+bool XmlConf::restoreDefault(const QString &path)
+{
+    registerResources();
+    QFile::remove(path);
+    if (!QFile::copy(QLatin1String(Qvx2::ConfigResource), path)) {
+        qDebug() << "Can't create default config.xml";
+        return false;
+    }
+    // A file copied out of the resources is read-only.
+    QFile::setPermissions(path, QFile::permissions(path) | QFile::ReadOwner | QFile::WriteOwner |
+                                    QFile::ReadUser | QFile::WriteUser);
+    qDebug() << "setPermissions config.xml";
+    return true;
+}
+
+QString XmlConf::ensureReadable(const QString &path)
+{
+    const QString kept = keepUnreadable(path);
+    if (!kept.isEmpty())
+        restoreDefault(path);
+    return kept;
+}
+
+bool XmlConf::isPlaceholder(const QString &value)
+{
+    return value.trimmed().isEmpty() || value == QLatin1String("Autre") || value == QObject::tr("Autre");
 }

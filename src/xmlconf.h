@@ -40,6 +40,13 @@ public:
     // Copies a config file that exists but does not parse to a free name beside it, byte for byte, and
     // returns that name; returns an empty string when there is nothing to keep or the copy failed.
     static QString keepUnreadable(const QString &path);
+    // Puts the built-in default in place of the file, writable; false when it could not be written.
+    static bool restoreDefault(const QString &path);
+    // A file that exists but does not parse is kept beside (keepUnreadable) and replaced by the default.
+    // Returns the name it was kept under, empty when the file was fine or missing.
+    static QString ensureReadable(const QString &path);
+    // A list value that is never learned: an empty or blank one, or the "other" entry in any of its forms.
+    static bool isPlaceholder(const QString &value);
 
 private:
     void create(const QString &fileName);

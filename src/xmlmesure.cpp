@@ -1,5 +1,6 @@
 #include "xmlmesure.h"
 
+#include "measurement.h"
 #include "xmlreader.h"
 #include "xmlwriter.h"
 
@@ -9,6 +10,8 @@
 
 namespace
 {
+
+constexpr char DateFormat[] = "dd/MM/yyyy";
 
 // Whole values as plain integers ("512", "-37"), anything else in its shortest decimal form.
 QString coordinate(double value)
@@ -170,4 +173,62 @@ QString XmlMesure::getComData() const
 QString XmlMesure::getRecup() const
 {
     return m_reader ? m_recup.attribute("text") : QString();
+}
+
+bool XmlMesure::isDocument() const
+{
+    return m_reader && !m_root.isNull();
+}
+
+bool XmlMesure::save(const Measurement &m, const QString &fileName)
+{
+    XmlMesure doc(fileName, Create);
+    doc.setInfo(QStringLiteral("releveur"), m.releveur);
+    doc.setInfo(QStringLiteral("date"), m.date.toString(QLatin1String(DateFormat)));
+    doc.setInfo(QStringLiteral("poste"), m.poste);
+    doc.setInfo(QStringLiteral("code_gdo"), m.codeGdo);
+    doc.setInfo(QStringLiteral("num_transfo"), m.numTransfo);
+    doc.setInfo(QStringLiteral("puissance"), m.puissance);
+    doc.setInfo(QStringLiteral("fabricant"), m.fabricant);
+    doc.setInfo(QStringLiteral("tension_ht1"), m.tensionHt);
+    doc.setInfo(QStringLiteral("fusible"), m.fusible);
+    doc.setInfo(QStringLiteral("tension_bt"), m.tensionBt);
+    doc.setInfo(QStringLiteral("gamme_mesure"), m.gamme);
+    for (unsigned r = 0; r < Qvx2::RatioShown; ++r)
+        doc.setRapport(r, m.ratios[r]);
+    for (int c = 0; c < Qvx2::CurveCount; ++c)
+        doc.setCurve(c, m.curves[size_t(c)]);
+    for (unsigned n = 0; n < Qvx2::TestCount; ++n)
+        doc.setTest(n, m.passed(int(n)), QStringLiteral("Resultat test %1").arg(n));
+    doc.setComment(m.comment);
+    doc.setRecup(m.capture);
+    return doc.write();
+}
+
+bool XmlMesure::load(const QString &fileName, Measurement *m)
+{
+    const XmlMesure doc(fileName, Read);
+    if (!doc.isDocument())
+        return false;
+    m->releveur = doc.getInfo(QStringLiteral("releveur"));
+    m->date = QDate::fromString(doc.getInfo(QStringLiteral("date")), QLatin1String(DateFormat));
+    m->poste = doc.getInfo(QStringLiteral("poste"));
+    m->codeGdo = doc.getInfo(QStringLiteral("code_gdo"));
+    m->numTransfo = doc.getInfo(QStringLiteral("num_transfo"));
+    m->puissance = doc.getInfo(QStringLiteral("puissance"));
+    m->fabricant = doc.getInfo(QStringLiteral("fabricant"));
+    m->tensionHt = doc.getInfo(QStringLiteral("tension_ht1"));
+    m->fusible = doc.getInfo(QStringLiteral("fusible"));
+    m->tensionBt = doc.getInfo(QStringLiteral("tension_bt"));
+    m->gamme = doc.getInfo(QStringLiteral("gamme_mesure"));
+    for (unsigned r = 0; r < Qvx2::RatioShown; ++r)
+        m->ratios[r] = doc.getRapport(r);
+    for (int n = 0; n < Qvx2::TestCount; ++n)
+        m->verdicts[size_t(n)] =
+            doc.getTest(n).res ? Measurement::Verdict::Passed : Measurement::Verdict::Failed;
+    for (int c = 0; c < Qvx2::CurveCount; ++c)
+        m->curves[size_t(c)] = doc.getCurve(c);
+    m->comment = Measurement::asParagraphs(doc.getComData());
+    m->capture = Measurement::asParagraphs(doc.getRecup());
+    return true;
 }

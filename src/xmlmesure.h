@@ -11,6 +11,7 @@
 
 class xmlreader;
 class xmlwriter;
+struct Measurement;
 
 // The verdict of one test as a measurement document holds it.
 struct TestRecord {
@@ -36,12 +37,21 @@ public:
     void setRecup(const QString &text);
     bool write();
 
+    // True when the file read as a measurement document: XML whose root element is OrvaQuardane. Such a
+    // document may still lack sections, which then read as empty.
+    bool isDocument() const;
     QString getInfo(const QString &tag) const;
     TestRecord getTest(int num) const;
     QString getRapport(unsigned num) const;
     QVector<QPointF> getCurve(int num) const;
     QString getComData() const;
     QString getRecup() const;
+
+    // The whole measurement written as a document; false when the file could not be written.
+    static bool save(const Measurement &measurement, const QString &fileName);
+    // Reads a document as the window shows it (texts as a plain-text box holds them; the date stays null
+    // when it does not read). False, with *measurement untouched, when the file is no measurement document.
+    static bool load(const QString &fileName, Measurement *measurement);
 
 private:
     QDomElement m_root;

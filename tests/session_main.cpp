@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QMetaObject>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -65,6 +66,7 @@ int main(int argc, char *argv[])
 
     // Opened again.
     window->clearMeasurement();
+    TestUtil::answerNextMessageBox(QMessageBox::No); // the cleared window is not kept
     window->openDocument(document);
     check(window->curve(0).data()->size() > 0 &&
               window->findChild<QLineEdit *>(QStringLiteral("NamePosteEdit"))->text() ==
@@ -104,6 +106,7 @@ int main(int argc, char *argv[])
     check(TestUtil::writeFile(image, TestUtil::firmwareImage(3 * 512 + 100)), "firmware image written");
     {
         TestUtil::BoxCollector boxes;
+        boxes.answer(QStringLiteral("Mettre a jour le firmware"), QMessageBox::Yes);
         TestUtil::answerNextFileDialog(image);
         window->on_actionMise_jour_firmware_triggered();
         rig.settle();

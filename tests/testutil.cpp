@@ -122,12 +122,95 @@ BoxCollector::BoxCollector(bool rejectDialogs)
         titles << box->windowTitle();
         texts << box->text();
         QAbstractButton *b = box->defaultButton();
+        for (const auto &answer : qAsConst(m_answers))
+            if (box->text().startsWith(answer.first))
+                b = box->button(QMessageBox::StandardButton(answer.second));
         if (!b)
             b = box->buttons().value(0);
         if (b)
             b->click();
     });
     m_timer.start();
+}
+
+DialogScript::DialogScript()
+{
+    m_timer.setInterval(10);
+    QObject::connect(&m_timer, &QTimer::timeout, [this] { poll(); });
+    m_timer.start();
+}
+
+DialogScript &DialogScript::box(int standardButton)
+{
+    m_steps.append({Step::Box, standardButton, {}, nullptr});
+    return *this;
+}
+
+DialogScript &DialogScript::file(const QString &fileName)
+{
+    m_steps.append({Step::File, 0, fileName, nullptr});
+    return *this;
+}
+
+DialogScript &DialogScript::dialog(std::function<void(QWidget *)> fn)
+{
+    m_steps.append({Step::Dialog, 0, {}, std::move(fn)});
+    return *this;
+}
+
+void DialogScript::poll()
+{
+    QWidget *w = QApplication::activeModalWidget();
+    if (!w || !w->isVisible() || w == m_current)
+        return; // a closed window may stay visible for a moment
+    auto *box = qobject_cast<QMessageBox *>(w);
+    auto *files = qobject_cast<QFileDialog *>(w);
+    const Step::Kind kind = box ? Step::Box : files ? Step::File : Step::Dialog;
+    const QString what = box     ? box->windowTitle() + ": " + box->text()
+                         : files ? "QFileDialog: " + files->directory().absolutePath()
+                                 : QString::fromLatin1(w->metaObject()->className());
+    if (m_steps.isEmpty() || m_steps.first().kind != kind) {
+        // Another modal window (a progress window, say) may come and go on its own before the next step.
+        if (++m_waited < 200)
+            return;
+        m_waited = 0;
+        m_current = w;
+        seen << "unexpected " + what;
+        if (auto *d = qobject_cast<QDialog *>(w))
+            d->reject();
+        return;
+    }
+    m_waited = 0;
+    m_current = w;
+    seen << what;
+    const Step step = m_steps.takeFirst();
+    // Acted on from the event loop, not from this timer: a window the action opens (a question of the
+    // file dialog, say) runs its own loop, in which this timer would not fire again.
+    QTimer::singleShot(0, w, [w, box, files, step] {
+        switch (step.kind) {
+        case Step::Box:
+            if (QAbstractButton *b = box->button(QMessageBox::StandardButton(step.button)))
+                b->click();
+            else
+                box->reject();
+            break;
+        case Step::File:
+            if (step.fileName.isEmpty()) {
+                files->reject();
+            } else {
+                const QFileInfo info(step.fileName);
+                files->setDirectory(info.absolutePath());
+                files->selectFile(info.fileName());
+                if (auto *edit = files->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
+                    edit->setText(info.absoluteFilePath());
+                QMetaObject::invokeMethod(files, "accept");
+            }
+            break;
+        case Step::Dialog:
+            step.fn(w);
+            break;
+        }
+    });
 }
 
 DebugCapture::DebugCapture()

@@ -3,6 +3,7 @@
 // Shared helpers of the test suites: temporary application folders and driving modal dialogs.
 
 #include <QByteArray>
+#include <QPair>
 #include <QPointer>
 #include <QString>
 #include <QStringList>
@@ -30,6 +31,12 @@ class BoxCollector
 public:
     explicit BoxCollector(bool rejectDialogs = false);
 
+    // A box whose text starts with this is answered with that button instead of its default.
+    void answer(const QString &textStart, int standardButton)
+    {
+        m_answers.append({textStart, standardButton});
+    }
+
     QStringList titles;
     QStringList texts;
     QStringList dialogs;
@@ -37,6 +44,37 @@ public:
 private:
     QTimer m_timer;
     QPointer<QWidget> m_last;
+    QList<QPair<QString, int>> m_answers;
+};
+
+// Answers the modal windows that show while it lives, in order, one step each: a message box gets a button,
+// a file dialog a file name (empty: cancelled), any other dialog a function. What showed is noted in `seen`
+// ("title: text" for boxes, the class name otherwise). A window no step expects is rejected after a while,
+// noted as "unexpected ...", so that a test fails instead of hanging.
+class DialogScript
+{
+public:
+    DialogScript();
+    DialogScript &box(int standardButton);
+    DialogScript &file(const QString &fileName);
+    DialogScript &dialog(std::function<void(QWidget *)> fn);
+    bool done() const { return m_steps.isEmpty(); }
+
+    QStringList seen;
+
+private:
+    struct Step {
+        enum Kind { Box, File, Dialog } kind;
+        int button;
+        QString fileName;
+        std::function<void(QWidget *)> fn;
+    };
+    void poll();
+
+    QList<Step> m_steps;
+    QTimer m_timer;
+    QPointer<QWidget> m_current;
+    int m_waited = 0;
 };
 
 // Collects qDebug lines while alive.

@@ -4,10 +4,12 @@
 #include "simrig.h"
 #include "testutil.h"
 #include "xmlconf.h"
+#include "xmlmesure.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QDir>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -30,6 +32,28 @@ const QByteArray smallRecord = "Recup_courbe debut 1 \r"
                                "RAPPORT 0 x 48.70 x\rRAPPORT 1 x 48.80 x\rRAPPORT 2 x 48.90 x\r"
                                "GAMME 20-33kV x\r"
                                "Recup_courbe fin a b 7 \r";
+
+bool paneHolds(MainWindow *w, const QString &text)
+{
+    return w->debugWindow()->texte().contains(text);
+}
+
+// The window holding record `button` of the simulator, downloaded with no question, the form filled in (the
+// operator's name left empty when `name` is).
+bool downloaded(SimRig &rig, int button, const QString &name = QStringLiteral("N"))
+{
+    if (!rig.start())
+        return false;
+    TestUtil::DialogScript script;
+    script.dialog([button](QWidget *d) {
+        d->findChild<QPushButton *>(QStringLiteral("pushButton_%1").arg(button))->click();
+    });
+    rig.window->on_actionTelecharger_triggered();
+    rig.child<QLineEdit>("NameEdit")->setText(name);
+    rig.child<QLineEdit>("NamePosteEdit")->setText("P");
+    rig.child<QLineEdit>("NumTranfoEdit")->setText("T");
+    return script.seen == QStringList("recup_enreg") && rig.window->isDataPresent();
+}
 
 } // namespace
 
@@ -77,12 +101,17 @@ private slots:
     void saveRefusals();
     void unwritableTargetReported();
     void interruptedSaveKeepsPrevious();
+    void unreadableConfigKept_data();
     void unreadableConfigKept();
+    void captureFile_data();
+    void captureFile();
     void configLearnsListEntries();
-    void unsavedQuestionBeforeDownload();
+    void unsavedWork_data();
+    void unsavedWork();
+    void wrongReports_data();
+    void wrongReports();
     void printToPdf();
     void printCancelled();
-    void quitEndsTheLoop();
 };
 
 void TestDocuments::init()
@@ -126,7 +155,7 @@ void TestDocuments::roundTrip()
     QVERIFY(w->debugWindow()->texte().startsWith("Recup_courbe debut 1 "));
     QCOMPARE(w->windowTitle(), QString("QUARVEN2 D504 - first.qv2"));
     QVERIFY(w->isDataPresent());
-    QVERIFY(!w->isDataSaved());
+    QVERIFY(!w->hasUnsavedData()); // as on disk until edited
     QVERIFY(get<QAction>("actionImprimer")->isEnabled());
 
     QVERIFY(w->saveResult(data("second.qv2")));
@@ -204,7 +233,8 @@ void TestDocuments::saveRefusals()
     get<QLineEdit>("NumTranfoEdit")->setText("T");
     QVERIFY(w->save().isEmpty()); // operator name missing
     QCOMPARE(title, QString("Erreur"));
-    QCOMPARE(text, QString("Veuillez remplir les champs avant d'enregistrer."));
+    QCOMPARE(text,
+             QString("Veuillez remplir les champs avant d'enregistrer.\n\nChamps vides : Nom du releveur"));
 
     get<QLineEdit>("NameEdit")->setText(" "); // a blank counts as filled
     TestUtil::DebugCapture capture;
@@ -259,27 +289,48 @@ void TestDocuments::interruptedSaveKeepsPrevious()
     QCOMPARE(get<QLineEdit>("NumTranfoEdit")->text(), QString("T1234"));
 }
 
+// A config.xml that does not parse, at start-up or turned so while the program runs, is kept byte for byte
+// beside, the default takes its place and the user is told once; the lists stay usable.
+void TestDocuments::unreadableConfigKept_data()
+{
+    QTest::addColumn<QString>("when");
+    QTest::newRow("at start-up") << "start";
+    QTest::newRow("before a save") << "save";
+    QTest::newRow("before a language change") << "language";
+}
+
 void TestDocuments::unreadableConfigKept()
 {
-    w.reset();
+    QFETCH(QString, when);
     const QString config = dir->path() + "/config.xml";
     const QByteArray broken = "<?xml version='1.0'?><QuardaneConf><fabricants><fabricant nom='Mine'/>";
+    if (when == "start")
+        w.reset();
     QVERIFY(TestUtil::writeFile(config, broken));
-    QString text;
-    TestUtil::answerNextMessageBox(QMessageBox::Ok, &text);
-    makeWindow();
-    QVERIFY2(text.contains("config.xml"), qPrintable(text));
+    TestUtil::DialogScript script;
+    script.box(QMessageBox::Ok);
+    if (when == "start") {
+        makeWindow();
+    } else if (when == "save") {
+        fillKnownState();
+        QVERIFY(w->saveResult(data("kept.qv2")));
+    } else {
+        w->loadLanguage("en");
+    }
+    QVERIFY2(script.done() && script.seen.first().contains("config.xml"), qPrintable(script.seen.join('|')));
     const QStringList kept = QDir(dir->path()).entryList({"config.xml.*"}, QDir::Files);
     QCOMPARE(kept.size(), 1);
     QCOMPARE(TestUtil::readFile(dir->path() + "/" + kept.first()), broken);
-    QCOMPARE(TestUtil::readFile(config), TestUtil::readFile(":/file/config/config.xml"));
+    const XmlConf restored(config, Read);
+    QCOMPARE(restored.getPiles().size(), 2); // the default's, not an empty skeleton
+    QCOMPARE(restored.getLangageencours(), QString(when == "language" ? "en" : "fr"));
     QVERIFY(get<QComboBox>("VendorCombo")->count() > 10);
 
     // Told once: the next start finds a good file and says nothing.
-    text.clear();
+    TestUtil::DialogScript none;
     makeWindow();
-    QTest::qWait(100);
-    QVERIFY(text.isEmpty());
+    QTest::qWait(300);
+    QCOMPARE(none.seen, QStringList());
 }
 
 void TestDocuments::configLearnsListEntries()
@@ -288,45 +339,196 @@ void TestDocuments::configLearnsListEntries()
     get<QComboBox>("VendorCombo")->setCurrentIndex(-1); // a value the list no longer has
     QVERIFY(w->saveResult(data("learn.qv2")));
     const QStringList vendors = XmlConf(dir->path() + "/config.xml", Read).getFabricants();
-    QCOMPARE(vendors.last(), QString()); // the empty value is learned like any other
+    QVERIFY(!vendors.contains(QString())); // an empty value is never learned
     QCOMPARE(vendors.count("Schneider(SCH)"), 1);
 }
 
-void TestDocuments::unsavedQuestionBeforeDownload()
+// Every command that replaces or drops the measurement asks first when it was downloaded and not saved:
+// Yes saves (and a save that cannot be done stops the command), No discards, Cancel goes back.
+void TestDocuments::unsavedWork_data()
 {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<int>("answer");  // to the question; 0: Yes with the operator's name empty
+    QTest::addColumn<bool>("goesOn"); // the command then runs
+    for (const char *command : {"download", "open", "replay", "quit", "close"}) {
+        QTest::addRow("%s, Yes", command) << command << int(QMessageBox::Yes) << true;
+        QTest::addRow("%s, No", command) << command << int(QMessageBox::No) << true;
+        QTest::addRow("%s, Cancel", command) << command << int(QMessageBox::Cancel) << false;
+        QTest::addRow("%s, Yes with a field empty", command) << command << 0 << false;
+    }
+}
+
+void TestDocuments::unsavedWork()
+{
+    QFETCH(QString, command);
+    QFETCH(int, answer);
+    QFETCH(bool, goesOn);
     SimRig rig;
-    QVERIFY(rig.start());
+    QVERIFY(downloaded(rig, 1, answer ? "N" : ""));
     MainWindow *win = rig.window.get();
-    auto chooseNewest = [] {
-        TestUtil::onNextModal([](QWidget *d) { d->findChild<QPushButton *>("pushButton_1")->click(); });
-    };
-    chooseNewest();
-    win->on_actionTelecharger_triggered(); // nothing unsaved yet: no question
-    QVERIFY(win->isDataPresent());
+    const QString dataDir = rig.appDir() + "/Data/";
+    const auto chooseNewest = [](QWidget *d) { d->findChild<QPushButton *>("pushButton_1")->click(); };
+    const Measurement before = win->currentMeasurement();
+    const QString title = win->windowTitle();
+
+    // Another document and a capture of another record, for open and replay.
+    Measurement other = before;
+    other.poste = "Autre poste";
+    QVERIFY(XmlMesure::save(other, dataDir + "other.qv2"));
+    QVERIFY(TestUtil::writeFile(dataDir + "capture.txt",
+                                "RESULT 01 x DEFAUT x\nGAMME 7-77kV x\nRecup_courbe fin a b 9 \n"));
+
+    TestUtil::DialogScript script;
+    if (command == "open")
+        script.file(dataDir + "other.qv2");
+    else if (command == "replay")
+        script.file(dataDir + "capture.txt");
+    script.box(answer ? answer : int(QMessageBox::Yes));
+    if (answer == QMessageBox::Yes)
+        script.file(dataDir + "kept.qv2");
+    else if (answer == 0)
+        script.box(QMessageBox::Ok); // the fields the save needs
+    if (goesOn && command == "download")
+        script.dialog(chooseNewest);
     rig.takeReceived();
 
-    // Yes, then the save dialog is cancelled: the download does not happen.
-    rig.child<QLineEdit>("NameEdit")->setText("N");
-    rig.child<QLineEdit>("NamePosteEdit")->setText("P");
-    rig.child<QLineEdit>("NumTranfoEdit")->setText("T");
-    QString question;
-    TestUtil::onNextModal([&question](QWidget *box) {
-        question = static_cast<QMessageBox *>(box)->text();
-        TestUtil::answerNextFileDialog(QString());
-        static_cast<QMessageBox *>(box)->button(QMessageBox::Yes)->click();
-    });
-    win->on_actionTelecharger_triggered();
-    QCOMPARE(question, QString("Les donnees n'ont pas ete enregistrees. Voulez-vous les enregistrer ?"));
-    QCOMPARE(rig.takeReceived(), QByteArray());
+    bool wentOn = false;
+    if (command == "download") {
+        win->on_actionTelecharger_triggered();
+        wentOn = rig.takeReceived().contains("TEST1 06 1");
+    } else if (command == "open") {
+        win->on_actionOuvrir_triggered();
+        wentOn = win->windowTitle().endsWith("other.qv2");
+    } else if (command == "replay") {
+        win->on_actionOuvrir_fichier_debug_triggered();
+        wentOn = win->currentMeasurement().gamme == "7-77kV";
+    } else if (command == "quit") {
+        QTimer::singleShot(0, win, &MainWindow::on_actionQuitter_triggered);
+        QTimer stay; // a quit that does not happen
+        stay.setSingleShot(true);
+        connect(&stay, &QTimer::timeout, [] { QCoreApplication::exit(7); });
+        stay.start(3000);
+        wentOn = QCoreApplication::exec() == 0;
+    } else {
+        wentOn = win->close();
+    }
+    QVERIFY2(script.done(), qPrintable(script.seen.join(" | ")));
+    QCOMPARE(script.seen.filter("unexpected"), QStringList());
+    QCOMPARE(script.seen.filter("Les donnees n'ont pas ete enregistrees").size(), 1);
+    QCOMPARE(wentOn, goesOn);
+    if (!goesOn) {
+        QCOMPARE(win->currentMeasurement(), before);
+        QCOMPARE(win->windowTitle(), title);
+    }
+    if (answer == 0)
+        QVERIFY2(script.seen.last().contains("Champs vides : Nom du releveur"),
+                 qPrintable(script.seen.last()));
+    // What Yes saved is the measurement that was on screen.
+    Measurement saved;
+    QCOMPARE(XmlMesure::load(dataDir + "kept.qv2", &saved), answer == QMessageBox::Yes);
+    if (answer == QMessageBox::Yes)
+        QCOMPARE(saved, before);
+}
 
-    // No: downloads at once, without saving.
-    TestUtil::onNextModal([chooseNewest](QWidget *box) {
-        chooseNewest();
-        static_cast<QMessageBox *>(box)->button(QMessageBox::No)->click();
-    });
-    win->on_actionTelecharger_triggered();
-    QCOMPARE(rig.takeReceived(), QByteArray("INFO 00 \rTEST1 06 1 \r"));
-    QVERIFY(!win->isDataSaved());
+// A command that reports on the instrument, or a file that is no measurement document, leaves the
+// measurement as it was: saved again it gives the same bytes and the same verdicts.
+void TestDocuments::wrongReports_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QByteArray>("file"); // opened, when not empty
+    QTest::addColumn<bool>("opens");
+    const QByteArray document = TestUtil::readFile(QVX_SOURCE_DIR "/tests/data/xml/expected_document.qv2");
+    QTest::newRow("Info UC after a download") << "info" << QByteArray() << false;
+    QTest::newRow("renamed PDF") << "open" << QByteArray("%PDF-1.4\n%\xe2\xe3\xcf\xd3\n1 0 obj\n") << false;
+    QTest::newRow("truncated XML") << "open" << document.left(document.size() / 2) << false;
+    QTest::newRow("another root element")
+        << "open" << QByteArray("<?xml version='1.0'?>\n<QuardaneConf><info/></QuardaneConf>\n") << false;
+    QTest::newRow("a document lacking sections")
+        << "open" << QByteArray("<?xml version='1.0'?>\n<OrvaQuardane><info/></OrvaQuardane>\n") << true;
+}
+
+void TestDocuments::wrongReports()
+{
+    QFETCH(QString, action);
+    QFETCH(QByteArray, file);
+    QFETCH(bool, opens);
+    SimRig rig;
+    QVERIFY(downloaded(rig, 2));
+    MainWindow *win = rig.window.get();
+    const QString dataDir = rig.appDir() + "/Data/";
+    QVERIFY(win->saveResult(dataDir + "before.qv2"));
+    const QString title = win->windowTitle();
+
+    TestUtil::DialogScript script;
+    const QString damaged = dataDir + "damaged.qv2";
+    if (action == "info") {
+        win->on_actionInfo_UC_triggered();
+        QVERIFY(paneHolds(win, "IDENT"));
+    } else {
+        QVERIFY(TestUtil::writeFile(damaged, file));
+        if (!opens)
+            script.box(QMessageBox::Ok);
+        else
+            script.box(QMessageBox::No); // the downloaded record is let go
+        QCOMPARE(win->openDocument(damaged), opens);
+        QCOMPARE(TestUtil::readFile(damaged), file);
+    }
+    QVERIFY2(script.done(), qPrintable(script.seen.join(" | ")));
+    if (opens) {
+        QVERIFY(win->windowTitle().endsWith("damaged.qv2"));
+        return;
+    }
+    if (action == "open")
+        QVERIFY2(script.seen.first().contains(QDir::toNativeSeparators(damaged)),
+                 qPrintable(script.seen.first()));
+    QCOMPARE(win->windowTitle(), title);
+    QVERIFY(rig.child<QAction>("actionEnregistrer")->isEnabled());
+    QVERIFY(win->saveResult(dataDir + "after.qv2"));
+    QCOMPARE(TestUtil::readFile(dataDir + "after.qv2"), TestUtil::readFile(dataDir + "before.qv2"));
+    Measurement reopened;
+    QVERIFY(XmlMesure::load(dataDir + "after.qv2", &reopened));
+    for (int i = 0; i < Qvx2::TestCount; ++i)
+        QCOMPARE(reopened.passed(i), rig.sim.core().record(2).passed[size_t(i)]);
+}
+
+// The debug window's capture is proposed in Data/ and replaces the old file whole, or not at all, and says
+// so.
+void TestDocuments::captureFile_data()
+{
+    QTest::addColumn<QString>("target"); // under the application folder
+    QTest::addColumn<bool>("written");
+    QTest::newRow("new file") << "Data/capture.txt" << true;
+    QTest::newRow("over an older capture") << "Data/old.txt" << true;
+    QTest::newRow("in a folder that is not there") << "Nowhere/capture.txt" << false;
+}
+
+void TestDocuments::captureFile()
+{
+    QFETCH(QString, target);
+    QFETCH(bool, written);
+    const QString path = dir->path() + "/" + target;
+    const QByteArray old = "older capture";
+    QVERIFY(TestUtil::writeFile(dir->path() + "/Data/old.txt", old));
+    QByteArray record = smallRecord;
+    w->parser().parse(record);
+    TestUtil::DialogScript script;
+    script.file(path);
+    if (QFile::exists(path))
+        script.box(QMessageBox::Yes); // the file dialog's own question
+    if (!written)
+        script.box(QMessageBox::Ok);
+    QMetaObject::invokeMethod(w->debugWindow(), "on_pushButton_clicked");
+    QVERIFY2(script.done(), qPrintable(script.seen.join('|')));
+    QCOMPARE(script.seen.first(), "QFileDialog: " + QDir(dir->path() + "/Data").absolutePath());
+    if (written) {
+        QCOMPARE(TestUtil::readFile(path),
+                 path.toLocal8Bit() + '\r' + w->debugWindow()->texte().toLocal8Bit());
+    } else {
+        QVERIFY2(script.seen.last().contains("capture.txt"), qPrintable(script.seen.last()));
+        QVERIFY(!QFile::exists(path));
+    }
+    QCOMPARE(TestUtil::readFile(dir->path() + "/Data/old.txt"),
+             target.endsWith("old.txt") ? TestUtil::readFile(path) : old);
 }
 
 void TestDocuments::printToPdf()
@@ -369,12 +571,6 @@ void TestDocuments::printCancelled()
     QVERIFY(w->isMaximized());
     QCOMPARE(page->size(), size);
     QCOMPARE(page->maximumSize(), QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
-}
-
-void TestDocuments::quitEndsTheLoop()
-{
-    QTimer::singleShot(0, w.get(), &MainWindow::on_actionQuitter_triggered);
-    QCOMPARE(QCoreApplication::exec(), 0);
 }
 
 QTEST_MAIN(TestDocuments)

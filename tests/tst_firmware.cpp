@@ -66,6 +66,8 @@ private:
     void resetSim();
     // Chooses the file in the menu's chooser and runs the update; returns the message boxes' texts.
     QStringList runThroughMenu(const QString &file, QStringList *titles = nullptr);
+    bool m_confirm = true;  // answer the confirmation with Yes, not its default
+    QString m_confirmation; // the confirmation the last run showed
     void runWithFaults(const qvx2sim::Faults &faults, const QByteArray &image, const QString &message);
 
 private slots:
@@ -106,13 +108,25 @@ void TestFirmware::resetSim()
 QStringList TestFirmware::runThroughMenu(const QString &file, QStringList *titles)
 {
     TestUtil::BoxCollector boxes;
+    const QString confirmation = QStringLiteral("Mettre a jour le firmware");
+    if (m_confirm)
+        boxes.answer(confirmation, QMessageBox::Yes);
     TestUtil::answerNextFileDialog(file);
     rig->window->on_actionMise_jour_firmware_triggered();
     QTest::qWait(50); // the chooser's answer, or a box still to come
     rig->settle();
+    // The image is flashed only once the user has seen its name and size.
+    QStringList texts = boxes.texts;
+    QStringList shownTitles = boxes.titles;
+    m_confirmation.clear();
+    if (!texts.isEmpty() && texts.first().startsWith(confirmation)) {
+        m_confirmation = texts.first();
+        texts.removeFirst();
+        shownTitles.removeFirst();
+    }
     if (titles)
-        *titles = boxes.titles;
-    return boxes.texts;
+        *titles = shownTitles;
+    return texts;
 }
 
 // Runs the update of the image against these faults. One box tells the outcome; the quit comes last, once,
@@ -373,6 +387,7 @@ void TestFirmware::refusals_data()
     QTest::newRow("too long") << "long.bin" << 262144 << "trop grand";
     QTest::newRow("unreadable") << "locked.bin" << -1 << "Impossible de lire";
     QTest::newRow("chooser cancelled") << "" << 0 << "";
+    QTest::newRow("confirmation's default (No)") << "declined.bin" << 1100 << "";
 }
 
 void TestFirmware::refusals()
@@ -399,8 +414,14 @@ void TestFirmware::refusals()
         }
     }
     QStringList titles;
+    m_confirm = !name.startsWith("declined");
     const QStringList boxes = runThroughMenu(file, &titles);
+    m_confirm = true;
     QCOMPARE(commandTrace(rig->sim.receivedLines()), QString());
+    // The question names the image and its size before anything is sent.
+    if (name.startsWith("declined"))
+        QVERIFY2(m_confirmation.contains("declined.bin") && m_confirmation.contains("1100"),
+                 qPrintable(m_confirmation));
     if (message.isEmpty()) {
         QVERIFY(boxes.isEmpty());
     } else {
@@ -425,12 +446,13 @@ void TestFirmware::linkLostMidRun()
     });
 
     TestUtil::BoxCollector boxes;
+    boxes.answer("Mettre a jour le firmware", QMessageBox::Yes);
     TestUtil::answerNextFileDialog(file);
     local.window->on_actionMise_jour_firmware_triggered();
     QTest::qWait(50);
 
-    QCOMPARE(boxes.texts.size(), 1);
-    QVERIFY2(boxes.texts.first().contains("perdue"), qPrintable(boxes.texts.first()));
+    QCOMPARE(boxes.texts.size(), 2);
+    QVERIFY2(boxes.texts.last().contains("perdue"), qPrintable(boxes.texts.last()));
     QVERIFY(!local.window->serialPort()->isOpen());
     QVERIFY(!local.window->isSerialConnected());
     bool disconnectedShown = false;

@@ -105,6 +105,8 @@ void TestHelp::guideChoice_data()
         << "fr" << true << QStringList{QStringLiteral("GU_QUARVEN2_V_fr_1.pdf")} << QString();
     QTest::newRow("a folder is no guide")
         << "fr" << true << QStringList{fr1, QStringLiteral("GU_QUARVEN2_V_9_fr.pdf/")} << fr1;
+    // The guide is there but nothing opens PDF files: said so, with where the guide is.
+    QTest::newRow("no PDF viewer") << "fr" << true << QStringList{fr1} << QStringLiteral("!") + fr1;
 }
 
 void TestHelp::guideChoice()
@@ -113,6 +115,11 @@ void TestHelp::guideChoice()
     QFETCH(bool, docFolder);
     QFETCH(QStringList, files);
     QFETCH(QString, expected);
+    const bool noViewer = expected.startsWith(QLatin1Char('!'));
+    if (noViewer) {
+        expected.remove(0, 1);
+        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    }
 
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
@@ -139,7 +146,13 @@ void TestHelp::guideChoice()
     TestUtil::answerNextMessageBox(QMessageBox::Ok, &text, &title, 800);
     window->findChild<QAction *>(QStringLiteral("actionDocumentation"))->trigger();
 
-    if (expected.isEmpty()) {
+    if (noViewer) {
+        QDesktopServices::setUrlHandler(QStringLiteral("file"), &m_viewer, "open");
+        QCOMPARE(title, QStringLiteral("Erreur"));
+        QVERIFY2(text.contains(QStringLiteral("PDF")) &&
+                     text.contains(QDir::toNativeSeparators(docDir + expected)),
+                 qPrintable(text));
+    } else if (expected.isEmpty()) {
         QVERIFY(m_viewer.opened.isEmpty());
         QCOMPARE(text, QStringLiteral("Aide introuvable."));
         QCOMPARE(title, QStringLiteral("Erreur"));

@@ -134,6 +134,7 @@ void TestInstrument::erase_data()
 
     QTest::newRow("yes") << int(QMessageBox::Yes) << true;
     QTest::newRow("no") << int(QMessageBox::No) << false;
+    QTest::newRow("Enter: the default, no") << 0 << false;
 }
 
 // The erase button of the record dialog asks first; only Yes reaches the instrument, and the window
@@ -160,7 +161,14 @@ void TestInstrument::erase()
     QString text;
     QString title;
     DialogDriver driver([&](QDialog *d) {
-        TestUtil::answerNextMessageBox(answer, &text, &title);
+        if (answer)
+            TestUtil::answerNextMessageBox(answer, &text, &title);
+        else
+            TestUtil::onNextModal([&](QWidget *box) {
+                text = static_cast<QMessageBox *>(box)->text();
+                title = box->windowTitle();
+                QTest::keyClick(box, Qt::Key_Return);
+            });
         d->findChild<QPushButton *>("pushButton_11")->click();
     });
     w->lancedownload();
@@ -314,29 +322,33 @@ void TestInstrument::patch_data()
         << QStringList{"PARAM 7 1010 P_GAIN_HT\r", "PARAM 8 990 P_GAIN_BT\r"};
     QTest::newRow("missing file") << true << QByteArray() << QStringList();
 
-    // The shipped files, as the build copies them beside the program: every line not a comment applies.
+    // The files the build puts beside the program (comment-only templates) and beside the demo (values the
+    // simulated instrument knows): every line not a comment applies.
     const QVector<qvx2sim::Parameter> reported = qvx2sim::InstrumentCore().parameters();
-    for (const bool direve : {false, true}) {
-        const QString name = QLatin1String(direve ? Qvx2::PatchDireveFile : Qvx2::PatchVoltaneFile);
-        QFile source(QVX_SOURCE_DIR "/resources/patch/" + name);
-        QFile beside(QVX_APP_DIR "/" + name);
-        QVERIFY(source.open(QIODevice::ReadOnly) && beside.open(QIODevice::ReadOnly));
-        const QByteArray content = source.readAll();
-        QCOMPARE(beside.readAll(), content);
-        QStringList writes;
-        for (const QByteArray &line : content.split('\n')) {
-            if (line.trimmed().isEmpty() || line.startsWith('#'))
-                continue;
-            const QStringList f =
-                QString::fromLatin1(line.simplified()).split(' '); // NAME = VALUE or NAME number VALUE
-            int n = 1; // a name the instrument does not report gets a number past its table
-            while (n < reported.size() && reported.at(n).name != f.at(0))
-                ++n;
-            writes << QStringLiteral("PARAM %1 %2 %3\r").arg(QString::number(n), f.value(2), f.at(0));
+    for (const bool demo : {false, true})
+        for (const bool direve : {false, true}) {
+            const QString name = QLatin1String(direve ? Qvx2::PatchDireveFile : Qvx2::PatchVoltaneFile);
+            QFile source(demo ? QVX_SOURCE_DIR "/demo/patch/" + name
+                              : QVX_SOURCE_DIR "/resources/patch/" + name);
+            QFile beside((demo ? QVX_DEMO_DIR "/" : QVX_APP_DIR "/") + name);
+            QVERIFY(source.open(QIODevice::ReadOnly) && beside.open(QIODevice::ReadOnly));
+            const QByteArray content = source.readAll();
+            QCOMPARE(beside.readAll(), content);
+            QStringList writes;
+            for (const QByteArray &line : content.split('\n')) {
+                if (line.trimmed().isEmpty() || line.startsWith('#'))
+                    continue;
+                const QStringList f =
+                    QString::fromLatin1(line.simplified()).split(' '); // NAME = VALUE or NAME number VALUE
+                int n = 1; // a name the instrument does not report gets a number past its table
+                while (n < reported.size() && reported.at(n).name != f.at(0))
+                    ++n;
+                writes << QStringLiteral("PARAM %1 %2 %3\r").arg(QString::number(n), f.value(2), f.at(0));
+            }
+            QCOMPARE(writes.isEmpty(), !demo);
+            QTest::addRow("%s %s", demo ? "demo" : "shipped", qPrintable(name))
+                << direve << content << writes;
         }
-        QVERIFY(!writes.isEmpty());
-        QTest::addRow("shipped %s", qPrintable(name)) << direve << content << writes;
-    }
 
     // Files that are not patches end without a write, a crash or a long wait. 10 MB of lines with three
     // fields that name no parameter: every one of them is compared.
@@ -380,7 +392,11 @@ void TestInstrument::patch()
         confirmations << QStringLiteral("Enregistrement: %1 %2 (%1)").arg(f.at(3), f.at(2));
     }
     QCOMPARE(sentLines(), sent);
+    // A run that writes nothing says so.
+    if (confirmations.isEmpty())
+        confirmations << boxes.value(0);
     QCOMPARE(boxes, confirmations);
+    QVERIFY(!writes.isEmpty() || boxes.value(0).contains(QStringLiteral("rien n")));
     QCOMPARE(rig->sim.core().eepromSaveCount(), writes.size());
     QCOMPARE(rig->sim.core().parameter(26).value, 0); // the decoy's P_MODE_DEBUG
 }

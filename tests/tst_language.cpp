@@ -1,10 +1,15 @@
 // Run-time language switching: the catalogues loaded from the program's folder, the stored choice, the menu,
 // and the parts of the window that are rebuilt after a change.
 
+#include "dialogtelech.h"
 #include "mainwindow.h"
+#include "recup_cutoff.h"
+#include "recup_gamme.h"
+#include "recup_info.h"
 #include "testutil.h"
 #include "xmlconf.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -12,9 +17,15 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
 #include <QMenu>
 #include <QPointer>
+#include <QRegularExpression>
+#include <QSerialPort>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
@@ -38,7 +49,7 @@ const Language languages[] = {
     {"en", "File", "Tested by:", "Open", "HV.A HV.B HV.C lv.a lv.b lv.c", "Other", "M/d/yy"},
     {"ng", "Fil", "Kontrollert av:", "Opna", "HS.A HS.B HS.C ls.a ls.b ls.c", "Annet", "dd.MM.yyyy"},
     {"sv", "Arkiv", "Kontrollerad av:", "Öppna", "HS.A HS.B HS.C ls.a ls.b ls.c", "Annat", "yyyy-MM-dd"},
-    {"ru", "Файл", "Проверку выполнил:", "Открыть", "ВН.A ВН.B ВН.C нн.a нн.b нн.c", "Другое", "dd.MM.yyyy"},
+    {"ru", "Файл", "Проверку выполнил:", "Открыть", "ВН.А ВН.В ВН.С нн.а нн.в нн.с", "Другое", "dd.MM.yyyy"},
 };
 
 const Language &language(const QString &code)
@@ -84,6 +95,7 @@ private slots:
     }
     void switchLanguage_data();
     void switchLanguage();
+    void nothingLeftInFrench();
 };
 
 // A window in a fresh application folder holding the catalogues built beside the program, less omit, and
@@ -205,6 +217,108 @@ void TestLanguage::switchLanguage()
     choose(QString());
     QCOMPARE(QFileInfo(config()).lastModified(), modified);
     QCOMPARE(get<QDateEdit>("DateEdit"), dates.first());
+}
+
+namespace
+{
+
+// Every text a user reads in a widget and its children, by where it is shown.
+void collect(QWidget *root, const QString &prefix, QMap<QString, QString> *texts)
+{
+    const auto add = [&](const QObject *o, const char *what, const QString &text) {
+        if (!text.isEmpty())
+            texts->insert(prefix + '/' + o->objectName() + '/' + what, text);
+    };
+    add(root, "windowTitle", root->windowTitle());
+    for (QWidget *w : root->findChildren<QWidget *>()) {
+        if (auto *label = qobject_cast<QLabel *>(w))
+            add(w, "text", label->text());
+        else if (auto *button = qobject_cast<QAbstractButton *>(w))
+            add(w, "text", button->text());
+        else if (auto *box = qobject_cast<QGroupBox *>(w))
+            add(w, "title", box->title());
+        else if (auto *edit = qobject_cast<QLineEdit *>(w); edit && !edit->isEnabled())
+            add(w, "text", edit->text()); // the test names
+        else if (auto *combo = qobject_cast<QComboBox *>(w))
+            for (int i = 0; i < combo->count(); ++i)
+                add(w, qPrintable(QString::number(i)), combo->itemText(i));
+        add(w, "toolTip", w->toolTip());
+    }
+    for (QAction *a : root->findChildren<QAction *>())
+        add(a, "text", a->text());
+    // The status bar's labels have no names: by their order.
+    int n = 0;
+    if (auto *window = qobject_cast<QMainWindow *>(root))
+        for (QLabel *l : window->statusBar()->findChildren<QLabel *>())
+            texts->insert(prefix + "/status" + QString::number(n++), l->text());
+}
+
+// Texts that are the same in English by nature: names, units, and words both languages share.
+bool sameInEnglish(const QString &key, const QString &text)
+{
+    static const QSet<QString> shared = {
+        "QUARVEN 2.00", "QUARVEN2",      "Français",    "English",       "Norsk",        "Svensk",
+        "Debug",        "Documentation", "Information", "Patch VOLTANE", "Patch DIREVE", "Version D504",
+        "Page",         "Reset",         "Fill",        "Write",         "RATIO:",       "QUARVEN2 D504"};
+    // A number and its unit.
+    static const QRegularExpression quantity(QStringLiteral("^\\s*\\d+\\s+minutes\\s*$"));
+    static const QRegularExpression letters(QStringLiteral("[^\\W\\d_]"));
+    // List entries from config.xml are names and values (manufacturers, kV, kVA), bar "Autre", "Oui", "Non".
+    static const QRegularExpression listEntry(QStringLiteral("Combo/\\d+$"));
+    if (listEntry.match(key).hasMatch())
+        return text != QLatin1String("Autre") && text != QLatin1String("Oui") && text != QLatin1String("Non");
+    // The about box's address and contact links are the company's own.
+    if (key.contains("/AdressLabel/") || key.contains("/EmailLabel/") || key.contains("/SiteLabel/"))
+        return true;
+    return shared.contains(text) || quantity.match(text).hasMatch() || !letters.match(text).hasMatch();
+}
+
+} // namespace
+
+// After a switch to English, no text the window or a dialog shows is still its French source: the window,
+// the debug window that lives as long as it, and each dialog as the commands open them.
+void TestLanguage::nothingLeftInFrench()
+{
+    QVERIFY(open(QString(), QStringLiteral("fr")));
+    MainWindow::setLinkCycleMs(1); // the record dialog opens after a query no instrument answers
+    const auto everything = [this] {
+        QMap<QString, QString> texts;
+        collect(w.get(), "window", &texts);
+        collect(w->debugWindow(), "debug", &texts);
+        // Dialogs opened by a command: looked at while they show, then closed.
+        const auto shown = [&](const QString &name, const std::function<void()> &command) {
+            TestUtil::onNextModal([&texts, name](QWidget *dialog) {
+                collect(dialog, name, &texts);
+                if (auto *d = qobject_cast<QDialog *>(dialog))
+                    d->reject();
+            });
+            command();
+        };
+        shown("battery", [this] { w->on_actionChoix_du_type_de_batterie_triggered(); });
+        shown("records", [this] { w->lancedownload(); });
+        shown("about", [this] { w->on_action_propos_de_ORVA_SA_triggered(); });
+        // Made for one command each, which needs the instrument: made as the command makes them.
+        recup_cutoff cutoff(w.get());
+        collect(&cutoff, "cutoff", &texts);
+        recup_gamme gamme(w.get());
+        collect(&gamme, "gamme", &texts);
+        QSerialPort port;
+        DialogTelech firmware(&port, w.get());
+        collect(&firmware, "firmware", &texts);
+        return texts;
+    };
+    const QMap<QString, QString> french = everything();
+    QVERIFY(french.size() > 100);
+    choose(QStringLiteral("en"));
+    const QMap<QString, QString> english = everything();
+    MainWindow::setLinkCycleMs(Qvx2::LinkCycleMs);
+
+    QStringList left;
+    for (auto it = english.cbegin(); it != english.cend(); ++it)
+        if (french.value(it.key()) == it.value() && !sameInEnglish(it.key(), it.value()))
+            left << it.key() + ": " + it.value();
+    QVERIFY2(left.isEmpty(), qPrintable(left.join('\n')));
+    QVERIFY(english.size() >= french.size() - 1);
 }
 
 int main(int argc, char *argv[])

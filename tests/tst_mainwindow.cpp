@@ -141,7 +141,7 @@ void TestMainWindow::actions_data()
     row("actionImprimer", "menuFichier", false, QKeySequence::Print);
     row("actionDebug", "menuFichier", true);
     row("actionOuvrir_fichier_debug", "menuFichier", true);
-    row("actionInfo_UC", "menuFichier", true);
+    row("actionInfo_UC", "menuFichier", false);
     row("actionQuitter", "menuFichier", true, QKeySequence("Ctrl+Q"));
     row("actionUSB_recherche_automatique", "menuConfiguration", true);
     row("actionTemps_de_Coupure_du_QVX2", "menuConfiguration", false);

@@ -115,6 +115,7 @@ void TestSoak::faults()
         f.dieAfterRecordLines = 40;
 
     TestUtil::BoxCollector boxes;
+    boxes.answer(QStringLiteral("Mettre a jour le firmware"), QMessageBox::Yes);
     DialogDriver driver;
     QElapsedTimer t;
     t.start();

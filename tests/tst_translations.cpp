@@ -1,5 +1,7 @@
-// The translation sources against the program's texts, and the catalogues the build puts beside the program.
+// The translation sources against the program's texts, and what the build and an install put beside the
+// program: its catalogues, its guides and patch templates, and nothing made up for the simulator.
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
@@ -109,6 +111,8 @@ private slots:
     void messages();
     void inStepWithProgram_data() { languages(); }
     void inStepWithProgram();
+    void productionFolder_data();
+    void productionFolder();
 };
 
 // What lupdate finds in the sources today, the same way the lupdate target runs it.
@@ -178,6 +182,48 @@ void TestTranslations::inStepWithProgram()
     QVERIFY2(missing.isEmpty(),
              qPrintable("not in the file (run the lupdate target):\n" + missing.join('\n')));
     QVERIFY2(stale.isEmpty(), qPrintable("no longer in the sources:\n" + stale.join('\n')));
+}
+
+void TestTranslations::productionFolder_data()
+{
+    QTest::addColumn<QString>("folder");
+    QTest::newRow("build") << QStringLiteral(QVX_APP_DIR);
+    static QTemporaryDir prefix;
+    QProcess install;
+    install.setProcessChannelMode(QProcess::MergedChannels);
+    install.start(QStringLiteral(QVX_CMAKE), {"--install", QVX_BINARY_DIR, "--prefix", prefix.path()});
+    QVERIFY2(install.waitForFinished(120000) && install.exitCode() == 0, install.readAll().constData());
+    QTest::newRow("cmake --install") << prefix.path();
+}
+
+// The folder a technician runs: the program, its catalogues (Qt's holding only what it loads, with no
+// catalogue of other modules to find), the guides, patch templates that write nothing, and an empty Maj/.
+void TestTranslations::productionFolder()
+{
+    QFETCH(QString, folder);
+    const QDir dir(folder);
+    QStringList expected = {"quarvex2", "patch_voltane.txt", "patch_direve.txt"};
+    for (const char *code : {"fr", "en", "ng", "sv", "ru"}) {
+        expected << QStringLiteral("quarvex2_%1.qm").arg(code) << QStringLiteral("qt_%1.qm").arg(code);
+        QTranslator alone;
+        QVERIFY2(alone.load(dir.filePath(QStringLiteral("qt_%1.qm").arg(code))), code);
+        QVERIFY(alone.isEmpty() == (QLatin1String(code) == "en")); // Qt's own texts are English
+    }
+    QStringList files = dir.entryList(QDir::Files);
+    files.sort();
+    expected.sort();
+    QCOMPARE(files, expected);
+    QCOMPARE(dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot), QStringList({"Doc", "Maj"}));
+    QCOMPARE(QDir(dir.filePath("Maj")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+    QCOMPARE(QDir(dir.filePath("Doc")).entryList({"GU_QUARVEN2_V_*.pdf"}, QDir::Files).size(), 2);
+    for (const char *patch : {"patch_voltane.txt", "patch_direve.txt"}) {
+        QFile file(dir.filePath(patch));
+        QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
+        while (!file.atEnd()) {
+            const QByteArray line = file.readLine().trimmed();
+            QVERIFY2(line.isEmpty() || line.startsWith('#'), line.constData());
+        }
+    }
 }
 
 QTEST_GUILESS_MAIN(TestTranslations)

@@ -452,10 +452,11 @@ void TestXml::configAdditions_data()
     QTest::newRow("fabricant in other case") << def << "fabricants" << false << "abb(abb)";
     QTest::newRow("fabricant as stored") << def << "fabricants" << false << "CELDUC";
     QTest::newRow("Autre in other case") << def << "fabricants" << false << "autre";
-    QTest::newRow("Autre as shown in English") << def << "fabricants" << true << "Other";
+    QTest::newRow("Autre as shown in English") << def << "fabricants" << false << "Other";
     QTest::newRow("prefix of a fabricant") << def << "fabricants" << true << "ABB";
     QTest::newRow("puissance in other case") << def << "puissances" << false << "250 KVA";
-    QTest::newRow("empty puissance") << def << "puissances" << true << "";
+    QTest::newRow("empty puissance") << def << "puissances" << false << "";
+    QTest::newRow("blank puissance") << def << "puissances" << false << "  ";
     QTest::newRow("empty puissance already there") << odd << "puissances" << false << "";
     QTest::newRow("HT voltage in other case") << def << "HT HT1" << false << "20 KV";
     QTest::newRow("HT voltage held by an HT2 entry") << odd << "HT HT1" << false << "66 KV";
@@ -592,7 +593,7 @@ void TestXml::unreadableConfig_data()
 }
 
 // A config.xml that does not parse is copied byte for byte beside it, under a new name each time, before
-// Update starts it afresh; one that parses is neither copied nor replaced.
+// Update replaces it by the default; one that parses is neither copied nor replaced.
 void TestXml::unreadableConfig()
 {
     QFETCH(QByteArray, content);
@@ -609,7 +610,8 @@ void TestXml::unreadableConfig()
     QVERIFY(readable || names.first() != names.last());
     QCOMPARE(TestUtil::readFile(path), content);
 
-    const QStringList before = XmlConf(path, Read).getFabricants();
+    // An unreadable file gives way to the default, not to an empty configuration.
+    const QStringList before = XmlConf(readable ? path : defaultConfig, Read).getFabricants();
     {
         XmlConf conf(path, Update);
         conf.addFabricant("Trafo Nord");

@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>Envoi</source>
-        <translation>Sent</translation>
+        <translation>Send</translation>
     </message>
     <message>
         <source>Page</source>
@@ -460,6 +460,46 @@ Reconnect the instrument, then start the update again.</translation>
         <source>Aide introuvable.</source>
         <translation>Help not found.</translation>
     </message>
+    <message>
+        <source>Champs vides : %1</source>
+        <translation>Empty fields: %1</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 n&apos;est pas un document de mesure : il n&apos;a pas ete ouvert.</source>
+        <translation>The file %1 is not a measurement document: it was not opened.</translation>
+    </message>
+    <message>
+        <source>Mettre a jour le firmware de l&apos;appareil avec ce fichier ?
+
+%1
+%2 octets, modifie le %3</source>
+        <translation>Update the instrument&apos;s firmware with this file?
+
+%1
+%2 bytes, modified %3</translation>
+    </message>
+    <message>
+        <source>Patch</source>
+        <translation>Patch</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 n&apos;a pas pu etre lu : rien n&apos;a ete envoye a l&apos;appareil.</source>
+        <translation>The file %1 could not be read: nothing was sent to the instrument.</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 ne nomme aucun parametre de l&apos;appareil : rien n&apos;a ete ecrit.</source>
+        <translation>The file %1 names no parameter of the instrument: nothing was written.</translation>
+    </message>
+    <message>
+        <source>L&apos;appareil n&apos;a confirme aucune ecriture du fichier %1 : rien n&apos;a ete ecrit.</source>
+        <translation>The instrument confirmed no write from the file %1: nothing was written.</translation>
+    </message>
+    <message>
+        <source>Aucun programme de cet ordinateur n&apos;ouvre les fichiers PDF. Le guide se trouve ici :
+%1</source>
+        <translation>No program on this computer opens PDF files. The guide is here:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -773,6 +813,14 @@ n-9</translation>
     <message>
         <source>Enregistrer le fichier </source>
         <translation>Save the file </translation>
+    </message>
+    <message>
+        <source>Erreur</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;enregistrer le fichier %1.</source>
+        <translation>Could not save the file %1.</translation>
     </message>
 </context>
 <context>

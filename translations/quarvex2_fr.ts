@@ -460,6 +460,46 @@ Reconnectez l&apos;appareil puis relancez la mise a jour.</translation>
         <source>Aide introuvable.</source>
         <translation>Aide introuvable.</translation>
     </message>
+    <message>
+        <source>Champs vides : %1</source>
+        <translation>Champs vides : %1</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 n&apos;est pas un document de mesure : il n&apos;a pas ete ouvert.</source>
+        <translation>Le fichier %1 n&apos;est pas un document de mesure : il n&apos;a pas ete ouvert.</translation>
+    </message>
+    <message>
+        <source>Mettre a jour le firmware de l&apos;appareil avec ce fichier ?
+
+%1
+%2 octets, modifie le %3</source>
+        <translation>Mettre a jour le firmware de l&apos;appareil avec ce fichier ?
+
+%1
+%2 octets, modifie le %3</translation>
+    </message>
+    <message>
+        <source>Patch</source>
+        <translation>Patch</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 n&apos;a pas pu etre lu : rien n&apos;a ete envoye a l&apos;appareil.</source>
+        <translation>Le fichier %1 n&apos;a pas pu etre lu : rien n&apos;a ete envoye a l&apos;appareil.</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 ne nomme aucun parametre de l&apos;appareil : rien n&apos;a ete ecrit.</source>
+        <translation>Le fichier %1 ne nomme aucun parametre de l&apos;appareil : rien n&apos;a ete ecrit.</translation>
+    </message>
+    <message>
+        <source>L&apos;appareil n&apos;a confirme aucune ecriture du fichier %1 : rien n&apos;a ete ecrit.</source>
+        <translation>L&apos;appareil n&apos;a confirme aucune ecriture du fichier %1 : rien n&apos;a ete ecrit.</translation>
+    </message>
+    <message>
+        <source>Aucun programme de cet ordinateur n&apos;ouvre les fichiers PDF. Le guide se trouve ici :
+%1</source>
+        <translation>Aucun programme de cet ordinateur n&apos;ouvre les fichiers PDF. Le guide se trouve ici :
+%1</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -773,6 +813,14 @@ n-9</translation>
     <message>
         <source>Enregistrer le fichier </source>
         <translation>Enregistrer le fichier </translation>
+    </message>
+    <message>
+        <source>Erreur</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;enregistrer le fichier %1.</source>
+        <translation>Impossible d&apos;enregistrer le fichier %1.</translation>
     </message>
 </context>
 <context>

@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>Envoi</source>
-        <translation>Sendt</translation>
+        <translation>Send</translation>
     </message>
     <message>
         <source>Page</source>
@@ -460,6 +460,46 @@ Koble til instrumentet igjen og start oppdateringen på nytt.</translation>
         <source>Aide introuvable.</source>
         <translation>Fant ikke hjelpefilen.</translation>
     </message>
+    <message>
+        <source>Champs vides : %1</source>
+        <translation>Tomme felt: %1</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 n&apos;est pas un document de mesure : il n&apos;a pas ete ouvert.</source>
+        <translation>Filen %1 er ikke et måledokument: den ble ikke åpnet.</translation>
+    </message>
+    <message>
+        <source>Mettre a jour le firmware de l&apos;appareil avec ce fichier ?
+
+%1
+%2 octets, modifie le %3</source>
+        <translation>Oppdatere instrumentets fastvare med denne filen?
+
+%1
+%2 byte, endret %3</translation>
+    </message>
+    <message>
+        <source>Patch</source>
+        <translation>Oppdatering</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 n&apos;a pas pu etre lu : rien n&apos;a ete envoye a l&apos;appareil.</source>
+        <translation>Filen %1 kunne ikke leses: ingenting ble sendt til instrumentet.</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 ne nomme aucun parametre de l&apos;appareil : rien n&apos;a ete ecrit.</source>
+        <translation>Filen %1 nevner ingen parameter i instrumentet: ingenting ble skrevet.</translation>
+    </message>
+    <message>
+        <source>L&apos;appareil n&apos;a confirme aucune ecriture du fichier %1 : rien n&apos;a ete ecrit.</source>
+        <translation>Instrumentet bekreftet ingen skriving fra filen %1: ingenting ble skrevet.</translation>
+    </message>
+    <message>
+        <source>Aucun programme de cet ordinateur n&apos;ouvre les fichiers PDF. Le guide se trouve ici :
+%1</source>
+        <translation>Ingen program på denne datamaskinen åpner PDF-filer. Veiledningen ligger her:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -773,6 +813,14 @@ n-9</translation>
     <message>
         <source>Enregistrer le fichier </source>
         <translation>Lagre filen </translation>
+    </message>
+    <message>
+        <source>Erreur</source>
+        <translation>Feil</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;enregistrer le fichier %1.</source>
+        <translation>Kunne ikke lagre filen %1.</translation>
     </message>
 </context>
 <context>

@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>Envoi</source>
-        <translation>Отправлено</translation>
+        <translation>Отправить</translation>
     </message>
     <message>
         <source>Page</source>
@@ -150,51 +150,51 @@ Reconnectez l&apos;appareil puis relancez la mise a jour.</source>
     </message>
     <message>
         <source>Neutre (sec.) / HT.A (prim.) Circuit ouvert</source>
-        <translation>Нейтраль (втор.) / ВН.A (перв.) Обрыв цепи</translation>
+        <translation>Нейтраль (втор.) / ВН.А (перв.) Обрыв цепи</translation>
     </message>
     <message>
         <source>Neutre (sec.) / HT.B (prim.) Circuit ouvert</source>
-        <translation>Нейтраль (втор.) / ВН.B (перв.) Обрыв цепи</translation>
+        <translation>Нейтраль (втор.) / ВН.В (перв.) Обрыв цепи</translation>
     </message>
     <message>
         <source>Neutre (sec.) / HT.C (prim.) Circuit ouvert</source>
-        <translation>Нейтраль (втор.) / ВН.C (перв.) Обрыв цепи</translation>
+        <translation>Нейтраль (втор.) / ВН.С (перв.) Обрыв цепи</translation>
     </message>
     <message>
         <source>Terre (chassis) / HT.A (prim.) Circuit ouvert</source>
-        <translation>Земля (корпус) / ВН.A (перв.) Обрыв цепи</translation>
+        <translation>Земля (корпус) / ВН.А (перв.) Обрыв цепи</translation>
     </message>
     <message>
         <source>Terre (chassis) / HT.B (prim.) Circuit ouvert</source>
-        <translation>Земля (корпус) / ВН.B (перв.) Обрыв цепи</translation>
+        <translation>Земля (корпус) / ВН.В (перв.) Обрыв цепи</translation>
     </message>
     <message>
         <source>Terre (chassis) / HT.C (prim.) Circuit ouvert</source>
-        <translation>Земля (корпус) / ВН.C (перв.) Обрыв цепи</translation>
+        <translation>Земля (корпус) / ВН.С (перв.) Обрыв цепи</translation>
     </message>
     <message>
         <source>Neutre (sec.) / BT.A (sec.) Continuite</source>
-        <translation>Нейтраль (втор.) / НН.A (втор.) Наличие цепи</translation>
+        <translation>Нейтраль (втор.) / НН.А (втор.) Наличие цепи</translation>
     </message>
     <message>
         <source>Neutre (sec.) / BT.B (sec.) Continuite</source>
-        <translation>Нейтраль (втор.) / НН.B (втор.) Наличие цепи</translation>
+        <translation>Нейтраль (втор.) / НН.В (втор.) Наличие цепи</translation>
     </message>
     <message>
         <source>Neutre (sec.) / BT.C (sec.) Continuite</source>
-        <translation>Нейтраль (втор.) / НН.C (втор.) Наличие цепи</translation>
+        <translation>Нейтраль (втор.) / НН.С (втор.) Наличие цепи</translation>
     </message>
     <message>
         <source>Terre (chassis) / BT.A (sec.) Circuit ouvert</source>
-        <translation>Земля (корпус) / НН.A (втор.) Обрыв цепи</translation>
+        <translation>Земля (корпус) / НН.А (втор.) Обрыв цепи</translation>
     </message>
     <message>
         <source>Terre (chassis) / BT.B (sec.) Circuit ouvert</source>
-        <translation>Земля (корпус) / НН.B (втор.) Обрыв цепи</translation>
+        <translation>Земля (корпус) / НН.В (втор.) Обрыв цепи</translation>
     </message>
     <message>
         <source>Terre (chassis) / BT.C (sec.) Circuit ouvert</source>
-        <translation>Земля (корпус) / НН.C (втор.) Обрыв цепи</translation>
+        <translation>Земля (корпус) / НН.С (втор.) Обрыв цепи</translation>
     </message>
     <message>
         <source>Terre (chassis) / Neutre (sec.) Circuit ouvert</source>
@@ -202,27 +202,27 @@ Reconnectez l&apos;appareil puis relancez la mise a jour.</source>
     </message>
     <message>
         <source>HT.A (prim.) Coherence courbe</source>
-        <translation>ВН.A (перв.) Согласованность кривой</translation>
+        <translation>ВН.А (перв.) Согласованность кривой</translation>
     </message>
     <message>
         <source>HT.B (prim.) Coherence courbe</source>
-        <translation>ВН.B (перв.) Согласованность кривой</translation>
+        <translation>ВН.В (перв.) Согласованность кривой</translation>
     </message>
     <message>
         <source>HT.C (prim.) Coherence courbe</source>
-        <translation>ВН.C (перв.) Согласованность кривой</translation>
+        <translation>ВН.С (перв.) Согласованность кривой</translation>
     </message>
     <message>
         <source>BT.A (sec.) Coherence courbe</source>
-        <translation>НН.A (втор.) Согласованность кривой</translation>
+        <translation>НН.А (втор.) Согласованность кривой</translation>
     </message>
     <message>
         <source>BT.B (sec.) Coherence courbe</source>
-        <translation>НН.B (втор.) Согласованность кривой</translation>
+        <translation>НН.В (втор.) Согласованность кривой</translation>
     </message>
     <message>
         <source>BT.C (sec.) Coherence courbe</source>
-        <translation>НН.C (втор.) Согласованность кривой</translation>
+        <translation>НН.С (втор.) Согласованность кривой</translation>
     </message>
     <message>
         <source>Courbes HT</source>
@@ -242,15 +242,15 @@ Reconnectez l&apos;appareil puis relancez la mise a jour.</source>
     </message>
     <message>
         <source>HT.A / BT.A :</source>
-        <translation>ВН.A / НН.A:</translation>
+        <translation>ВН.А / НН.А:</translation>
     </message>
     <message>
         <source>HT.B / BT.B :</source>
-        <translation>ВН.B / НН.B:</translation>
+        <translation>ВН.В / НН.В:</translation>
     </message>
     <message>
         <source>HT.C / BT.C :</source>
-        <translation>ВН.C / НН.C:</translation>
+        <translation>ВН.С / НН.С:</translation>
     </message>
     <message>
         <source>Commentaire</source>
@@ -354,27 +354,27 @@ Reconnectez l&apos;appareil puis relancez la mise a jour.</source>
     </message>
     <message>
         <source>HT.A</source>
-        <translation>ВН.A</translation>
+        <translation>ВН.А</translation>
     </message>
     <message>
         <source>HT.B</source>
-        <translation>ВН.B</translation>
+        <translation>ВН.В</translation>
     </message>
     <message>
         <source>HT.C</source>
-        <translation>ВН.C</translation>
+        <translation>ВН.С</translation>
     </message>
     <message>
         <source>bt.a</source>
-        <translation>нн.a</translation>
+        <translation>нн.а</translation>
     </message>
     <message>
         <source>bt.b</source>
-        <translation>нн.b</translation>
+        <translation>нн.в</translation>
     </message>
     <message>
         <source>bt.c</source>
-        <translation>нн.c</translation>
+        <translation>нн.с</translation>
     </message>
     <message>
         <source>Attention</source>
@@ -459,6 +459,46 @@ Reconnectez l&apos;appareil puis relancez la mise a jour.</source>
     <message>
         <source>Aide introuvable.</source>
         <translation>Файл справки не найден.</translation>
+    </message>
+    <message>
+        <source>Champs vides : %1</source>
+        <translation>Пустые поля: %1</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 n&apos;est pas un document de mesure : il n&apos;a pas ete ouvert.</source>
+        <translation>Файл %1 не является документом измерения: он не был открыт.</translation>
+    </message>
+    <message>
+        <source>Mettre a jour le firmware de l&apos;appareil avec ce fichier ?
+
+%1
+%2 octets, modifie le %3</source>
+        <translation>Обновить встроенное ПО прибора этим файлом?
+
+%1
+%2 байт, изменён %3</translation>
+    </message>
+    <message>
+        <source>Patch</source>
+        <translation>Патч</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 n&apos;a pas pu etre lu : rien n&apos;a ete envoye a l&apos;appareil.</source>
+        <translation>Не удалось прочитать файл %1: в прибор ничего не отправлено.</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 ne nomme aucun parametre de l&apos;appareil : rien n&apos;a ete ecrit.</source>
+        <translation>Файл %1 не содержит ни одного параметра прибора: ничего не записано.</translation>
+    </message>
+    <message>
+        <source>L&apos;appareil n&apos;a confirme aucune ecriture du fichier %1 : rien n&apos;a ete ecrit.</source>
+        <translation>Прибор не подтвердил ни одной записи из файла %1: ничего не записано.</translation>
+    </message>
+    <message>
+        <source>Aucun programme de cet ordinateur n&apos;ouvre les fichiers PDF. Le guide se trouve ici :
+%1</source>
+        <translation>На этом компьютере нет программы для открытия PDF-файлов. Руководство находится здесь:
+%1</translation>
     </message>
 </context>
 <context>
@@ -773,6 +813,14 @@ n-9</translation>
     <message>
         <source>Enregistrer le fichier </source>
         <translation>Сохранить файл </translation>
+    </message>
+    <message>
+        <source>Erreur</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;enregistrer le fichier %1.</source>
+        <translation>Не удалось сохранить файл %1.</translation>
     </message>
 </context>
 <context>

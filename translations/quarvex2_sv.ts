@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>Envoi</source>
-        <translation>Skickat</translation>
+        <translation>Skicka</translation>
     </message>
     <message>
         <source>Page</source>
@@ -460,6 +460,46 @@ Anslut instrumentet igen och starta sedan om uppdateringen.</translation>
         <source>Aide introuvable.</source>
         <translation>Hjälpfilen hittades inte.</translation>
     </message>
+    <message>
+        <source>Champs vides : %1</source>
+        <translation>Tomma fält: %1</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 n&apos;est pas un document de mesure : il n&apos;a pas ete ouvert.</source>
+        <translation>Filen %1 är inte ett mätdokument: den öppnades inte.</translation>
+    </message>
+    <message>
+        <source>Mettre a jour le firmware de l&apos;appareil avec ce fichier ?
+
+%1
+%2 octets, modifie le %3</source>
+        <translation>Uppdatera instrumentets fasta programvara med den här filen?
+
+%1
+%2 byte, ändrad %3</translation>
+    </message>
+    <message>
+        <source>Patch</source>
+        <translation>Korrigering</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 n&apos;a pas pu etre lu : rien n&apos;a ete envoye a l&apos;appareil.</source>
+        <translation>Filen %1 kunde inte läsas: ingenting skickades till instrumentet.</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 ne nomme aucun parametre de l&apos;appareil : rien n&apos;a ete ecrit.</source>
+        <translation>Filen %1 anger ingen parameter i instrumentet: ingenting skrevs.</translation>
+    </message>
+    <message>
+        <source>L&apos;appareil n&apos;a confirme aucune ecriture du fichier %1 : rien n&apos;a ete ecrit.</source>
+        <translation>Instrumentet bekräftade ingen skrivning från filen %1: ingenting skrevs.</translation>
+    </message>
+    <message>
+        <source>Aucun programme de cet ordinateur n&apos;ouvre les fichiers PDF. Le guide se trouve ici :
+%1</source>
+        <translation>Inget program på den här datorn öppnar PDF-filer. Handboken finns här:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -773,6 +813,14 @@ n-9</translation>
     <message>
         <source>Enregistrer le fichier </source>
         <translation>Spara filen </translation>
+    </message>
+    <message>
+        <source>Erreur</source>
+        <translation>Fel</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;enregistrer le fichier %1.</source>
+        <translation>Det gick inte att spara filen %1.</translation>
     </message>
 </context>
 <context>
