@@ -405,7 +405,7 @@ int main(int argc, char *argv[])
     trigger(window, "actionChoix_du_type_de_batterie");
 
     // A patch run: one confirmation box per parameter line of the file.
-    QFile::copy(QStringLiteral(QVX_SOURCE_DIR "/resources/patch/patch_voltane.txt"),
+    QFile::copy(QStringLiteral(QVX_SOURCE_DIR "/demo/patch/patch_voltane.txt"),
                 appDir + QStringLiteral("/patch_voltane.txt"));
     pilot.expect(QStringLiteral("patch confirmation"), isA<QMessageBox>(), [](QWidget *w) {
         shootFramed(w, QStringLiteral("patch-confirmation"));

@@ -5,7 +5,8 @@
 // upper-case hex digits, the 512 bytes and their sum, the bytes being the file's and, past its end, each
 // byte's own position in the page. An empty file and a file of 262 144 bytes or more are refused.
 
-#include "dialogtelech.h"
+#include "bootloadersession.h"
+#include "firmwareimage.h"
 #include "fuzzcommon.h"
 
 #include <QCoreApplication>
@@ -15,8 +16,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     using namespace Qvx2::Boot;
     FuzzCommon::initQt();
-    static QSerialPort *port = new QSerialPort; // never opened: loading sends nothing
-    static DialogTelech *dialog = new DialogTelech(port, nullptr);
+    static QSerialPort *port = new QSerialPort; // never opened: nothing is sent
+    static BootloaderSession *session = new BootloaderSession(port);
+    static FirmwareImage *firmware = new FirmwareImage;
     static const QString path = FuzzCommon::scratchPath(QStringLiteral("image.bin"));
 
     QByteArray image(reinterpret_cast<const char *>(data), int(size));
@@ -30,27 +32,25 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
     FuzzCommon::writeFile(path, reinterpret_cast<const uint8_t *>(image.constData()), size_t(image.size()));
 
-    dialog->setFile(path);
-    // With the port closed, an update loads the image and stops before sending anything.
-    const DialogTelech::Outcome outcome = dialog->runUpdate();
-    const bool loaded = outcome != DialogTelech::Outcome::ImageRefused;
+    const bool loaded = firmware->load(path);
+    // With the port closed, a run stops before sending anything.
+    const BootloaderSession::Outcome outcome = session->run(*firmware);
     const bool acceptable = !image.isEmpty() && image.size() < MaxImageBytes;
-    FUZZ_CHECK(
-        loaded == acceptable,
-        QStringLiteral("%1 bytes, loaded %2: %3").arg(image.size()).arg(loaded).arg(dialog->report().text));
+    FUZZ_CHECK(loaded == acceptable, QStringLiteral("%1 bytes, loaded %2").arg(image.size()).arg(loaded));
     if (!loaded) {
-        FUZZ_CHECK(!dialog->report().text.isEmpty(), QString());
-        FUZZ_CHECK(dialog->pageCount() == 0, QString::number(dialog->pageCount()));
+        FUZZ_CHECK(outcome == BootloaderSession::Outcome::ImageRefused, QString::number(int(outcome)));
+        FUZZ_CHECK(firmware->error() != FirmwareImage::Error::None, QString());
+        FUZZ_CHECK(firmware->pageCount() == 0, QString::number(firmware->pageCount()));
         for (int page : {0, 1, PageSlots - 1})
-            FUZZ_CHECK(dialog->pageText(page).isEmpty(), QString::number(page));
+            FUZZ_CHECK(firmware->pageText(page).isEmpty(), QString::number(page));
         QCoreApplication::processEvents();
         return 0;
     }
-    FUZZ_CHECK(outcome == DialogTelech::Outcome::LinkLost, QString::number(int(outcome)));
+    FUZZ_CHECK(outcome == BootloaderSession::Outcome::LinkLost, QString::number(int(outcome)));
 
     const int pageCount = image.size() / PageBytes;
-    FUZZ_CHECK(dialog->pageCount() == pageCount,
-               QStringLiteral("%1 for %2 bytes").arg(dialog->pageCount()).arg(image.size()));
+    FUZZ_CHECK(firmware->pageCount() == pageCount,
+               QStringLiteral("%1 for %2 bytes").arg(firmware->pageCount()).arg(image.size()));
     // Each page as Qt's own hex encoding gives it (the digit-by-digit check costs a thousand times more). In
     // a large image the pages between the first two and the last two are built alike: every 37th is checked.
     for (int page = 0; page <= pageCount; ++page) {
@@ -64,14 +64,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             sum = quint8(sum + quint8(b));
         bytes.append(char(sum));
         const QString expected = QString::fromLatin1(bytes.toHex().toUpper());
-        const QString text = dialog->pageText(page);
+        const QString text = firmware->pageText(page);
         FUZZ_CHECK(text == expected,
                    QStringLiteral("page %1:\n%2\nnot\n%3").arg(QString::number(page), text, expected));
     }
     for (int page : {-1, pageCount + 1, PageSlots - 1, PageSlots})
         if (page > pageCount)
-            FUZZ_CHECK(dialog->pageText(page).isEmpty(), QString::number(page));
-    FUZZ_CHECK(dialog->pageText(-1).isEmpty(), QString());
+            FUZZ_CHECK(firmware->pageText(page).isEmpty(), QString::number(page));
+    FUZZ_CHECK(firmware->pageText(-1).isEmpty(), QString());
     // What the event loop would do between two files: the label updates the load posted.
     QCoreApplication::processEvents();
     return 0;

@@ -1,5 +1,6 @@
 // qvx2-sim: the simulated QUARVEN 2 on a pseudo-terminal, for running the application without an instrument.
 
+#include "faultnames.h"
 #include "ptyinstrument.h"
 
 #include <QCommandLineParser>
@@ -42,71 +43,6 @@ QByteArray printable(const QByteArray &line)
     return out;
 }
 
-QSet<int> intSet(const QString &value, bool *ok)
-{
-    QSet<int> set;
-    *ok = !value.isEmpty();
-    for (const QString &part : value.split(',')) {
-        bool partOk = false;
-        set.insert(part.toInt(&partOk));
-        *ok = *ok && partOk;
-    }
-    return set;
-}
-
-qvx2sim::Faults::ExchangePredicate commandStartsWith(const QString &prefix)
-{
-    const QByteArray p = prefix.toLatin1();
-    return [p](int, const QByteArray &command) { return command.startsWith(p); };
-}
-
-// Applies one --fault NAME[=VALUE]; false when the name or the value is not understood.
-bool applyFault(qvx2sim::Faults &f, const QString &option, quint32 seed)
-{
-    const QString name = option.section('=', 0, 0);
-    const QString value = option.section('=', 1);
-    bool ok = true;
-    if (name == "silent") {
-        f.silent = true;
-    } else if (name == "late") {
-        f.lateMs = value.toInt(&ok);
-    } else if (name == "split") {
-        f.splitBytes = value.section(':', 0, 0).toInt(&ok);
-        if (ok && value.contains(':'))
-            f.splitGapMs = value.section(':', 1).toInt(&ok);
-        ok = ok && f.splitBytes > 0;
-    } else if (name == "crlf") {
-        f.crlf = true;
-    } else if (name == "nul") {
-        f.nulBeforeCr = true;
-    } else if (name == "garbage") {
-        f.garbage = true;
-    } else if (name == "echo-offset") {
-        f.echoOffset = value.toInt(&ok);
-    } else if (name == "drop-ack") {
-        f.dropAck += intSet(value, &ok);
-    } else if (name == "drop-ack-cmd") {
-        f.dropAckIf = commandStartsWith(value);
-        ok = !value.isEmpty();
-    } else if (name == "wrong-ack") {
-        f.wrongAck += intSet(value, &ok);
-    } else if (name == "wrong-ack-cmd") {
-        f.wrongAckIf = commandStartsWith(value);
-        ok = !value.isEmpty();
-    } else if (name == "drop-ack-prob") {
-        f.dropAckProbability = value.toDouble(&ok);
-        f.dropAckSeed = seed;
-    } else if (name == "refuse-page" || name == "refuse-page-always") {
-        for (int page : intSet(value, &ok))
-            f.refuseChecksum[page] = name == "refuse-page" ? 1 : -1;
-    } else if (name == "die-after") {
-        f.dieAfterRecordLines = value.toInt(&ok);
-    } else {
-        ok = false;
-    }
-    return ok;
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -116,11 +52,8 @@ int main(int argc, char *argv[])
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        "Simulated QUARVEN 2 instrument on a pseudo-terminal. Prints the slave path on the first line.\n"
-        "Faults: silent, late=MS, split=N[:GAP_MS], crlf, nul, garbage, echo-offset=N, drop-ack=I[,I..],\n"
-        "drop-ack-cmd=PREFIX, wrong-ack=I[,I..], wrong-ack-cmd=PREFIX, drop-ack-prob=P, "
-        "refuse-page=P[,P..],\n"
-        "refuse-page-always=P[,P..], die-after=LINES. Bootloader exchange 0 is the RESET 00.");
+        "Simulated QUARVEN 2 instrument on a pseudo-terminal. Prints the slave path on the first line.\n" +
+        qvx2sim::faultNamesHelp());
     parser.addHelpOption();
     const QCommandLineOption noPacing("no-pacing", "Write answers at once instead of at 115 200 baud.");
     const QCommandLineOption record("record", "Current record number (default 23).", "N");
@@ -147,7 +80,7 @@ int main(int argc, char *argv[])
         return 2;
     }
     for (const QString &option : parser.values(fault)) {
-        if (!applyFault(sim.faults(), option, core.seed())) {
+        if (!qvx2sim::applyFault(sim.faults(), option, core.seed())) {
             std::fprintf(stderr, "qvx2-sim: unknown fault or bad value: %s\n", qPrintable(option));
             return 2;
         }

@@ -1,184 +1,358 @@
-// The instrument link end to end over pseudo-terminals: port search, send-and-wait, ping, unplug.
+// The instrument link and the bootloader exchange over pseudo-terminals, with no window: the search for the
+// instrument, send-and-wait, one exchange at a time, a lost adapter, and firmware runs against every fault.
 
-#include "simrig.h"
+#include "bootloadersession.h"
+#include "faultnames.h"
+#include "firmwareimage.h"
+#include "instrumentlink.h"
+#include "ptyinstrument.h"
 #include "testutil.h"
 
-#include <QAction>
 #include <QElapsedTimer>
-#include <QLabel>
-#include <QSerialPort>
-#include <QStatusBar>
+#include <QScopeGuard>
+#include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QtTest>
+
+#include <memory>
+#include <pty.h>
+#include <termios.h>
+#include <unistd.h>
 
 namespace
 {
 
-QString statusText(MainWindow *w)
-{
-    QStringList texts;
-    for (QLabel *l : w->statusBar()->findChildren<QLabel *>())
-        texts << l->text();
-    return texts.join('|');
-}
+// A link whose search is offered these simulated instruments, each under a manufacturer string (empty: an
+// adapter that reports none).
+struct Rig {
+    std::vector<std::unique_ptr<qvx2sim::PtyInstrument>> sims;
+    std::unique_ptr<InstrumentLink> link;
 
-bool statusIconIs(MainWindow *w, const char *resource)
-{
-    const QImage expected = QPixmap(QLatin1String(resource)).toImage();
-    for (QLabel *l : w->statusBar()->findChildren<QLabel *>())
-        if (!l->pixmap(Qt::ReturnByValue).isNull() && l->pixmap(Qt::ReturnByValue).toImage() == expected)
+    qvx2sim::PtyInstrument &sim(int i = 0) { return *sims.at(size_t(i)); }
+    bool start(const QStringList &manufacturers, const QStringList &faults = {})
+    {
+        QList<PortCandidate> ports;
+        for (const QString &manufacturer : manufacturers) {
+            sims.push_back(std::make_unique<qvx2sim::PtyInstrument>());
+            sims.back()->setPacing(false);
+            for (const QString &f : faults)
+                if (!qvx2sim::applyFault(sims.back()->faults(), f))
+                    return false;
+            if (!sims.back()->open())
+                return false;
+            ports.append({sims.back()->slavePath(), manufacturer});
+        }
+        link = std::make_unique<InstrumentLink>([ports] { return ports; });
+        return true;
+    }
+    // Runs the event loop until every simulator has answered (or timeoutMs passes).
+    void settle(int timeoutMs = 2000)
+    {
+        QElapsedTimer t;
+        t.start();
+        const auto idle = [this] {
+            for (auto &s : sims)
+                if (!s->isIdle())
+                    return false;
             return true;
-    return false;
-}
-
-const char *const instrumentActions[] = {
-    "actionTelecharger",        "actionTemps_de_Coupure_du_QVX2",  "actionChoix_de_la_gamme_au_d_marrage",
-    "actionMise_jour_firmware", "actionChoix_du_type_de_batterie", "actionPatch_court_circuit",
-    "actionPatch_DIREVE"};
-
-void checkActions(SimRig &rig, bool connected)
-{
-    QCOMPARE(rig.child<QAction>("actionUSB_recherche_automatique")->isEnabled(), !connected);
-    for (const char *name : instrumentActions)
-        QVERIFY2(rig.child<QAction>(name)->isEnabled() == connected, name);
-}
+        };
+        do
+            QTest::qWait(2);
+        while (!idle() && t.elapsed() < timeoutMs);
+    }
+    QList<QByteArray> lines(int i = 0) { return sim(i).receivedLines(); }
+};
 
 } // namespace
+
+Q_DECLARE_METATYPE(std::function<void(Rig &)>)
 
 class TestLink : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void searchSkipsAndTimesOut();
-    void newSearchReleasesFirst();
+    void search_data();
+    void search();
     void sendAndWait();
-    void cycleSemantics();
-    void pingEveryTenSeconds();
-    void unplugShowsDisconnected();
+    void oneExchangeAtATime();
+    void lostAdapterEndsTheWait();
+    void acknowledgements_data();
+    void acknowledgements();
+    void firmwareRuns_data();
+    void firmwareRuns();
 };
 
-void TestLink::searchSkipsAndTimesOut()
+// Ports are tried in the system's order, the first that answers the probe wins; a port whose adapter
+// reports no manufacturer is never opened, a silent one costs its whole probe time.
+void TestLink::search_data()
 {
-    qvx2sim::PtyInstrument hidden; // the instrument itself, behind an adapter reporting no manufacturer
-    qvx2sim::PtyInstrument silent;
-    QVERIFY(hidden.open());
-    QVERIFY(silent.open());
-    hidden.setPacing(false);
-    silent.setPacing(false);
-    silent.faults().silent = true;
+    QTest::addColumn<QStringList>("manufacturers");
+    QTest::addColumn<QStringList>("silent"); // which of them do not answer ("1": silent)
+    QTest::addColumn<int>("found");          // index of the instrument found, -1 none
+    QTest::addColumn<QString>("probes");     // probes each received, "1 0 ..."
+    QTest::newRow("hidden, silent, instrument")
+        << QStringList{"", "Prolific", "FTDI"} << QStringList{"0", "1", "0"} << 2 << "0 1 1";
+    QTest::newRow("first of two") << QStringList{"FTDI", "FTDI"} << QStringList{"0", "0"} << 0 << "1 0";
+    QTest::newRow("nothing answers") << QStringList{"FTDI"} << QStringList{"1"} << -1 << "1";
+    QTest::newRow("no candidate") << QStringList{""} << QStringList{"0"} << -1 << "0";
+}
 
-    SimRig rig;
-    QVERIFY(rig.sim.open());
-    TestUtil::DebugCapture capture;
+void TestLink::search()
+{
+    QFETCH(QStringList, manufacturers);
+    QFETCH(QStringList, silent);
+    QFETCH(int, found);
+    QFETCH(QString, probes);
+    Rig rig;
+    QVERIFY(rig.start(manufacturers));
+    for (int i = 0; i < silent.size(); ++i)
+        rig.sim(i).faults().silent = silent.at(i) == "1";
+    QSignalSpy changed(rig.link.get(), &InstrumentLink::connectionChanged);
     QElapsedTimer t;
     t.start();
-    QVERIFY(rig.start({{hidden.slavePath(), QString()},
-                       {silent.slavePath(), QStringLiteral("Prolific")},
-                       {rig.sim.slavePath(), QStringLiteral("FTDI")}}));
-    QVERIFY(t.elapsed() >= 2000); // the silent candidate had its whole probe time
-
-    QVERIFY(hidden.receivedBytes().isEmpty()); // never opened
-    QCOMPARE(silent.receivedBytes(), QByteArray("TEST 05\r"));
-    QVERIFY(rig.sim.receivedBytes().startsWith("TEST 05\r"));
-    QVERIFY(rig.window->isSerialConnected());
+    QCOMPARE(rig.link->ls_connection_auto(), found >= 0);
+    QVERIFY(t.elapsed() >= 2000 * silent.count("1"));
+    QStringList received;
+    for (int i = 0; i < manufacturers.size(); ++i)
+        received << QString::number(rig.lines(i).count("TEST 05"));
+    QCOMPARE(received.join(' '), probes);
+    QCOMPARE(changed.size(), 1);
+    QCOMPARE(changed.first().first().toBool(), found >= 0);
+    QCOMPARE(rig.link->isOpen(), found >= 0);
+    if (found < 0)
+        return;
     // The port shows under its system name, as the port list gives it.
-    const QString name = QString(rig.sim.slavePath()).remove(QRegularExpression("^/dev/"));
-    QCOMPARE(rig.window->serialPort()->portName(), name);
-    QCOMPARE(statusText(rig.window.get()), QStringLiteral("|Connecte (%1)").arg(name));
-    QVERIFY(statusIconIs(rig.window.get(), Qvx2::ImgPassed));
-    checkActions(rig, true);
-    QVERIFY(capture.contains(QStringLiteral("info manufacturer = \"\"  info.portName ")));
+    QCOMPARE(rig.link->portName(), QString(rig.sim(found).slavePath()).remove(QRegularExpression("^/dev/")));
+    // A new search releases the port first, then finds the instrument again.
+    rig.sim(found).clearLog();
+    QVERIFY(rig.link->ls_connection_auto());
+    QCOMPARE(rig.lines(found), QList<QByteArray>{"TEST 05"});
 }
 
-void TestLink::newSearchReleasesFirst()
-{
-    SimRig rig;
-    QVERIFY(rig.start());
-    QVERIFY(rig.window->isSerialConnected());
-    TestUtil::DebugCapture capture;
-    rig.window->on_actionUSB_recherche_automatique_triggered();
-    const QStringList lines = capture.lines();
-    const int released = lines.indexOf(QStringLiteral("PortComLibere "));
-    const int tried = lines.indexOf(QRegularExpression("^info manufacturer.*"));
-    QVERIFY(released >= 0);
-    QVERIFY(released < tried);
-    QVERIFY(rig.window->isSerialConnected()); // and it finds the instrument again
-    QCOMPARE(rig.takeReceived(), QByteArray("TEST 05\r"));
-}
-
+// The flags are cleared before the command goes out; an empty command only waits; an answer already there
+// still costs a cycle; a wait of tempo cycles gives up in cycle tempo + 2.
 void TestLink::sendAndWait()
 {
-    SimRig rig;
-    QVERIFY(rig.start());
-    MainWindow *w = rig.window.get();
+    Rig rig;
+    QVERIFY(rig.start({"FTDI"}));
+    QVERIFY(rig.link->ls_connection_auto());
+    InstrumentLink &link = *rig.link;
+    QVERIFY(link.ls_envoi_attente_trame("INFO 00 \r", "essai", 500, Qvx2::FlagRecordNumber));
+    QCOMPARE(link.parser().recordNumber, 23);
 
-    QVERIFY(w->ls_envoi_attente_trame("INFO 00 \r", "essai", 500, 29));
-    QCOMPARE(rig.takeReceived(), QByteArray("INFO 00 \r"));
-    QCOMPARE(w->parser().recordNumber, 23);
-
-    // An empty command only waits, and the flags are cleared before the wait.
-    w->parser().received[29] = 1;
-    QVERIFY(!w->ls_envoi_attente_trame(QString(), "vide", 3, 29));
+    rig.sim().clearLog();
+    link.parser().received[Qvx2::FlagRecordNumber] = 1;
+    QVERIFY(!link.ls_envoi_attente_trame(QString(), "vide", 3, Qvx2::FlagRecordNumber));
     rig.settle(100);
-    QCOMPARE(rig.takeReceived(), QByteArray());
+    QCOMPARE(rig.lines(), QList<QByteArray>());
 
-    QVERIFY(w->ls_envoi_attente_trame("EEPROM 01\r", "eeprom", 500, 30));
-    QCOMPARE(rig.takeReceived(), QByteArray("EEPROM 01\r"));
-    QCOMPARE(rig.sim.core().eepromSaveCount(), 1);
-}
-
-void TestLink::cycleSemantics()
-{
-    SimRig rig;
-    QVERIFY(rig.start());
-    MainWindow *w = rig.window.get();
-
-    // An answer already there still costs one whole cycle.
-    w->parser().received[28] = 1;
+    link.parser().received[Qvx2::FlagRange] = 1;
     QElapsedTimer t;
     t.start();
-    QVERIFY(w->ls_attente_trame(100, 28));
-    QVERIFY(t.elapsed() >= 10);
-
-    // tempo 0 gives up in the second cycle.
-    TestUtil::DebugCapture capture;
+    QVERIFY(link.ls_attente_trame(100, Qvx2::FlagRange));
+    QVERIFY(t.elapsed() >= Qvx2::LinkCycleMs);
     t.restart();
-    QVERIFY(!w->ls_attente_trame(0, 27));
-    QVERIFY(t.elapsed() >= 20);
-    QCOMPARE(capture.lines().filter("cpt_temps").size(), 1);
-    QVERIFY(capture.lines().contains("ls_attente_trame_progress: tempo 0  pas  10  quel_reponse  27"));
+    QVERIFY(!link.ls_attente_trame(0, 27));
+    QVERIFY(t.elapsed() >= 2 * Qvx2::LinkCycleMs);
+    QVERIFY(!link.ls_attente_trame(0, Qvx2::FlagCount)); // no such flag
 }
 
-void TestLink::pingEveryTenSeconds()
+// While an exchange waits, a second one is refused without a byte or a cleared flag, and the ping waits
+// for the exchange to end; the busy state brackets the exchange.
+void TestLink::oneExchangeAtATime()
 {
-    SimRig rig;
-    QVERIFY(rig.start());
+    Rig rig;
+    QVERIFY(rig.start({"FTDI"}, {"late=300"}));
+    QVERIFY(rig.link->ls_connection_auto());
+    InstrumentLink &link = *rig.link;
+    rig.sim().clearLog();
+    QSignalSpy busy(&link, &InstrumentLink::busyChanged);
+    bool second = true;
+    QTimer::singleShot(50, [&] {
+        QVERIFY(link.isBusy());
+        second = link.ls_envoi_attente_trame("PARAM 00\r", "second", 500, 13) ||
+                 link.ls_attente_trame_progress(5, 1, 13);
+        link.ls_connection_auto(); // no new search either: no probe goes out
+        link.slotPingQV2();
+    });
+    QVERIFY(link.ls_envoi_attente_trame("INFO 01\r", "info", 500, Qvx2::FlagRange));
+    QVERIFY(!second);
+    QVERIFY(!link.isBusy());
+    rig.settle();
+    QCOMPARE(rig.lines(), (QList<QByteArray>{"INFO 01", "INFO 04"}));
+    QCOMPARE(busy.size(), 2);
+    QCOMPARE(busy.at(0).first().toBool(), true);
+    QCOMPARE(busy.at(1).first().toBool(), false);
+
+    // Paused (a firmware update has the port): no ping, and received bytes stay in the port.
+    link.setPaused(true);
+    rig.sim().clearLog();
+    link.slotPingQV2();
+    link.ls_envoi_cmd("INFO 00 \r");
+    rig.settle();
+    QTest::qWait(50);
+    QCOMPARE(rig.lines(), QList<QByteArray>{"INFO 00 "});
+    QVERIFY(link.port()->bytesAvailable() > 0);
+    link.setPaused(false);
+    link.onDataAvailable();
+    QCOMPARE(link.parser().received[Qvx2::FlagRecordNumber], 1);
+}
+
+// A record cut off by an adapter pulled out: the wait ends at once, not after its 25 s, and the link says
+// it is no longer connected.
+void TestLink::lostAdapterEndsTheWait()
+{
+    Rig rig;
+    QVERIFY(rig.start({"FTDI"}, {"die-after=40"}));
+    QVERIFY(rig.link->ls_connection_auto());
+    QSignalSpy changed(rig.link.get(), &InstrumentLink::connectionChanged);
+    QSignalSpy lost(rig.link.get(), &InstrumentLink::portLost);
     QElapsedTimer t;
     t.start();
-    while (t.elapsed() < 10600) {
-        QCoreApplication::processEvents();
-        QThread::msleep(5);
-    }
-    rig.settle();
-    QCOMPARE(rig.takeReceived(), QByteArray("INFO 04\r"));
-    // The answer goes through the parser like any line.
-    QVERIFY2(rig.window->parser().text().contains("Alim"), qPrintable(rig.window->parser().text()));
+    QVERIFY(!rig.link->ls_envoi_attente_trame("TEST1 06 1 \r", "record", Qvx2::WaitLongCycles,
+                                              Qvx2::FlagRecordEnd));
+    QVERIFY2(t.elapsed() < 1000 + 2 * 2000, qPrintable(QString::number(t.elapsed()))); // the sim drains first
+    QCOMPARE(changed.size(), 1);
+    QCOMPARE(changed.first().first().toBool(), false);
+    QCOMPARE(lost.size(), 1);
+    QVERIFY(!rig.link->isOpen() && !rig.link->isConnected());
 }
 
-void TestLink::unplugShowsDisconnected()
+// The bootloader's lines as they come: only a line's first word acknowledges, ignoring case, and only a CR
+// ends a line.
+void TestLink::acknowledgements_data()
 {
-    SimRig rig;
-    QVERIFY(rig.start());
-    checkActions(rig, true);
-    rig.sim.unplug();
-    QTRY_VERIFY_WITH_TIMEOUT(!rig.window->serialPort()->isOpen(), 5000);
-    QVERIFY(!rig.window->isSerialConnected());
-    QCOMPARE(statusText(rig.window.get()), QString("|Deconnecte"));
-    QVERIFY(statusIconIs(rig.window.get(), Qvx2::ImgFailed));
-    checkActions(rig, false);
-    // Commands now fail quietly.
-    QVERIFY(!rig.window->ls_envoi_attente_trame("INFO 00 \r", "apres", 3, 29));
+    QTest::addColumn<QByteArrayList>("chunks"); // written one after the other, each read on its own
+    QTest::addColumn<bool>("acknowledged");
+    QTest::addColumn<QString>("status"); // the last acknowledgement or title line
+    QTest::newRow("lower case") << QByteArrayList{"page 0001\r"} << true << "page 0001";
+    QTest::newRow("crc in capitals") << QByteArrayList{"CRC 1F\r"} << true << "CRC 1F";
+    QTest::newRow("keyword alone") << QByteArrayList{"WRITE\r"} << true << "WRITE";
+    QTest::newRow("title") << QByteArrayList{"TITRE QUARVEN2 bootloader V1.2\r"} << false
+                           << "TITRE QUARVEN2 bootloader V1.2";
+    QTest::newRow("keyword inside a word") << QByteArrayList{"PAGES 0001\r"} << false << "";
+    QTest::newRow("leading blank") << QByteArrayList{" PAGE 0001\r"} << false << "";
+    QTest::newRow("LF does not end a line") << QByteArrayList{"WRITE ok\n"} << false << "";
+    QTest::newRow("line after CR LF") << QByteArrayList{"bruit\r\nPAGE 0001\r"} << false << "";
+    QTest::newRow("split over two reads") << QByteArrayList{"PA", "GE 0001\r"} << true << "PAGE 0001";
+    QTest::newRow("split UTF-8 character") << QByteArrayList{"TITRE \xC3", "\xA9t\xC3\xA9\r"} << false
+                                           << QString::fromUtf8("TITRE \xC3\xA9t\xC3\xA9");
+    QTest::newRow("NUL before the CR") << QByteArrayList{QByteArray("BOOT ok\0\r", 9)} << true << "BOOT ok";
+    QTest::newRow("two lines in one read") << QByteArrayList{"TITRE a\rBOOT ok\r"} << true << "BOOT ok";
 }
 
-QTEST_MAIN(TestLink)
+void TestLink::acknowledgements()
+{
+    QFETCH(QByteArrayList, chunks);
+    QFETCH(bool, acknowledged);
+    QFETCH(QString, status);
+    // A pseudo-terminal whose master side the test writes by hand.
+    int master = -1;
+    int slave = -1;
+    char name[256] = {};
+    QVERIFY(::openpty(&master, &slave, name, nullptr, nullptr) == 0);
+    const auto closeBoth = qScopeGuard([&] {
+        ::close(master);
+        ::close(slave);
+    });
+    termios raw{};
+    ::tcgetattr(slave, &raw);
+    ::cfmakeraw(&raw);
+    ::tcsetattr(slave, TCSANOW, &raw);
+    QSerialPort port(QString::fromLocal8Bit(name));
+    QVERIFY(port.open(QIODevice::ReadWrite));
+    BootloaderSession session(&port);
+    QString shown;
+    connect(&session, &BootloaderSession::statusLine, [&shown](const QString &line) { shown = line; });
+    bool ack = false;
+    for (const QByteArray &chunk : chunks) {
+        QCOMPARE(::write(master, chunk.constData(), size_t(chunk.size())), ssize_t(chunk.size()));
+        ack = session.waitAck("test", 30);
+    }
+    QCOMPARE(ack, acknowledged);
+    QCOMPARE(shown, status);
+}
+
+// Whole runs against the simulated bootloader: a lost or spoilt answer costs a resend; a step that fails
+// every attempt stops the run without the quit; the quit goes out once, last, and only with every page in
+// the flash; success only with the flash equal to the image.
+void TestLink::firmwareRuns_data()
+{
+    QTest::addColumn<QStringList>("faults");
+    QTest::addColumn<int>("size");
+    QTest::addColumn<QString>("trace"); // empty: not checked
+    QTest::addColumn<int>("outcome");
+    using O = BootloaderSession::Outcome;
+    // Two pages: exchanges 0 reset, 1 P0, 2 F, 3 W, 4 P1, 5 F, 6 W, 7 quit.
+    QTest::newRow("clean") << QStringList() << 700 << "R P0 F W P1 F W Q" << int(O::Success);
+    QTest::newRow("page answer lost")
+        << QStringList{"drop-ack=1"} << 700 << "R P0 P0 F W P1 F W Q" << int(O::Success);
+    QTest::newRow("fill answer lost")
+        << QStringList{"drop-ack=5"} << 700 << "R P0 F W P1 F F W Q" << int(O::Success);
+    QTest::newRow("write answer spoilt")
+        << QStringList{"wrong-ack=3"} << 700 << "R P0 F W W P1 F W Q" << int(O::Success);
+    QTest::newRow("checksum refused once")
+        << QStringList{"refuse-page=1"} << 700 << "R P0 F W P1 F F W Q" << int(O::Success);
+    QTest::newRow("write never answered")
+        << QStringList{"drop-ack-cmd=ORVABOOTW"} << 700 << "R P0 F W W W" << int(O::PageFailed);
+    QTest::newRow("checksum always refused")
+        << QStringList{"refuse-page-always=0"} << 700 << "R P0 F F F" << int(O::PageFailed);
+    QTest::newRow("no bootloader") << QStringList{"drop-ack=0"} << 700 << "R" << int(O::NoBootloader);
+    QTest::newRow("start not confirmed")
+        << QStringList{"drop-ack=7"} << 700 << "R P0 F W P1 F W Q" << int(O::StartUnconfirmed);
+    QTest::newRow("empty image") << QStringList() << 0 << "" << int(O::ImageRefused);
+    // A three-page image: 0 reset, P F W for each page (1 to 9), 10 quit; a fault at each in turn.
+    for (int i = 0; i < 11; ++i) {
+        const int outcome = i == 0    ? int(O::NoBootloader)
+                            : i == 10 ? int(O::StartUnconfirmed)
+                                      : int(O::Success);
+        QTest::addRow("answer %d lost", i)
+            << QStringList{QStringLiteral("drop-ack=%1").arg(i)} << 1100 << "" << outcome;
+        QTest::addRow("answer %d spoilt", i)
+            << QStringList{QStringLiteral("wrong-ack=%1").arg(i)} << 1100 << "" << outcome;
+    }
+}
+
+void TestLink::firmwareRuns()
+{
+    QFETCH(QStringList, faults);
+    QFETCH(int, size);
+    QFETCH(QString, trace);
+    QFETCH(int, outcome);
+    Rig rig;
+    QVERIFY(rig.start({"FTDI"}, faults));
+    QVERIFY(rig.link->ls_connection_auto());
+    rig.sim().clearLog();
+    QTemporaryDir dir;
+    const QByteArray image = TestUtil::firmwareImage(size);
+    QVERIFY(TestUtil::writeFile(dir.filePath("fw.bin"), image));
+    FirmwareImage loaded;
+    QCOMPARE(loaded.load(dir.filePath("fw.bin")), size > 0);
+    rig.link->setPaused(true);
+    BootloaderSession session(rig.link->port());
+    QSignalSpy pages(&session, &BootloaderSession::pageStarted);
+    QCOMPARE(int(session.run(loaded)), outcome);
+    rig.link->setPaused(false);
+
+    const QString sent = TestUtil::commandTrace(rig.lines());
+    if (!trace.isEmpty())
+        QCOMPARE(sent, trace);
+    const QStringList steps = sent.split(' ', Qt::SkipEmptyParts);
+    if (steps.contains("Q")) {
+        QCOMPARE(steps.count("Q"), 1);
+        QCOMPARE(steps.last(), QString("Q"));
+        QCOMPARE(rig.sim().core().flashPages(), TestUtil::flashedPages(image));
+        QCOMPARE(pages.size(), steps.count("F"));
+    }
+    if (outcome == int(BootloaderSession::Outcome::PageFailed))
+        QVERIFY(session.failedPage() >= 0 && !session.failedStep().isEmpty());
+    // A page past the whole runs' three, where hex and decimal numbers differ.
+    rig.sim().clearLog();
+    session.sendPage(255);
+    rig.settle();
+    QCOMPARE(rig.lines().value(0), QByteArray("ORVABOOTP 00FF"));
+}
+
+QTEST_GUILESS_MAIN(TestLink)
 #include "tst_link.moc"

@@ -156,6 +156,12 @@ void TestTranslations::messages()
         if (built.translate(qPrintable(m.context), m.source.toUtf8().constData(),
                             m.comment.isEmpty() ? nullptr : m.comment.toUtf8().constData()) != m.translation)
             wrong.append(where + " (built)");
+        // A word of Latin and Cyrillic letters together (a curve named with a Latin phase letter) reads
+        // wrong.
+        for (const QString &word : m.translation.split(QRegularExpression("[\\s-]+")))
+            if (word.contains(QRegularExpression("[A-Za-z]")) &&
+                word.contains(QRegularExpression("[\\x{0400}-\\x{04FF}]")))
+                wrong.append(where + " (scripts mixed)");
         // The battery dialog reads the threshold after the caption's colon: exactly one, at the end.
         if (m.source == QLatin1String("Pile seche 9V :") ||
             m.source == QLatin1String("Pile rechargeable :")) {

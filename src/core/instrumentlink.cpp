@@ -1,16 +1,43 @@
-// The instrument link: port search, sending, the bounded send-and-wait, receiving, ping and status.
+#include "instrumentlink.h"
 
-#include "mainwindow.h"
-#include "ui_mainwindow.h"
-
-#include <QApplication>
+#include <QCoreApplication>
 #include <QDebug>
-#include <QSerialPort>
 #include <QThread>
 
-int MainWindow::s_linkCycleMs = Qvx2::LinkCycleMs;
+namespace
+{
+int s_cycleMs = Qvx2::LinkCycleMs;
+} // namespace
 
-void MainWindow::ls_envoi_cmd(const QString &cmd)
+InstrumentLink::InstrumentLink(PortCatalog ports, QObject *parent)
+    : QObject(parent), m_serial(new QSerialPort(this)), m_ports(std::move(ports))
+{
+    connect(m_serial, &QSerialPort::readyRead, this, &InstrumentLink::onDataAvailable);
+    connect(m_serial, &QSerialPort::errorOccurred, this, &InstrumentLink::handleError);
+    connect(&m_pingTimer, &QTimer::timeout, this, &InstrumentLink::slotPingQV2);
+}
+
+InstrumentLink::~InstrumentLink()
+{
+    PortComLibere();
+}
+
+void InstrumentLink::setCycleMs(int ms)
+{
+    s_cycleMs = ms;
+}
+
+int InstrumentLink::cycleMs()
+{
+    return s_cycleMs;
+}
+
+void InstrumentLink::startPing()
+{
+    m_pingTimer.start(Qvx2::PingPeriodMs);
+}
+
+void InstrumentLink::ls_envoi_cmd(const QString &cmd)
 {
     const QByteArray bytes = cmd.toLocal8Bit();
     if (m_serial->write(bytes) > 0)
@@ -19,9 +46,37 @@ void MainWindow::ls_envoi_cmd(const QString &cmd)
         qDebug() << " envoi_cmd Can't send " << cmd;
 }
 
-bool MainWindow::ls_attente_trame_progress(int tempo, int pas, int quel_reponse)
+bool InstrumentLink::refuseIfBusy(const QString &what)
 {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    if (!m_busy)
+        return false;
+    // A second exchange would clear the flags the first one waits for, and its answer could end the first.
+    qDebug() << what << "refused: an exchange is already waiting";
+    return true;
+}
+
+void InstrumentLink::setBusy(bool busy)
+{
+    m_busy = busy;
+    emit busyChanged(busy);
+    if (!busy && m_pingDeferred) {
+        m_pingDeferred = false;
+        slotPingQV2();
+    }
+}
+
+bool InstrumentLink::ls_attente_trame_progress(int tempo, int pas, int quel_reponse)
+{
+    if (refuseIfBusy(QStringLiteral("ls_attente_trame_progress")))
+        return false;
+    setBusy(true);
+    const bool ok = waitFor(tempo, pas, quel_reponse);
+    setBusy(false);
+    return ok;
+}
+
+bool InstrumentLink::waitFor(int tempo, int pas, int quel_reponse)
+{
     qDebug() << "ls_attente_trame_progress: tempo" << tempo << " pas " << pas << " quel_reponse "
              << quel_reponse;
     const bool valid = quel_reponse >= 0 && quel_reponse < Qvx2::FlagCount;
@@ -43,31 +98,32 @@ bool MainWindow::ls_attente_trame_progress(int tempo, int pas, int quel_reponse)
         if (m_portLosses != losses)
             done = true;
     }
-    QApplication::restoreOverrideCursor();
     return valid && m_parser.received[quel_reponse] == 1;
 }
 
-bool MainWindow::ls_attente_trame(int tempo, int quel_reponse)
+bool InstrumentLink::ls_attente_trame(int tempo, int quel_reponse)
 {
-    return ls_attente_trame_progress(tempo, s_linkCycleMs, quel_reponse);
+    return ls_attente_trame_progress(tempo, s_cycleMs, quel_reponse);
 }
 
-bool MainWindow::ls_envoi_attente_trame(const QString &cmd, const QString &label, int attente,
-                                        int quel_reponse)
+bool InstrumentLink::ls_envoi_attente_trame(const QString &cmd, const QString &label, int attente,
+                                            int quel_reponse)
 {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    if (refuseIfBusy(QStringLiteral("ls_envoi_attente_trame  ") + label))
+        return false;
+    setBusy(true);
     m_parser.clearReceivedFlags();
     qDebug() << "ls_envoi_attente_trame  " << label << " cmd " << cmd << " pour " << quel_reponse
              << "attente " << attente;
     if (!cmd.isEmpty())
         ls_envoi_cmd(cmd);
-    const bool ok = ls_attente_trame(attente, quel_reponse);
+    const bool ok = waitFor(attente, s_cycleMs, quel_reponse);
     qDebug() << "ls_envoi_attente_trame  " << ok;
-    QApplication::restoreOverrideCursor();
+    setBusy(false);
     return ok;
 }
 
-void MainWindow::PortComLibere()
+void InstrumentLink::PortComLibere()
 {
     QCoreApplication::processEvents();
     if (m_serial->isOpen())
@@ -75,8 +131,10 @@ void MainWindow::PortComLibere()
     qDebug() << "PortComLibere ";
 }
 
-bool MainWindow::ls_connection_auto()
+bool InstrumentLink::ls_connection_auto()
 {
+    if (refuseIfBusy(QStringLiteral("ls_connection_auto")))
+        return m_isSerialConnected;
     qDebug() << "ls_connection_auto" << 1;
     if (m_isSerialConnected) {
         PortComLibere();
@@ -114,14 +172,13 @@ bool MainWindow::ls_connection_auto()
     }
 
     qDebug() << "ls_connection_auto" << 2;
-    updateConnectionStatus();
-    updateConnectionActions();
+    emit connectionChanged(m_isSerialConnected);
     return m_isSerialConnected;
 }
 
-void MainWindow::onDataAvailable()
+void InstrumentLink::onDataAvailable()
 {
-    if (updateInProgress)
+    if (m_paused)
         return;
     const QByteArray bytes = m_serial->readAll();
     if (bytes.isEmpty())
@@ -130,13 +187,18 @@ void MainWindow::onDataAvailable()
     m_parser.parse(m_buffer_recv);
 }
 
-void MainWindow::slotPingQV2()
+void InstrumentLink::slotPingQV2()
 {
-    if (!updateInProgress)
+    if (m_paused)
+        return;
+    // In the middle of an exchange a ping would put its answer among the awaited ones.
+    if (m_busy)
+        m_pingDeferred = true;
+    else
         envoi_pingQV2();
 }
 
-void MainWindow::envoi_pingQV2()
+void InstrumentLink::envoi_pingQV2()
 {
     if (!m_serial->isOpen())
         return;
@@ -146,49 +208,27 @@ void MainWindow::envoi_pingQV2()
         qDebug() << "PING KO---------------------";
 }
 
-void MainWindow::updateConnectionStatus()
+void InstrumentLink::handleError(QSerialPort::SerialPortError error)
 {
-    if (m_serial->isOpen()) {
-        m_statusText.setText(tr("Connecte (%1)").arg(m_serial->portName()));
-        m_statusIcon.setPixmap(m_imgPassed);
-    } else {
-        m_statusText.setText(tr("Deconnecte"));
-        m_statusIcon.setPixmap(m_imgFailed);
-    }
-}
-
-void MainWindow::updateConnectionActions()
-{
-    const bool c = m_isSerialConnected;
-    ui->actionUSB_recherche_automatique->setEnabled(!c);
-    QAction *const instrumentActions[] = {ui->actionTelecharger,
-                                          ui->actionTemps_de_Coupure_du_QVX2,
-                                          ui->actionChoix_de_la_gamme_au_d_marrage,
-                                          ui->actionMise_jour_firmware,
-                                          ui->actionChoix_du_type_de_batterie,
-                                          ui->actionPatch_court_circuit,
-                                          ui->actionPatch_DIREVE,
-                                          ui->actionInfo_UC};
-    for (QAction *action : instrumentActions)
-        action->setEnabled(c);
-}
-
-void MainWindow::onSerialError(int error)
-{
-    // The adapter was pulled out: the port is gone, so say so rather than keep showing "Connecte". A
-    // hung-up line shows as a read of nothing, reported as either error depending on the system.
-    if ((error != QSerialPort::ResourceError && error != QSerialPort::ReadError) || !m_serial->isOpen())
+    switch (error) {
+    case QSerialPort::NoError:
         return;
-    qDebug() << "serial port lost:" << m_serial->errorString();
-    m_serial->close();
-    m_buffer_recv.clear();
-    m_isSerialConnected = false;
-    ++m_portLosses;
-    updateConnectionStatus();
-    updateConnectionActions();
-}
-
-void MainWindow::on_actionUSB_recherche_automatique_triggered()
-{
-    ls_connection_auto();
+    case QSerialPort::ResourceError:
+    case QSerialPort::ReadError:
+        // The adapter was pulled out: the port is gone, so say so rather than keep showing it connected. A
+        // hung-up line shows as a read of nothing, reported as either error depending on the system.
+        if (!m_serial->isOpen())
+            return;
+        qDebug() << "serial port lost:" << m_serial->errorString();
+        m_serial->close();
+        m_buffer_recv.clear();
+        m_isSerialConnected = false;
+        ++m_portLosses;
+        emit portLost(m_serial->portName(), m_serial->errorString());
+        emit connectionChanged(false);
+        return;
+    default:
+        qDebug() << "serial port error:" << error << m_serial->errorString();
+        return;
+    }
 }

@@ -1,5 +1,7 @@
 #include "cmdparser.h"
 
+#include "lineframer.h"
+
 #include <QDebug>
 #include <cmath>
 
@@ -60,18 +62,8 @@ void CmdParser::clearReceivedFlags()
 
 void CmdParser::parse(QByteArray &buffer)
 {
-    int start = 0;
-    for (;;) {
-        const int cr = buffer.indexOf('\r', start);
-        if (cr < 0)
-            break;
-        const int len = cr - start + 1;
-        const char *data = buffer.constData() + start;
-        // Bytes from a NUL on are not text; the whole line up to its CR is consumed all the same.
-        const int nul = int(qstrnlen(data, size_t(len)));
-        QString line = QString::fromUtf8(data, nul);
-        start = cr + 1;
-
+    LineFramer::takeLines(buffer, [this](const QByteArray &bytes) {
+        QString line = QString::fromUtf8(bytes);
         if (handleLine(line)) {
             if (active)
                 emit CmdRawDataReceived(line);
@@ -80,13 +72,7 @@ void CmdParser::parse(QByteArray &buffer)
             // A flood without CRs must not flood the log too.
             qDebug() << " unuse " << (line.size() > 200 ? line.left(200) + QStringLiteral("...") : line);
         }
-    }
-    buffer.remove(0, start);
-
-    if (buffer.size() > Qvx2::ReceiveBufferLimit) {
-        qDebug() << "parse(): no CR in" << buffer.size() << "bytes, dropped";
-        buffer.clear();
-    }
+    });
 }
 
 bool CmdParser::handleLine(QString &line)

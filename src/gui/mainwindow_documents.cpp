@@ -22,12 +22,6 @@ namespace
 
 const QDate EarliestDate(2011, 1, 1);
 
-// Selects the entry whose text is exactly the stored one; none when the list has no such entry.
-void selectExact(QComboBox *combo, const QString &text)
-{
-    combo->setCurrentIndex(combo->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive));
-}
-
 // A form field may hold anything; the file name made from it may not hold a path or a reserved character.
 QString fileNamePart(QString text)
 {
@@ -121,6 +115,7 @@ void MainWindow::recreateDateEdit()
     ui->gridLayout_2->addWidget(edit, 3, 1, 1, 1);
     edit->setDate(date);
     ui->DateEdit = edit;
+    connect(edit, &QDateEdit::dateChanged, this, [this](const QDate &d) { m_measurement.date = d; });
 }
 
 bool MainWindow::isFormFilled() const
@@ -189,76 +184,12 @@ bool MainWindow::saveResult(const QString &fileName)
 
     ensureConfigReadable();
     XmlConf conf(m_configFile, Update);
-    conf.addFabricant(ui->VendorCombo->currentText());
-    conf.addTensionHT(ui->TensionHT1Combo->currentText());
-    conf.addTensionBt(ui->TensionBtCombo->currentText());
-    conf.addPuissance(ui->PuissanceCombo->currentText());
+    conf.addFabricant(m_measurement.fabricant);
+    conf.addTensionHT(m_measurement.tensionHt);
+    conf.addTensionBt(m_measurement.tensionBt);
+    conf.addPuissance(m_measurement.puissance);
     conf.write();
     return written;
-}
-
-Measurement MainWindow::currentMeasurement() const
-{
-    Measurement m;
-    m.releveur = ui->NameEdit->text();
-    m.date = ui->DateEdit->date();
-    m.poste = ui->NamePosteEdit->text();
-    m.codeGdo = ui->CodeGDOEdit->text();
-    m.numTransfo = ui->NumTranfoEdit->text();
-    m.puissance = ui->PuissanceCombo->currentText();
-    m.fabricant = ui->VendorCombo->currentText();
-    m.tensionHt = ui->TensionHT1Combo->currentText();
-    m.fusible = ui->FuseCombo->currentText();
-    m.tensionBt = ui->TensionBtCombo->currentText();
-    m.gamme = ui->le_gamme->text();
-    m.ratios = {ui->EditRapportL1->text(), ui->EditRapportL2->text(), ui->EditRapportL3->text(),
-                ui->leratio->text()};
-    // What the plot shows is what is stored, points in their order.
-    for (int c = 0; c < Qvx2::CurveCount; ++c) {
-        const QwtSeriesData<QPointF> *data = curves[c].data();
-        QVector<QPointF> &points = m.curves[size_t(c)];
-        points.reserve(int(data->size()));
-        for (size_t i = 0; i < data->size(); ++i)
-            points.append(data->sample(i));
-    }
-    for (int n = 0; n < Qvx2::TestCount; ++n)
-        m.verdicts[size_t(n)] = testResults[n] ? Measurement::Verdict::Passed : Measurement::Verdict::Failed;
-    m.comment = ui->CommentText->toPlainText();
-    m.capture = m_capture;
-    return m;
-}
-
-void MainWindow::showMeasurement(const Measurement &m)
-{
-    ui->NameEdit->setText(m.releveur);
-    if (m.date.isValid())
-        ui->DateEdit->setDate(m.date);
-    ui->NamePosteEdit->setText(m.poste);
-    ui->CodeGDOEdit->setText(m.codeGdo);
-    ui->NumTranfoEdit->setText(m.numTransfo);
-    ui->le_gamme->setText(m.gamme);
-
-    selectExact(ui->PuissanceCombo, m.puissance);
-    selectExact(ui->VendorCombo, m.fabricant);
-    selectExact(ui->TensionHT1Combo, m.tensionHt);
-    selectExact(ui->FuseCombo, m.fusible);
-    selectExact(ui->TensionBtCombo, m.tensionBt);
-
-    ui->EditRapportL1->setText(m.ratios[0]);
-    ui->EditRapportL2->setText(m.ratios[1]);
-    ui->EditRapportL3->setText(m.ratios[2]);
-    ui->leratio->setText(m.ratios[3]);
-
-    for (int n = 0; n < Qvx2::TestCount; ++n)
-        setTestResult(unsigned(n), m.passed(n));
-    for (int c = 0; c < Qvx2::CurveCount; ++c)
-        curves[c].setSamples(m.curves[size_t(c)]);
-    ui->reponsePlot->replot();
-
-    ui->CommentText->clear();
-    ui->CommentText->appendPlainText(m.comment);
-    m_capture = m.capture;
-    m_recup_info->set_texte(m.capture);
 }
 
 bool MainWindow::hasUnsavedData() const

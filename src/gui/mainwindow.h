@@ -1,9 +1,10 @@
 #pragma once
 
-// The application's only window: the report page, the instrument link and every user command.
+// The application's only window: it shows one measurement, edits its identification and drives the
+// instrument link through the user's commands.
 
-#include "cmdparser.h"
 #include "constants.h"
+#include "instrumentlink.h"
 #include "measurement.h"
 #include "portcatalog.h"
 
@@ -12,16 +13,12 @@
 #include <QPixmap>
 #include <QPointF>
 #include <QStringList>
-#include <QTimer>
 #include <QTranslator>
 #include <QVector>
-#include <qwt_legend.h>
 #include <qwt_plot_curve.h>
-#include <qwt_plot_grid.h>
 
 class QActionGroup;
 class XmlConf;
-class QSerialPort;
 class recup_info;
 
 namespace Ui
@@ -49,7 +46,7 @@ public:
     void clearMeasurement();
     void setCurveTitles();
 
-    // Link primitives.
+    // The link's primitives, on the window as the instrument's commands use them.
     void ls_envoi_cmd(const QString &cmd);
     bool ls_attente_trame_progress(int tempo, int pas, int quel_reponse);
     bool ls_attente_trame(int tempo, int quel_reponse);
@@ -83,8 +80,8 @@ public:
     void reloadFormLists();
     // False, with a message naming the file and the window unchanged, when it is no measurement document.
     bool openDocument(const QString &fileName);
-    // The measurement the window shows, as a document would store it.
-    Measurement currentMeasurement() const;
+    // The measurement the window shows.
+    const Measurement &currentMeasurement() const { return m_measurement; }
     void showMeasurement(const Measurement &measurement);
     // Downloaded or edited since it was last saved or opened.
     bool hasUnsavedData() const;
@@ -107,19 +104,20 @@ public:
     int rechercheficdansliste(const QStringList *list, const QString &search);
 
     // Tests only: a shorter polling cycle, so that waits of hundreds of cycles run quickly.
-    static void setLinkCycleMs(int ms) { s_linkCycleMs = ms; }
+    static void setLinkCycleMs(int ms) { InstrumentLink::setCycleMs(ms); }
 
     // Read access for the display and the tests.
-    CmdParser &parser() { return m_parser; }
-    QSerialPort *serialPort() const { return m_serial; }
+    InstrumentLink &link() { return *m_link; }
+    CmdParser &parser() { return m_link->parser(); }
+    QSerialPort *serialPort() const { return m_link->port(); }
     recup_info *debugWindow() const { return m_recup_info; }
-    const QVector<QPointF> &pointsOf(int curve) const { return curvePoints[curve]; }
-    const QwtPlotCurve &curve(int index) const { return curves[index]; }
-    bool testResult(int index) const { return testResults[index]; }
-    bool isSerialConnected() const { return m_isSerialConnected; }
+    const QVector<QPointF> &pointsOf(int curve) const { return m_measurement.curves[size_t(curve)]; }
+    const QwtPlotCurve &curve(int index) const;
+    bool testResult(int index) const { return m_measurement.passed(index); }
+    bool isSerialConnected() const { return m_link->isConnected(); }
     bool isDataPresent() const { return dataPresent; }
     bool isDataSaved() const { return dataSaved; }
-    bool isUpdateInProgress() const { return updateInProgress; }
+    bool isUpdateInProgress() const { return m_link->isPaused(); }
     QString currentPath() const { return m_currentPath; }
     QString language() const { return currentLanguage; }
 
@@ -160,37 +158,27 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void setupPlot();
     // The form's texts, then what the form does not hold: title, test names shown from their start.
     void retranslateForm();
+    void connectForm();
     void loadConfiguration();
     // A config.xml that no longer parses is kept beside and replaced by the default, and the user told.
     void ensureConfigReadable();
     void fillFormLists(const XmlConf &conf);
     void recreateDateEdit();
-    void onSerialError(int error);
-    // Redraws the curves now, or once at the end of a capture replay (a redraw per curve line is most of a
-    // replay's time).
-    void replotCurves();
+    void showVerdict(int index);
+    // The plot brought in line with the measurement's curves, at the end of a record or a replay.
+    void showHeldCurves();
+    void onBusyChanged(bool busy);
 
     Ui::MainWindow *ui = nullptr;
-    bool m_isSerialConnected = false;
-    QSerialPort *m_serial = nullptr;
+    InstrumentLink *m_link = nullptr; // the serial port, its parser and the ping; a child of the window
     QLabel m_statusText;
     QLabel m_statusIcon;
-    QByteArray m_buffer_recv;
-    CmdParser m_parser;
     QLabel *testIcons[Qvx2::TestCount] = {};
-    bool testResults[Qvx2::TestCount] = {};
-    QwtPlotCurve curves[Qvx2::CurveCount];
-    QwtLegend *plotLegend = nullptr; // handed to the plot, which owns it
-    QwtPlotGrid plotGrid;
-    QVector<QPointF> curvePoints[Qvx2::CurveCount];
-    QString m_capture;          // the record's lines as the debug pane showed them during the download
-    bool m_infoRequest = false; // an information request: its lines go to the debug pane only
+    Measurement m_measurement;  // what the window shows and a save stores
     Measurement m_savedState;   // what was last saved or opened, to tell edits since
-    bool m_replaying = false;
-    bool m_replotPending = false;
+    bool m_infoRequest = false; // an information request: its lines go to the debug pane only
     // Loaded once: a QPixmap built from a file name goes back to the file (and its cache) every time.
     const QPixmap m_imgNoVerdict{QLatin1String(Qvx2::ImgNoVerdict)};
     const QPixmap m_imgPassed{QLatin1String(Qvx2::ImgPassed)};
@@ -201,18 +189,12 @@ private:
     QString m_currentPath;
     QStringList batteryList;
     QString m_code_gdo;
-    QTimer m_pingTimer;
     recup_info *m_recup_info = nullptr;
     QTranslator appTranslator;
     QTranslator qtTranslator;
     QString currentLanguage;
     QActionGroup *languageGroup = nullptr;
     bool dataSaved = false;
-    bool updateInProgress = false;
     bool dataPresent = false;
-
-    PortCatalog m_ports;
-    QString m_titleFile;  // document name shown in the title
-    int m_portLosses = 0; // counts adapters lost, so a wait can stop when its port is gone
-    static int s_linkCycleMs;
+    QString m_titleFile; // document name shown in the title
 };

@@ -18,17 +18,17 @@ void MainWindow::on_actionInfo_UC_triggered()
     // The information lines go to the debug window only: the measurement shown, and what a save would
     // store, stay as they are.
     m_recup_info->efface();
-    m_parser.reset();
+    parser().reset();
     m_infoRequest = true;
     const bool answered =
         ls_envoi_attente_trame(QLatin1String(Qvx2::CmdInfo), QStringLiteral("on_actionInfo_UC_triggered"),
                                Qvx2::WaitLongCycles, Qvx2::FlagRange);
     m_infoRequest = false;
     // The request ends with its range line: what comes after it is no transfer.
-    m_parser.active = false;
+    parser().active = false;
     if (!answered)
         return;
-    m_recup_info->set_texte(m_parser.text());
+    m_recup_info->set_texte(parser().text());
     m_recup_info->show();
 }
 
@@ -49,10 +49,9 @@ void MainWindow::replayCapture(const QString &fileName)
     if (!file.open(QIODevice::ReadOnly))
         return;
     clearMeasurement();
-    m_parser.reset();
+    parser().reset();
     // The display is brought up to date once, at the end, rather than after every line.
-    m_replaying = true;
-    m_replotPending = false;
+    ui->reponsePlot->beginBatch();
     m_recup_info->beginBatch();
     // A line longer than the receive bound is no capture line; it is taken in pieces. One buffer for all
     // lines: a fresh one per line would cost as much as the line's handling.
@@ -68,15 +67,15 @@ void MainWindow::replayCapture(const QString &fileName)
         line.remove(QLatin1Char('"'));
         line += QLatin1Char('\r');
         qDebug() << "fichier " << fileName << " temp  " << line;
-        m_buffer_recv = line.toUtf8();
-        qDebug() << " m_buffer_recv  " << m_buffer_recv;
-        m_parser.parse(m_buffer_recv);
+        QByteArray &buffer = m_link->receiveBuffer();
+        buffer = line.toUtf8();
+        qDebug() << " m_buffer_recv  " << buffer;
+        parser().parse(buffer);
     }
     file.close();
     m_recup_info->endBatch();
-    m_replaying = false;
-    if (m_replotPending)
-        ui->reponsePlot->replot();
+    showHeldCurves();
+    ui->reponsePlot->endBatch();
     setPrintEnabled(true);
     ui->actionEnregistrer->setEnabled(true);
 }

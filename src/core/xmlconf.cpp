@@ -248,14 +248,21 @@ QString XmlConf::keepUnreadable(const QString &path)
     return kept;
 }
 
-// The built-in resources live in a static library: they are registered by the first user.
+// The built-in default lives in a static library: it is registered by the first user.
 static void registerResources()
 {
     static const bool registered = [] {
-        Q_INIT_RESOURCE(resources);
+        Q_INIT_RESOURCE(core);
         return true;
     }();
     Q_UNUSED(registered)
+}
+
+QByteArray XmlConf::builtInDefault()
+{
+    registerResources();
+    QFile file(QLatin1String(Qvx2::ConfigResource));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 bool XmlConf::restoreDefault(const QString &path)

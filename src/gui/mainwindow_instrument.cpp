@@ -49,11 +49,11 @@ bool MainWindow::qv2_envoi_et_sauve_param(int valeur, const QString &label, int 
         return false;
     const QString cmd =
         QString::fromLatin1(Qvx2::CmdParamWrite)
-            .arg(QString::number(numero), QString::number(valeur), m_parser.params[numero].name);
+            .arg(QString::number(numero), QString::number(valeur), parser().params[numero].name);
     if (!ls_envoi_attente_trame(cmd, label, Qvx2::WaitAnswerCycles, numero))
         return false;
     // The echo has replaced the stored value: confirm what the instrument took, not what was sent.
-    const CmdParser::Param &echoed = m_parser.params[numero];
+    const CmdParser::Param &echoed = parser().params[numero];
     qv2_sauve_eeprom(QStringLiteral("%1 %2 (%3)").arg(label, QString::number(echoed.value), echoed.name));
     return true;
 }
@@ -63,7 +63,7 @@ void MainWindow::on_actionTemps_de_Coupure_du_QVX2_triggered()
     if (!qv2_demande_param(tr("P_AL_FALIM_TEMPS"), Qvx2::ParamCutoffTime))
         return;
     recup_cutoff dialog(this);
-    dialog.set_temps(m_parser.params[Qvx2::ParamCutoffTime].value);
+    dialog.set_temps(parser().params[Qvx2::ParamCutoffTime].value);
     if (dialog.exec() == QDialog::Accepted && dialog.get_temps() >= recup_cutoff::Cutoff2Min)
         qv2_envoi_et_sauve_param(dialog.get_temps(), tr("Temps de coupure (en s)"), Qvx2::ParamCutoffTime);
 }
@@ -73,7 +73,7 @@ void MainWindow::on_actionChoix_de_la_gamme_au_d_marrage_triggered()
     if (!qv2_demande_param(tr("P_DEMAR_GAMME"), Qvx2::ParamStartRange))
         return;
     recup_gamme dialog(this);
-    dialog.set_gamme(m_parser.params[Qvx2::ParamStartRange].value);
+    dialog.set_gamme(parser().params[Qvx2::ParamStartRange].value);
     if (dialog.exec() == QDialog::Accepted && dialog.get_gamme() >= 0)
         qv2_envoi_et_sauve_param(dialog.get_gamme(), tr("Choix de la gamme au demarrage :"),
                                  Qvx2::ParamStartRange);
@@ -90,7 +90,7 @@ void MainWindow::on_actionChoix_du_type_de_batterie_triggered()
     const QString seuilName = QLatin1String(Qvx2::ParamBatteryThresholdName);
     if (!qv2_demande_param(tr("P_AL_FALIM_SEUIL"), Qvx2::FlagParamLast))
         return;
-    const int numero = reportedNumber(m_parser, seuilName);
+    const int numero = reportedNumber(parser(), seuilName);
     if (numero < 0) {
         qDebug() << "on_actionChoix_du_type_de_batterie_triggered: no parameter" << seuilName;
         QMessageBox::warning(
@@ -121,7 +121,7 @@ void MainWindow::Ouvrir_fichier_patch(const QString &nomFichier)
     int written = 0;
     for (const PatchLine &line : qAsConst(lines)) {
         for (int j = 0; j < Qvx2::ParamCount; ++j) {
-            const QString name = m_parser.params[j].name;
+            const QString name = parser().params[j].name;
             qDebug() << "Ouvrir_fichier_patch " << j << " ->  " << line.name << " " << name << ">";
             if (line.name != name)
                 continue;

@@ -24,6 +24,14 @@ void MainWindow::on_actionMise_jour_firmware_triggered()
     qDebug() << "actionMise_jour_QUARVEN " << info.absoluteFilePath() << " : " << info.exists();
     if (!info.exists())
         return;
+    // An image that cannot be flashed is refused before the user is asked anything.
+    FirmwareImage image;
+    if (!image.load(firmwareFile)) {
+        const DialogTelech::Report refusal = DialogTelech::refusal(image, firmwareFile);
+        QMessageBox box(refusal.icon, refusal.title, refusal.text, QMessageBox::Ok, this);
+        box.exec();
+        return;
+    }
     // Flashing replaces the instrument's program: the user sees what is about to be sent, and only a Yes
     // sends it.
     const QString question =
@@ -38,15 +46,16 @@ void MainWindow::on_actionMise_jour_firmware_triggered()
 
 void MainWindow::startFirmwareUpdate()
 {
-    if (updateInProgress)
+    if (m_link->isPaused())
         return;
     DialogTelech::Report report;
     {
-        DialogTelech dialog(m_serial, this);
+        DialogTelech dialog(serialPort(), this);
         dialog.setFile(firmwareFile);
-        updateInProgress = true;
+        // The dialog has the port to itself: the link neither reads it nor pings.
+        m_link->setPaused(true);
         dialog.runUpdate();
-        updateInProgress = false;
+        m_link->setPaused(false);
         report = dialog.report();
     } // the dialog's polling of the port ends here: the main window is its only reader again
     QMessageBox box(report.icon, report.title, report.text, QMessageBox::Ok, this);

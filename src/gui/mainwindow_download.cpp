@@ -20,7 +20,7 @@ void MainWindow::lancedownload()
     int position = 0;
     if (ls_envoi_attente_trame(QLatin1String(Qvx2::CmdRecordNumber), QStringLiteral("recherhe pos num enreg"),
                                Qvx2::WaitAnswerCycles, Qvx2::FlagRecordNumber))
-        position = m_parser.recordNumber;
+        position = parser().recordNumber;
 
     const int r = recup_enreg_show(position);
     if (r < 0) {

@@ -40,6 +40,8 @@ public:
     // Copies a config file that exists but does not parse to a free name beside it, byte for byte, and
     // returns that name; returns an empty string when there is nothing to keep or the copy failed.
     static QString keepUnreadable(const QString &path);
+    // The configuration the program starts from.
+    static QByteArray builtInDefault();
     // Puts the built-in default in place of the file, writable; false when it could not be written.
     static bool restoreDefault(const QString &path);
     // A file that exists but does not parse is kept beside (keepUnreadable) and replaced by the default.
