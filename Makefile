@@ -100,7 +100,7 @@ fuzz: deps
 # print) under valgrind's memcheck; a leak it calls definite, or a memory error, fails the target. Regular
 # expressions run without their JIT, whose generated code memcheck cannot follow (it reports every match as
 # uninitialised reads).
-MEMCHECK_RUNS := "tst_commands download instrumentSettings infoAndCapture firmware" "tst_window documents print"
+MEMCHECK_RUNS := "tst_commands records settings infoAndCapture firmware" "tst_window documents print"
 memcheck: build
 	$(call install_missing,$(MEMCHECK_PACKAGES))
 	cd $(BUILD_DIR)/tests && for run in $(MEMCHECK_RUNS); do \

@@ -2,61 +2,64 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QDialog>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 
 namespace TestUtil
 {
 
-namespace
-{
-// Polls before a modal window no step expects is given up on.
-constexpr int PatiencePolls = 200;
-} // namespace
-
 DialogScript::DialogScript(bool otherBoxes) : m_otherBoxes(otherBoxes)
 {
-    m_timer.setInterval(10);
     QObject::connect(&m_timer, &QTimer::timeout, [this] { poll(); });
-    m_timer.start();
+    m_timer.start(10);
 }
 
-DialogScript &DialogScript::box(int standardButton)
+DialogScript &DialogScript::step(Kind kind, std::function<void(QWidget *)> fn)
 {
-    m_steps.append({Step::Box, standardButton, {}, nullptr});
+    m_steps.append({kind, std::move(fn)});
     return *this;
 }
 
 DialogScript &DialogScript::file(const QString &fileName)
 {
-    m_steps.append({Step::File, 0, fileName, nullptr});
-    return *this;
+    return step(File, [fileName](QWidget *w) {
+        auto *files = static_cast<QFileDialog *>(w);
+        if (fileName.isEmpty())
+            return files->reject();
+        // selectFile() ignores a file outside the current folder: go there, and type the path as a user
+        // would.
+        files->setDirectory(QFileInfo(fileName).absolutePath());
+        files->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(fileName);
+        QMetaObject::invokeMethod(files, "accept");
+    });
 }
 
-DialogScript &DialogScript::dialog(std::function<void(QWidget *)> fn)
+DialogScript &DialogScript::answer(const QString &textStart, int button)
 {
-    m_steps.append({Step::Dialog, 0, {}, std::move(fn)});
-    return *this;
-}
-
-DialogScript &DialogScript::answer(const QString &textStart, int standardButton)
-{
-    m_answers.append({textStart, standardButton});
+    m_answers.append({textStart, button});
     return *this;
 }
 
 QStringList DialogScript::boxes() const
 {
-    QStringList out;
-    for (const QString &s : seen)
-        if (!s.startsWith(QLatin1String("QFileDialog: ")) && s.contains(QLatin1String(": ")))
-            out << s;
-    return out;
+    return seen.filter(QRegularExpression(QStringLiteral("^(?!QFileDialog: |unexpected ).*: ")));
+}
+
+void DialogScript::press(QWidget *w, int button)
+{
+    auto *box = static_cast<QMessageBox *>(w);
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    if (button == 0)
+        QCoreApplication::sendEvent(box, &enter);
+    else if (QAbstractButton *b =
+                 button < 0 ? box->defaultButton() : box->button(QMessageBox::StandardButton(button)))
+        b->click();
+    else
+        box->reject();
 }
 
 void DialogScript::poll()
@@ -66,71 +69,29 @@ void DialogScript::poll()
         return; // a closed window may stay visible for a moment
     auto *box = qobject_cast<QMessageBox *>(w);
     auto *files = qobject_cast<QFileDialog *>(w);
-    const Step::Kind kind = box ? Step::Box : files ? Step::File : Step::Dialog;
+    const Kind kind = box ? Box : files ? File : Other;
     const QString what = box     ? box->windowTitle() + ": " + box->text()
                          : files ? "QFileDialog: " + files->directory().absolutePath()
                                  : QString::fromLatin1(w->metaObject()->className());
-    Step step{Step::Dialog, 0, {}, nullptr};
-    if (!m_steps.isEmpty() && m_steps.first().kind == kind) {
-        step = m_steps.takeFirst();
+    std::function<void(QWidget *)> act;
+    if (!m_steps.isEmpty() && m_steps.first().first == kind) {
+        act = m_steps.takeFirst().second;
     } else if (box && m_otherBoxes) {
-        step = {Step::Box, -1, {}, nullptr};
+        int button = -1;
         for (const auto &a : qAsConst(m_answers))
-            if (box->text().startsWith(a.first))
-                step.button = a.second;
+            button = box->text().startsWith(a.first) ? a.second : button;
+        act = [button](QWidget *w) { press(w, button); };
+    } else if (++m_waited < 200) {
+        return; // another modal window (a progress window, say) may come and go before the next step
     } else {
-        // Another modal window (a progress window, say) may come and go on its own before the next step.
-        if (++m_waited < PatiencePolls)
-            return;
-        m_waited = 0;
-        m_current = w;
-        seen << "unexpected " + what;
-        if (auto *d = qobject_cast<QDialog *>(w))
-            d->reject();
-        return;
+        act = [](QWidget *w) { static_cast<QDialog *>(w)->reject(); };
     }
+    seen << (m_waited < 200 ? what : "unexpected " + what);
     m_waited = 0;
     m_current = w;
-    seen << what;
     // Acted on from the event loop, not from this timer: a window the action opens (a question of the file
     // dialog, say) runs its own loop, in which this timer would not fire again.
-    QTimer::singleShot(0, w, [w, box, files, step] {
-        switch (step.kind) {
-        case Step::Box: {
-            if (step.button == 0) { // the Enter key, as a user presses it
-                QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
-                QCoreApplication::sendEvent(box, &enter);
-                break;
-            }
-            QAbstractButton *b = step.button < 0 ? box->defaultButton()
-                                                 : box->button(QMessageBox::StandardButton(step.button));
-            if (!b)
-                b = box->buttons().value(0);
-            if (b)
-                b->click();
-            else
-                box->reject();
-            break;
-        }
-        case Step::File:
-            if (step.fileName.isEmpty()) {
-                files->reject();
-            } else {
-                // selectFile() ignores a file outside the dialog's current folder: go there, and type the
-                // whole path as a user would.
-                const QFileInfo info(step.fileName);
-                files->setDirectory(info.absolutePath());
-                files->selectFile(info.fileName());
-                if (auto *edit = files->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
-                    edit->setText(info.absoluteFilePath());
-                QMetaObject::invokeMethod(files, "accept");
-            }
-            break;
-        case Step::Dialog:
-            step.fn(w);
-            break;
-        }
-    });
+    QTimer::singleShot(0, w, [w, act] { act(w); });
 }
 
 } // namespace TestUtil

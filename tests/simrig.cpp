@@ -4,38 +4,22 @@
 #include <QElapsedTimer>
 #include <QThread>
 
-SimRig::SimRig(bool pacing)
-{
-    sim.setPacing(pacing);
-}
-
-SimRig::~SimRig()
-{
-    window.reset();
-}
-
 bool SimRig::start()
 {
-    if (!sim.isOpen() && !sim.open())
+    sim.setPacing(false);
+    if (!m_dir.isValid() || !sim.open())
         return false;
-    return start({{sim.slavePath(), QStringLiteral("FTDI")}});
-}
-
-bool SimRig::start(const QList<PortCandidate> &catalog)
-{
-    if (!m_dir.isValid() || (!sim.isOpen() && !sim.open()))
-        return false;
+    const QList<PortCandidate> catalog = {{sim.slavePath(), QStringLiteral("FTDI")}};
     window = std::make_unique<MainWindow>(m_dir.path(), [catalog] { return catalog; });
     settle(200);
     takeReceived();
-    return true;
+    return window->isSerialConnected();
 }
 
 QByteArray SimRig::takeReceived()
 {
-    const QByteArray all = sim.receivedBytes();
-    const QByteArray fresh = all.mid(m_seen);
-    m_seen = all.size();
+    const QByteArray fresh = sim.receivedBytes().mid(m_seen);
+    m_seen += fresh.size();
     return fresh;
 }
 

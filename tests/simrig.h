@@ -11,16 +11,10 @@
 class SimRig
 {
 public:
-    explicit SimRig(bool pacing = false);
-    ~SimRig();
-
+    ~SimRig() { window.reset(); }
     // Opens the simulator and builds the window, whose automatic search finds it. False on failure.
     bool start();
-    // Builds the window with a catalog of its own (the simulator's port is still open).
-    bool start(const QList<PortCandidate> &catalog);
-
     QString appDir() const { return m_dir.path(); }
-    QString portName() const { return sim.slavePath(); }
     template <typename T> T *child(const QString &name) const { return window->findChild<T *>(name); }
     // Bytes the window wrote since the last call, as the instrument received them.
     QByteArray takeReceived();
@@ -28,7 +22,7 @@ public:
     void settle(int timeoutMs = 2000);
 
     qvx2sim::PtyInstrument sim;
-    std::unique_ptr<MainWindow> window;
+    std::unique_ptr<MainWindow> window; // destroyed before the simulator
 
 private:
     QTemporaryDir m_dir;

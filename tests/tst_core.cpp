@@ -1,5 +1,5 @@
 // The core without a window or a serial port: the frame parser and its framing, the firmware image, the
-// measurement value, the documents and config.xml as stored, patch lines, and files the reader refuses.
+// measurement value, documents and config.xml as stored, patch lines, and files the reader refuses.
 // Reads cut at arbitrary places are checked by the fuzz corpus replays (fuzz/).
 
 #include "cmdparser.h"
@@ -15,7 +15,6 @@
 
 #include <QCryptographicHash>
 #include <QDirIterator>
-#include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QTranslator>
 #include <QtTest>
@@ -34,61 +33,46 @@ QString esc(QString s)
     return s.replace('\r', "\\r").replace('\n', "\\n");
 }
 
-// The parser's signals as text lines; the forwarded lines apart, as they mirror text().
-struct Recorder {
-    QStringList events;
-    QStringList raw;
-    explicit Recorder(CmdParser &p)
-    {
-        QObject::connect(&p, &CmdParser::cmdDebReceived, [this](QString t) { events << "deb " + esc(t); });
-        QObject::connect(&p, &CmdParser::CmdRawDataReceived, [this](QString t) { raw << t; });
-        QObject::connect(&p, &CmdParser::CmdResultatReceived, [this](unsigned n, bool ok, QString com) {
-            events << QStringLiteral("result %1 %2 %3").arg(n).arg(ok).arg(com);
-        });
-        QObject::connect(&p, &CmdParser::CmdValuesReceived, [this](unsigned n, QVector<QPointF> &pts) {
-            QStringList s;
-            for (const QPointF &pt : pts)
-                s << QStringLiteral("%1:%2").arg(pt.x()).arg(pt.y());
-            events << QStringLiteral("values %1 %2").arg(n).arg(s.join(','));
-        });
-        QObject::connect(&p, &CmdParser::CmdEndReceived, [this](QString c, QString g, QString n) {
-            events << "end " + esc(c) + " | " + esc(g) + " | " + esc(n);
-        });
-        QObject::connect(&p, &CmdParser::CmdRapportReceived, [this](unsigned n, QString r) {
-            events << QStringLiteral("rapport %1 %2").arg(n).arg(r);
-        });
-    }
-};
-
-QString flags(const CmdParser &p)
+// Everything a stream gave: the parser's signals, then its flags and what it stores (values still at their
+// start left out), one text each.
+QString outcome(CmdParser &p, QByteArray bytes)
 {
-    QStringList set;
+    QStringList events;
+    QObject::connect(&p, &CmdParser::cmdDebReceived, [&](QString t) { events << "deb " + esc(t); });
+    QObject::connect(&p, &CmdParser::CmdRawDataReceived, [&](QString t) { events << "raw " + esc(t); });
+    QObject::connect(&p, &CmdParser::CmdResultatReceived, [&](unsigned n, bool ok, QString com) {
+        events << QStringLiteral("result %1 %2 %3").arg(n).arg(ok).arg(com);
+    });
+    QObject::connect(&p, &CmdParser::CmdValuesReceived, [&](unsigned n, QVector<QPointF> &pts) {
+        events << QStringLiteral("values %1 %2:%3 %4:%5")
+                      .arg(n)
+                      .arg(pts.first().x())
+                      .arg(pts.first().y())
+                      .arg(pts.last().x())
+                      .arg(pts.last().y());
+    });
+    QObject::connect(&p, &CmdParser::CmdEndReceived,
+                     [&](QString, QString g, QString n) { events << "end " + g + ' ' + esc(n); });
+    QObject::connect(&p, &CmdParser::CmdRapportReceived,
+                     [&](unsigned n, QString r) { events << QStringLiteral("rapport %1 %2").arg(n).arg(r); });
+    p.parse(bytes);
+    QStringList flags;
     for (int i = 0; i < Qvx2::FlagCount; ++i)
         if (p.received[i])
-            set << QString::number(i);
-    return set.join(',');
-}
-
-// The values a stream left in the parser, those still at their initial value left out.
-QString stored(const CmdParser &p)
-{
-    QStringList s;
+            flags << QString::number(i);
+    events << "flags " + flags.join(',');
     for (int i = 0; i < Qvx2::ParamCount; ++i)
-        if (!p.params[i].name.isEmpty() || p.params[i].value)
-            s << QStringLiteral("param %1 %2 %3").arg(i).arg(p.params[i].value).arg(esc(p.params[i].name));
+        if (!p.params[i].name.isEmpty())
+            events
+                << QStringLiteral("param %1 %2 %3").arg(i).arg(p.params[i].value).arg(esc(p.params[i].name));
     if (!p.range.isEmpty())
-        s << "range " + esc(p.range);
+        events << "range " + p.range;
     if (p.recordNumber)
-        s << "record " + QString::number(p.recordNumber);
-    QStringList ratios;
-    bool anyRatio = false;
-    for (double r : p.ratios) {
-        ratios << QString::number(r, 'g', 10);
-        anyRatio |= r != 0.0;
-    }
-    if (anyRatio)
-        s << "ratios " + ratios.join(' ');
-    return s.join('|');
+        events << "record " + QString::number(p.recordNumber);
+    for (int i = 0; i < Qvx2::RatioCount; ++i)
+        if (p.ratios[i] != 0.0)
+            events << QStringLiteral("ratio %1 %2").arg(i).arg(p.ratios[i], 0, 'g', 10);
+    return events.join(" | ");
 }
 
 // The record behind expected_document.qv2.
@@ -114,14 +98,6 @@ Measurement knownRecord()
     return m;
 }
 
-// A document with nothing in it reads as this.
-Measurement emptyRecord()
-{
-    Measurement m;
-    m.verdicts.fill(Measurement::Verdict::Failed);
-    return m;
-}
-
 // Stands for an installed English translation; it knows the configuration's words in context QObject only.
 class English : public QTranslator
 {
@@ -133,8 +109,8 @@ public:
         static const QHash<QString, QString> words = {{"Autre", "Other"},
                                                       {"Oui", "Yes"},
                                                       {"Non", "No"},
-                                                      {"Pile seche 9V :", "Dry 9V battery: "},
-                                                      {"Pile rechargeable :", "Rechargeable battery: "}};
+                                                      {"Pile seche 9V :", "Dry: "},
+                                                      {"Pile rechargeable :", "Ni: "}};
         return qstrcmp(context, "QObject") == 0 ? words.value(QString::fromUtf8(sourceText)) : QString();
     }
     bool isEmpty() const override { return false; }
@@ -143,18 +119,17 @@ public:
 // Every list of config.xml as the form gets it, one line a list.
 QStringList configLists(const XmlConf &conf)
 {
-    const QStringList lists[] = {
-        conf.getFabricants(),      conf.getPuissances(),     conf.getTensionsHT("HT1"),
-        conf.getTensionsHT("HT2"), conf.getTensionsBt("bt"), conf.getTensionsBt("BT"),
-        conf.getEtats(),           conf.getPiles(),          {conf.getLangageencours()},
-        {conf.getgdotitle()}};
-    QStringList lines;
-    for (const QStringList &list : lists)
-        lines << list.join('|');
-    return lines;
+    return {conf.getFabricants().join('|'),
+            conf.getPuissances().join('|'),
+            conf.getTensionsHT("HT1").join('|'),
+            conf.getTensionsHT("HT2").join('|'),
+            conf.getTensionsBt("bt").join('|'),
+            conf.getTensionsBt("BT").join('|'),
+            conf.getEtats().join('|'),
+            conf.getPiles().join('|'),
+            conf.getLangageencours(),
+            conf.getgdotitle()};
 }
-
-const QStringList emptyConfig = {"", "", "", "", "", "", "", "", "", "CODE GDO"};
 
 // Everything under a folder, hidden entries (a save's temporary file) included, with a digest of each file.
 QStringList tree(const QString &root)
@@ -164,7 +139,7 @@ QStringList tree(const QString &root)
                     QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString path = it.next();
-        entries << QDir(root).relativeFilePath(path) + ' ' +
+        entries << path +
                        QCryptographicHash::hash(TestUtil::readFile(path), QCryptographicHash::Sha1).toHex();
     }
     entries.sort();
@@ -173,36 +148,25 @@ QStringList tree(const QString &root)
 
 } // namespace
 
-using ReadItem = std::function<QString(const XmlMesure &)>;
 using ConfAction = std::function<void(XmlConf &)>;
 using Save = std::function<bool(const QString &)>; // what write() answered
-Q_DECLARE_METATYPE(ReadItem)
 Q_DECLARE_METATYPE(ConfAction)
 Q_DECLARE_METATYPE(Save)
-Q_DECLARE_METATYPE(Measurement)
 
 class TestCore : public QObject
 {
     Q_OBJECT
 
 private slots:
-
-    void parserLines_data();
-    void parserLines();
-    void recordTransfer();
-    void framing_data();
+    void parser_data();
+    void parser();
     void framing();
     void firmwarePages_data();
     void firmwarePages();
-    void paragraphs_data();
     void paragraphs();
     void documents_data();
     void documents();
-    void documentItems_data();
-    void documentItems();
-    void storedTexts_data();
     void storedTexts();
-    void configLists_data();
     void configLists();
     void configRewrite_data();
     void configRewrite();
@@ -219,180 +183,113 @@ private:
     QTemporaryDir m_dir;
 };
 
-// Lines outside a record: the events they give, the flags they set, what they store, and whether they are
-// recognised (forwarded and kept in text()).
-void TestCore::parserLines_data()
+// Lines idle (no record coming in) and within a record: the events they give, the flags they set, what the
+// parser keeps. A keyword that ends its line carries the CR and matches nothing.
+void TestCore::parser_data()
 {
-    QTest::addColumn<QByteArray>("line");
-    QTest::addColumn<QString>("events");
-    QTest::addColumn<QString>("flagSet");
-    QTest::addColumn<QString>("values");
-    QTest::addColumn<bool>("recognised");
-    const auto row = [](const char *name, const QByteArray &line, const char *events, const char *flagSet,
-                        const char *values, bool recognised) {
-        QTest::newRow(name) << line << QString(events) << QString(flagSet) << QString(values) << recognised;
+    QTest::addColumn<bool>("active");
+    QTest::addColumn<QByteArray>("lines");
+    QTest::addColumn<QString>("outcome");
+    const auto row = [](const char *name, bool active, const QByteArray &lines, const char *outcome) {
+        QTest::newRow(name) << active << lines << QString::fromLatin1(outcome);
     };
-
-    row("verdict correct", "RESULT 05 x CORRECT x\r", "result 5 1 ", "", "", true);
-    row("verdict success lower case", "result 03 Test_clear success ok\r", "result 3 1 clear", "", "", true);
-    row("Test_clear case matters", "RESULT 03 test_clear SUCCESS ok\r", "result 3 1 ", "", "", true);
-    row("verdict defaut", "RESULTAT 19 x DEFAUT x\r", "result 19 0 ", "", "", true);
-    row("verdict other word", "RESULT 07 x MAYBE x\r", "result 7 0 ", "", "", true);
-    row("verdict carrying CR", "RESULT 05 x CORRECT\r", "result 5 0 ", "", "", true);
-    row("verdict three digits", "RESULT 123 x CORRECT x\r", "result 12 1 ", "", "", true);
-    row("curve channel 4 on 3", "V. 4 0 100 0 1 2 3 4 5 6 7 8 9 10\r",
-        "values 3 100:1,101:2,102:3,103:4,104:5,105:6,106:7,107:8,108:9,109:10", "", "", true);
-    row("curve channel 2 on 2", "V. 2 0 0 0 1 1 1 1 1 1 1 1 1 1 \r",
-        "values 2 0:1,1:1,2:1,3:1,4:1,5:1,6:1,7:1,8:1,9:1", "", "", true);
-    row("curve short and junk", "v. 6 0 5 0 7 x 9\r", "values 5 5:7,6:0,7:9,8:0,9:0,10:0,11:0,12:0,13:0,14:0",
-        "", "", true);
-    row("ratios and mean at the third", "RAPPORT 0 x 10.0 x\rRAPPORT 1 x 11.0\rRAPPORT 2 x 12.0 x\r",
-        "rapport 0 10.00|rapport 1 11.00|rapport 2 12.00|rapport 3 11.00", "", "ratios 10 11 12 11 0 0 0 0 0",
-        true);
-    row("ratios rounded, junk, exponent", "RAPPORT 0 x 12.3456 x\rRAPPORT 1 x abc x\rRAPPORT 2 x 1e1 x\r",
-        "rapport 0 12.35|rapport 1 0.00|rapport 2 10.00|rapport 3 7.45", "",
-        "ratios 12.3456 0 10 7.448533333 0 0 0 0 0", true);
-    row("ratio index outside 0..8", "RAPPORT 9 x 5 x\rRAPPORT -1 x 5 x\rRAPPORT 8 x 7 x\r", "", "",
-        "ratios 0 0 0 0 0 0 0 0 7", true);
-    row("PARAM 1 negative", "PARAM 1 -5 P_UN \r", "", "1", "param 1 -5 P_UN", true);
-    row("PARAM 26", "PARAM 26 7 P_DERNIER \r", "", "26", "param 26 7 P_DERNIER", true);
-    row("PARAM name keeps CR", "PARAM 2 3 NOM\r", "", "2", "param 2 3 NOM\\r", true);
-    row("PARAM overflowing value", "PARAM 3 99999999999 P \r", "", "3", "param 3 0 P", true);
-    row("PARAM 0 and 27", "PARAM 0 1 P \rPARAM 27 1 P \r", "", "", "", true);
-    row("recognised, nothing else",
-        "FFT x\rtransformateur 1\rVoie 1\rTitre: Q\rTempsUse: 1\rALIM 9\rIDENT Q\r", "", "", "", true);
-    row("Clear_enreg", "Clear_enreg \r", "", "33", "", true);
-    row("Inf eeprom", "Inf: recu:EEPROM ok\r", "", "30", "", true);
-    row("Inf other", "Inf: autre ok\r", "", "", "", true);
-    row("Conf probe, not recognised", "conf: stack_used 812\r", "", "31", "", false);
-    row("Conf other", "Conf: x 812\r", "", "", "", false);
-    row("GAMME", "GAMME 20-33kV x\r", "", "28", "range 20-33kV", true);
-    row("RANGE", "range 10-19kV x\r", "", "28", "range 10-19kV", true);
-    row("Enreg_en_cours", "Enreg_en_cours 23 \r", "", "29", "record 23", true);
-    row("Recup_courbe other", "Recup_courbe milieu x\r", "", "", "", false);
-    row("unknown", "BONJOUR 1 2\r", "", "", "", false);
-    row("after CR LF", "\nRESULT 01 x CORRECT x\r", "", "", "", false);
-    row("NUL cuts the line", QByteArray("RESULT 01 x CORRECT x\0garbage\r", 30), "result 1 1 ", "", "", true);
-    // A keyword that ends the line carries the CR and matches nothing.
-    for (const char *k : {"RESULT", "V.", "Clear_enreg", "RAPPORT", "PARAM", "Inf:", "GAMME",
-                          "Enreg_en_cours", "Recup_courbe debut", "Recup_courbe fin"})
-        row(qPrintable(QStringLiteral("%1 alone").arg(k)), QByteArray(k) + '\r', "", "", "", false);
+    row("verdicts", true,
+        "RESULT 05 x CORRECT x\rresult 03 Test_clear success ok\rRESULT 03 test_clear SUCCESS ok\r"
+        "RESULTAT 19 x DEFAUT x\rRESULT 07 x MAYBE x\rRESULT 05 x CORRECT\rRESULT 123 x CORRECT x\r",
+        "result 5 1  | raw RESULT 05 x CORRECT x\\r | result 3 1 clear | raw result 03 Test_clear success "
+        "ok\\r | "
+        "result 3 1  | raw RESULT 03 test_clear SUCCESS ok\\r | result 19 0  | raw RESULTAT 19 x DEFAUT x\\r "
+        "| "
+        "result 7 0  | raw RESULT 07 x MAYBE x\\r | result 5 0  | raw RESULT 05 x CORRECT\\r | result 12 1  "
+        "| "
+        "raw RESULT 123 x CORRECT x\\r | flags ");
+    row("verdict idle", false, "RESULT 05 x CORRECT x\r", "flags ");
+    row("curves: channel 4 on 3, 2 on 2, junk reads 0", true,
+        "V. 4 0 100 0 1 2 3 4 5 6 7 8 9 10\rv. 2 0 5 0 7 x 9\r",
+        "values 3 100:1 109:10 | raw V. 4 0 100 0 1 2 3 4 5 6 7 8 9 10\\r | values 2 5:7 14:0 | "
+        "raw v. 2 0 5 0 7 x 9\\r | flags ");
+    row("ratios and their mean at the third, even idle", false,
+        "RAPPORT 0 x 12.3456 x\rRAPPORT 1 x abc x\rRAPPORT 9 x 5 x\rRAPPORT 8 x 7 x\rRAPPORT 2 x 1e1 x\r",
+        "rapport 0 12.35 | rapport 1 0.00 | rapport 2 10.00 | rapport 3 7.45 | flags  | ratio 0 12.3456 | "
+        "ratio 2 10 | ratio 3 7.448533333 | ratio 8 7");
+    row("parameters", false,
+        "PARAM 1 -5 P_UN \rPARAM 2 3 NOM\rPARAM 3 99999999999 P \rPARAM 0 1 P \rPARAM 27 1 P \r",
+        "flags 1,2,3 | param 1 -5 P_UN | param 2 3 NOM\\r | param 3 0 P");
+    row("answers", false,
+        "Clear_enreg \rInf: recu:EEPROM ok\rInf: x\rconf: stack_used 812\rGAMME 20-33kV x\r"
+        "Enreg_en_cours 23 \r",
+        "flags 28,29,30,31,33 | range 20-33kV | record 23");
+    row("recognised, forwarded", true,
+        "FFT x\rTitre: Q\rConf: Stack_Used 1\rBONJOUR\r\nRESULT 01 x CORRECT x\r",
+        "raw FFT x\\r | raw Titre: Q\\r | flags 31");
+    row("keywords alone", true,
+        "RESULT\rV.\rClear_enreg\rRAPPORT\rPARAM\rInf:\rGAMME\rEnreg_en_cours\r"
+        "Recup_courbe debut\rRecup_courbe fin\rRecup_courbe milieu x\r",
+        "flags ");
+    row("NUL cuts a line", true, QByteArray("RESULT 01 x CORRECT x\0garbage\r", 30),
+        "result 1 1  | raw RESULT 01 x CORRECT x | flags ");
+    // A start line begins a transfer, keeping only parameters and record number; the end line closes it
+    // and is not forwarded.
+    row("record", false,
+        "PARAM 14 2 P \rEnreg_en_cours 17 \rGAMME 1-5kV x\rRecup_courbe debut x\r"
+        "RESULT 01 x CORRECT x\rGAMME 20-33kV x\rRecup_courbe fin a b 0007 \rRESULT 02 x DEFAUT x\r",
+        "deb ---\\r | raw Recup_courbe debut x\\r | result 1 1  | raw RESULT 01 x CORRECT x\\r | "
+        "raw GAMME 20-33kV x\\r | end 20-33kV Recup_courbe fin a b 0007 \\r0007\\rfin de fichier\\r | flags "
+        "28,32 | "
+        "param 14 2 P | range 20-33kV | record 17");
 }
 
-void TestCore::parserLines()
+void TestCore::parser()
 {
-    QFETCH(QByteArray, line);
-    QFETCH(QString, events);
-    QFETCH(QString, flagSet);
-    QFETCH(QString, values);
-    QFETCH(bool, recognised);
-    const int nul = line.indexOf('\0');
-    const QString text = recognised ? QString::fromUtf8(nul < 0 ? line : line.left(nul)) : QString();
-
-    // Within a transfer, then idle: an idle parser sets and stores the same but emits only the ratios.
-    for (const bool active : {true, false}) {
-        CmdParser p;
-        if (active)
-            p.reset();
-        Recorder r(p);
-        QByteArray buffer = line;
-        p.parse(buffer);
-        QVERIFY(buffer.isEmpty());
-        const QStringList expected = events.isEmpty() ? QStringList() : events.split('|');
-        QCOMPARE(r.events, active ? expected : expected.filter(QRegularExpression("^rapport ")));
-        QCOMPARE(r.raw.join(QString()), active ? text : QString());
-        QCOMPARE(p.text(), text);
-        QCOMPARE(flags(p), flagSet);
-        QCOMPARE(stored(p), values);
-    }
-}
-
-// A start line begins a transfer, keeping only parameters and record number; the end line closes it.
-void TestCore::recordTransfer()
-{
+    QFETCH(bool, active);
+    QFETCH(QByteArray, lines);
+    QFETCH(QString, outcome);
     CmdParser p;
-    Recorder r(p);
-    QByteArray b = "PARAM 14 2 P_DEMAR_GAMME \rEnreg_en_cours 17 \rGAMME 1-5kV x\rRAPPORT 5 x 3 x\r"
-                   "Recup_courbe debut x\rRESULT 01 x CORRECT x\rV. 5 0 0 0 -1 -2 -3 -4 -5 -6 -7 -8 -9 -10 \r"
-                   "RAPPORT 0 x 48.10 x\rRAPPORT 1 x 48.20 x\rRAPPORT 2 x 48.30 x\rGAMME 20-33kV x\r"
-                   "Recup_courbe fin a b 0007 \r";
-    p.parse(b);
-    const QString end = "Recup_courbe fin a b 0007 \r0007\rfin de fichier\r";
-    QVERIFY(!p.active);
-    QCOMPARE(flags(p), QString("28,32"));
-    QCOMPARE(stored(p), QString("param 14 2 P_DEMAR_GAMME|range 20-33kV|record 17|"
-                                "ratios 48.1 48.2 48.3 48.2 0 0 0 0 0"));
-    QVERIFY(p.text().startsWith("Recup_courbe debut x\rRESULT 01 x CORRECT x\r"));
-    QVERIFY(p.text().endsWith(end + end)); // stored with the end event, then again as a recognised line
-    QCOMPARE(r.events.first(), QString("deb ---\\r"));
-    const QString last = r.events.last();
-    QVERIFY2(last.startsWith("end Recup_courbe debut x\\r") && last.endsWith(" | 20-33kV | " + esc(end)),
-             qPrintable(last));
-    QCOMPARE(r.raw.size(), 7); // the end line is not forwarded
-
-    // Idle, an end line still sets its flag and stores the number, without an event.
-    CmdParser idle;
-    Recorder ri(idle);
-    b = "Recup_courbe fin a b c\r";
-    idle.parse(b);
-    QCOMPARE(idle.numero, QString("c\r"));
-    QCOMPARE(flags(idle), QString("32"));
-    QVERIFY(ri.events.isEmpty() && ri.raw.isEmpty());
+    if (active)
+        p.reset();
+    QCOMPARE(::outcome(p, lines), outcome);
+    if (QTest::currentDataTag() == QLatin1String("record")) // the end line stored with its event, then again
+        QVERIFY(
+            p.text().contains("0007\rfin de fichier\rRecup_courbe fin a b 0007 \r0007\rfin de fichier\r"));
 }
 
-// The stream as it arrives, in pieces: each piece framed as it comes, what is left kept for the next one.
-void TestCore::framing_data()
-{
-    QTest::addColumn<QList<QByteArray>>("pieces");
-    QTest::addColumn<QStringList>("lines");
-    QTest::addColumn<QByteArray>("left");
-    QTest::newRow("two lines and half of one")
-        << QList<QByteArray>{"AB\rCD\rE"} << QStringList{"AB\\r", "CD\\r"} << QByteArray("E");
-    QTest::newRow("a line over three reads")
-        << QList<QByteArray>{"RES", "UL", "T\r"} << QStringList{"RESULT\\r"} << QByteArray();
-    QTest::newRow("a character split between reads")
-        << QList<QByteArray>{"\xC3", "\xA9\r"} << QStringList{QString::fromUtf8("\xC3\xA9\\r")}
-        << QByteArray();
-    QTest::newRow("a NUL cuts the line, its CR too")
-        << QList<QByteArray>{QByteArray("A\0B\rC\r", 6)} << QStringList{"A", "C\\r"} << QByteArray();
-    // 100 reads of 4 KiB without a CR: dropped at the bound, then the stream goes on.
-    QList<QByteArray> flood;
-    for (int i = 0; i < 100; ++i)
-        flood << QByteArray(4096, 'A');
-    flood << "\rOK\r";
-    QTest::newRow("flood, then a line") << flood << QStringList{"OK\\r"} << QByteArray();
-}
-
+// The stream as it comes, in pieces: each framed as it arrives, the rest kept; a stream without a CR is
+// dropped at the bound, and the next line reads.
 void TestCore::framing()
 {
-    QFETCH(QList<QByteArray>, pieces);
-    QFETCH(QStringList, lines);
-    QFETCH(QByteArray, left);
+    const QList<QByteArray> pieces = {"AB\rC", "D\r\xC3", "\xA9\r", QByteArray("E\0F\rG", 5)};
     QByteArray buffer;
     QStringList got;
+    const auto take = [&] {
+        return LineFramer::takeLines(buffer,
+                                     [&got](const QByteArray &line) { got << esc(QString::fromUtf8(line)); });
+    };
     for (const QByteArray &piece : pieces) {
         buffer += piece;
-        LineFramer::takeLines(buffer,
-                              [&got](const QByteArray &line) { got << esc(QString::fromUtf8(line)); });
-        QVERIFY(buffer.size() <= Qvx2::ReceiveBufferLimit);
+        QVERIFY(take());
     }
-    // The flood's tail (the part after the last drop) comes out as one line before the CR: left out here.
-    got = got.filter(QRegularExpression("^(?!AAAA)"));
-    QCOMPARE(got, lines);
-    QCOMPARE(buffer, left);
+    QCOMPARE(got, QStringList({"AB\\r", "CD\\r", QString::fromUtf8("\xC3\xA9\\r"), "E"}));
+    QCOMPARE(buffer, QByteArray("G"));
+    for (int i = 0; i < 15; ++i)
+        buffer += QByteArray(4096, 'A');
+    QVERIFY(take());
+    buffer += QByteArray(4096, 'A');
+    QVERIFY(!take());
+    QVERIFY(buffer.isEmpty());
+    buffer += "OK\r";
+    QVERIFY(take());
+    QCOMPARE(got.last(), QString("OK\\r"));
 }
 
-// Pages of an image: 512 bytes as upper-case hex, the last completed with each position's low byte, and
-// the checksum of all 512 bytes, as the instrument's bootloader checks them.
+// Pages of an image: 512 bytes as upper-case hex, the last completed with each position's low byte, and the
+// checksum of all 512, as the simulated bootloader checks them.
 void TestCore::firmwarePages_data()
 {
-    QTest::addColumn<QByteArray>("image");
+    QTest::addColumn<QByteArray>("image"); // "-": no file
     QTest::addColumn<int>("error");
     QTest::addColumn<int>("complete");
     QTest::newRow("abc") << QByteArray("abc") << int(FirmwareImage::Error::None) << 0;
     QTest::newRow("one page exactly") << TestUtil::firmwareImage(512) << int(FirmwareImage::Error::None) << 1;
-    QTest::newRow("two pages and a bit")
-        << TestUtil::firmwareImage(1300) << int(FirmwareImage::Error::None) << 2;
     QTest::newRow("largest") << TestUtil::firmwareImage(262143) << int(FirmwareImage::Error::None) << 511;
     QTest::newRow("empty") << QByteArray() << int(FirmwareImage::Error::Empty) << 0;
     QTest::newRow("one byte too long")
@@ -407,267 +304,154 @@ void TestCore::firmwarePages()
     QFETCH(int, complete);
     const QString path = m_dir.filePath("image.bin");
     QFile::remove(path);
-    if (image != "-")
-        QVERIFY(TestUtil::writeFile(path, image));
+    QVERIFY(image == "-" || TestUtil::writeFile(path, image));
     FirmwareImage loaded;
-    QCOMPARE(loaded.load(path), error == int(FirmwareImage::Error::None));
+    QCOMPARE(loaded.load(path), error == 0);
     QCOMPARE(int(loaded.error()), error);
     QCOMPARE(loaded.pageCount(), complete);
-    if (error != int(FirmwareImage::Error::None)) {
-        QCOMPARE(loaded.pageText(0), QString());
-        QCOMPARE(loaded.errorString().isEmpty(), error != int(FirmwareImage::Error::Unreadable));
-        return;
-    }
-    const QMap<int, QByteArray> pages = TestUtil::flashedPages(image);
-    QCOMPARE(pages.size(), complete + 1);
-    for (auto it = pages.cbegin(); it != pages.cend(); ++it)
-        QCOMPARE(loaded.pageText(it.key()),
-                 QString::fromLatin1(qvx2sim::InstrumentCore::pageText(it.value())));
-    QCOMPARE(loaded.pageText(complete + 1), QString());
+    QCOMPARE(loaded.errorString().isEmpty(), error != int(FirmwareImage::Error::Unreadable));
+    const QMap<int, QByteArray> pages = error ? QMap<int, QByteArray>() : TestUtil::flashedPages(image);
+    for (int page = 0; page <= complete + 1; ++page)
+        QCOMPARE(loaded.pageText(page),
+                 pages.contains(page) ? QString::fromLatin1(qvx2sim::InstrumentCore::pageText(pages[page]))
+                                      : QString());
     if (image == "abc")
         QVERIFY(loaded.pageText(0).startsWith("61626303040506") && loaded.pageText(0).endsWith("FEFF23"));
 }
 
-// A capture or a comment stored as a plain-text pane holds it: CR, LF and CR LF end a paragraph alike.
-void TestCore::paragraphs_data()
-{
-    QTest::addColumn<QStringList>("appended");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("first paragraph, no break before") << QStringList{"a"} << "a";
-    QTest::newRow("paragraphs joined by LF") << QStringList{"a", "b"} << "a\nb";
-    QTest::newRow("CR, CR LF, LF") << QStringList{"a\rb\r\nc\nd"} << "a\nb\nc\nd";
-    QTest::newRow("an empty first paragraph leaves it empty") << QStringList{"", "x"} << "x";
-    QTest::newRow("separators and no-break space")
-        << QStringList{QString::fromUtf16(u"a\u2029b\u2028c\u00a0d")} << "a\nb\nc d";
-}
-
+// A capture or a comment is kept as a plain-text pane holds it: CR, LF and CR LF end a paragraph alike.
 void TestCore::paragraphs()
 {
-    QFETCH(QStringList, appended);
-    QFETCH(QString, text);
     QString pane;
-    for (const QString &p : appended)
+    for (const QString &p : {QString(), QString("a\rb\r\nc"), QString::fromUtf16(u"d\u2029e\u2028f\u00a0g")})
         Measurement::appendParagraph(pane, p);
-    QCOMPARE(pane, text);
-    QCOMPARE(Measurement::asParagraphs(text), text);
+    QCOMPARE(pane, QString("a\nb\nc\nd\ne\nf g"));
 }
 
-// A document reads as the record it holds, and one of ours comes out of every save with the same bytes:
-// QDom orders attributes by hash, so each save runs under a fresh seed. A file that is no document at all
-// is refused whole.
+// A document reads as the record it holds, and a save of that record gives its bytes again whatever order
+// the attributes come in (QDom keeps them in a hash: each save runs under a fresh seed). A file that is no
+// document at all is refused whole.
 void TestCore::documents_data()
 {
     QTest::addColumn<QString>("file");
-    QTest::addColumn<bool>("document");
-    QTest::addColumn<Measurement>("record");
     QTest::addColumn<bool>("ours");
-    QTest::newRow("known record") << "expected_document.qv2" << true << knownRecord() << true;
-    QTest::newRow("nothing in it") << "expected_empty.qv2" << true << emptyRecord() << false;
-    QTest::newRow("sections reordered, extra elements") << "reordered.qv2" << true << knownRecord() << false;
-    QTest::newRow("config root") << "wrong_root.qv2" << false << Measurement() << false;
-    QTest::newRow("not XML") << "not_xml.qv2" << false << Measurement() << false;
-    QTest::newRow("no such file") << "missing.qv2" << false << Measurement() << false;
+    QTest::newRow("known record") << "expected_document.qv2" << true;
+    QTest::newRow("reordered, extra elements") << "reordered.qv2" << false;
+    for (const char *other : {"wrong_root.qv2", "not_xml.qv2", "missing.qv2"})
+        QTest::newRow(other) << other << false;
 }
 
 void TestCore::documents()
 {
     QFETCH(QString, file);
-    QFETCH(bool, document);
-    QFETCH(Measurement, record);
     QFETCH(bool, ours);
-    Measurement read = knownRecord();
+    Measurement read;
     read.poste = "untouched";
+    const bool document = !file.startsWith("wrong") && !file.startsWith("not") && !file.startsWith("missing");
     QCOMPARE(XmlMesure::load(dataDir + file, &read), document);
     if (!document) {
         QCOMPARE(read.poste, QString("untouched"));
         return;
     }
-    QCOMPARE(read, record);
+    QCOMPARE(read, knownRecord());
     for (int run = 0; ours && run < 3; ++run) {
         qSetGlobalQHashSeed(-1);
-        QVERIFY(XmlMesure::save(record, m_dir.filePath("doc.qv2")));
+        QVERIFY(XmlMesure::save(read, m_dir.filePath("doc.qv2")));
         QCOMPARE(TestUtil::readFile(m_dir.filePath("doc.qv2")), TestUtil::readFile(dataDir + file));
     }
-    // Saved and read again, it is the same record.
-    QVERIFY(XmlMesure::save(read, m_dir.filePath("again.qv2")));
-    Measurement again;
-    QVERIFY(XmlMesure::load(m_dir.filePath("again.qv2"), &again));
-    QCOMPARE(again, record);
+    // Odd documents: the first of duplicates answers; numbers that do not read count as 0; res 1 alone
+    // passes.
+    const XmlMesure dup(dataDir + "duplicates.qv2", Read), odd(dataDir + "odd_values.qv2", Read);
+    QCOMPARE(dup.getInfo("releveur") + '|' + dup.getInfo("poste") + '|' + dup.getRapport(2) + '|' +
+                 dup.getComData(),
+             QString("du premier info|premier|first|first comment"));
+    QCOMPARE(dup.getTest(5).text + QString::number(dup.getCurve(1).value(0).x()), QString("first1"));
+    QCOMPARE(QString("%1%2%3").arg(odd.getTest(2).res).arg(odd.getTest(6).res).arg(odd.getTest(18).res),
+             QString("010"));
+    QCOMPARE(odd.getRapport(0), QString("num not a number"));
+    QCOMPARE(odd.getCurve(2).value(4), QPointF(2147483647, -8));
+    QCOMPARE(odd.getCurve(2).value(0), QPointF(0, 7));
 }
 
-// Items as the reader finds them in odd documents: the first of duplicates, numbers that do not read.
-void TestCore::documentItems_data()
-{
-    QTest::addColumn<QString>("file");
-    QTest::addColumn<ReadItem>("read");
-    QTest::addColumn<QString>("expected");
-    using Read = ReadItem;
-    const auto test = [](int n) {
-        return Read([n](const XmlMesure &d) {
-            const TestRecord t = d.getTest(n);
-            return QStringLiteral("%1 %2 %3").arg(t.num).arg(t.res).arg(t.text);
-        });
-    };
-    const auto curve = [](int n) {
-        return Read([n](const XmlMesure &d) {
-            QStringList s;
-            for (const QPointF &p : d.getCurve(n))
-                s << QStringLiteral("(%1,%2)").arg(p.x(), 0, 'g', 17).arg(p.y(), 0, 'g', 17);
-            return s.join(' ');
-        });
-    };
-    const QString dup = "duplicates.qv2", odd = "odd_values.qv2";
-    QTest::newRow("first info section")
-        << dup << Read([](const XmlMesure &d) { return d.getInfo("releveur"); }) << "du premier info";
-    QTest::newRow("first info item") << dup << Read([](const XmlMesure &d) { return d.getInfo("poste"); })
-                                     << "premier";
-    QTest::newRow("first test") << dup << test(5) << "5 1 first";
-    QTest::newRow("first rapport") << dup << Read([](const XmlMesure &d) { return d.getRapport(2); })
-                                   << "first";
-    QTest::newRow("first curve") << dup << curve(1) << "(1,1)";
-    QTest::newRow("first comment") << dup << Read([](const XmlMesure &d) { return d.getComData(); })
-                                   << "first comment";
-    QTest::newRow("res 2 is no pass") << odd << test(2) << "2 0 deux";
-    QTest::newRow("res 01") << odd << test(6) << "6 1 zero un";
-    QTest::newRow("no such test") << odd << test(18) << "18 0 ";
-    // A number that is not base-10 reads as 0, so the first such entry answers for 0.
-    QTest::newRow("rapport num not a number")
-        << odd << Read([](const XmlMesure &d) { return d.getRapport(0); }) << "num not a number";
-    QTest::newRow("coordinates not integers read 0")
-        << odd << curve(2) << "(0,7) (0,7) (0,7) (0,0) (2147483647,-8) (0,-2147483648) (0,9)";
-}
-
-void TestCore::documentItems()
-{
-    QFETCH(QString, file);
-    QFETCH(ReadItem, read);
-    QFETCH(QString, expected);
-    QCOMPARE(read(XmlMesure(dataDir + file, Read)), expected);
-}
-
-// Texts and coordinates as stored: characters XML cannot carry are left out (written as they were, they
-// made the whole measurement unreadable), markup and line ends come back as they were.
-void TestCore::storedTexts_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("stored");
-    QTest::newRow("control characters") << QStringLiteral("RESULT 01 \u0001Test\u001b[0m CORRECT\r")
-                                        << QStringLiteral("RESULT 01 Test[0m CORRECT\r");
-    QTest::newRow("non-characters, lone surrogates")
-        << QString(QChar(0xFFFE)) + '5' + QChar(0xFFFF) + QChar(0xDC00) + 'x' + QChar(0xD800) << "5x";
-    const QString markup = QStringLiteral(" \"cit\u00e9e\" & <b> 'x' ]]> &amp;\r\nligne\t2\n\n  fin  ");
-    QTest::newRow("markup and line ends") << markup << markup;
-    // A CR is written as a character reference, which the reader's blank check once missed.
-    QTest::newRow("blanks with a CR") << QString(" \t\r") << " \t\r";
-}
-
+// Texts and coordinates as stored: characters XML cannot carry are left out (written as they were, they made
+// the whole document unreadable); markup, line ends and blanks come back as they were.
 void TestCore::storedTexts()
 {
-    QFETCH(QString, text);
-    QFETCH(QString, stored);
-    const QString path = m_dir.filePath("texts.qv2");
-    {
-        XmlMesure doc(path, Create);
-        doc.setInfo("poste", text);
-        doc.setTest(1, true, text);
-        doc.setRapport(0, text);
-        doc.setComment(text);
-        doc.setRecup(text);
-        doc.setCurve(3, {{2.5, -2147483648.0}, {1e20, -0.0}});
-        QVERIFY(doc.write());
+    const QString odd = QString(QChar(0xFFFE)) + "5\x01" + QChar(0xDC00) + 'x' + QChar(0xD800);
+    const QString markup = QStringLiteral(" \"cit\u00e9e\" & <b> ]]> &amp;\r\nligne\t2\n\n  fin  ");
+    for (const QString &text : {odd, markup, QString(" \t\r")}) {
+        const QString path = m_dir.filePath("texts.qv2");
+        {
+            XmlMesure doc(path, Create);
+            doc.setInfo("poste", text);
+            doc.setTest(1, true, text);
+            doc.setRapport(0, text);
+            doc.setComment(text);
+            doc.setRecup(text);
+            doc.setCurve(3, {{2.5, -2147483648.0}, {1e20, -0.0}});
+            QVERIFY(doc.write());
+        }
+        QVERIFY(TestUtil::readFile(path).contains("<point x=\"2.5\" y=\"-2147483648\"/>\n   <point x=\"1"
+                                                  "00000000000000000000\" y=\"0\"/>"));
+        const XmlMesure doc(path, Read);
+        QCOMPARE(doc.getCurve(3), QVector<QPointF>({{0, -2147483648.0}, {0, 0}}));
+        const QString stored = text == odd ? "5x" : text;
+        for (const QString &got :
+             {doc.getInfo("poste"), doc.getTest(1).text, doc.getRapport(0), doc.getComData(), doc.getRecup()})
+            QCOMPARE(got, stored);
     }
-    QVERIFY(TestUtil::readFile(path).contains("<point x=\"2.5\" y=\"-2147483648\"/>"));
-    QVERIFY(TestUtil::readFile(path).contains("<point x=\"100000000000000000000\" y=\"0\"/>"));
-    const XmlMesure doc(path, Read);
-    QCOMPARE(doc.getCurve(3), QVector<QPointF>({{0, -2147483648.0}, {0, 0}}));
-    for (const QString &got :
-         {doc.getInfo("poste"), doc.getTest(1).text, doc.getRapport(0), doc.getComData(), doc.getRecup()})
-        QCOMPARE(got, stored);
 }
 
-void TestCore::configLists_data()
-{
-    QTest::addColumn<QString>("file");
-    QTest::addColumn<bool>("english");
-    QTest::addColumn<QStringList>("expected");
-    // Order and duplicates kept, types and words compared with case, only "Autre", "Oui" and "Non"
-    // translated.
-    QTest::newRow("odd entries, English")
-        << dataDir + "conf_odd.xml" << true
-        << QStringList{"ABB(ABB)||Other",
-                       "AUTRE||250 kVA",
-                       "20 kV|autre|Other|20 kV|",
-                       "66 kV",
-                       "Other",
-                       "410 V",
-                       "Yes|No|No|No|No|No",
-                       "Dry 9V battery: 7700|Rechargeable battery: 7750|Dry 9V battery: 7200|"
-                       "Rechargeable battery: 7700|Rechargeable battery: 7800|Dry 9V battery: ",
-                       "",
-                       "CODE GDO"};
-    QTest::newRow("document root") << dataDir + "expected_document.qv2" << false << emptyConfig;
-}
-
+// The lists in file order with duplicates; types and words compared with case; only "Autre", "Oui" and "Non"
+// translated; missing values and sections read empty, a missing title as "CODE GDO".
 void TestCore::configLists()
 {
-    QFETCH(QString, file);
-    QFETCH(bool, english);
-    QFETCH(QStringList, expected);
-    std::optional<English> translation;
-    if (english)
-        translation.emplace();
-    QCOMPARE(::configLists(XmlConf(file, Read)), expected);
+    const English translation;
+    QCOMPARE(::configLists(XmlConf(dataDir + "conf_odd.xml", Read)),
+             QStringList({"ABB(ABB)||Other", "AUTRE||250 kVA", "20 kV|autre|Other|20 kV|", "66 kV", "Other",
+                          "410 V", "Yes|No|No|No|No|No",
+                          "Dry: 7700|Ni: 7750|Dry: 7200|Ni: 7700|Ni: 7800|Dry: ", "", "CODE GDO"}));
+    QCOMPARE(::configLists(XmlConf(dataDir + "expected_document.qv2", Read)),
+             QStringList({"", "", "", "", "", "", "", "", "", "CODE GDO"}));
 }
 
-// Update rewrites config.xml as it was read, with only the change made: the lists learn what a save holds,
-// compared ignoring case with what is stored, but never a placeholder or an empty value.
+// Update rewrites config.xml as it was read with only the change made: the lists learn what a save holds,
+// compared ignoring case with what is stored (every type), never a placeholder or an empty value.
 void TestCore::configRewrite_data()
 {
     QTest::addColumn<QString>("file");
     QTest::addColumn<ConfAction>("action");
     QTest::addColumn<QByteArray>("expected");
     const QByteArray config = TestUtil::readFile(defaultConfig);
-    const QString missing = dataDir + "conf_sections_missing.xml";
-    const auto inserted = [&config](const QByteArray &after, const QByteArray &line) {
-        return QByteArray(config).replace(after + "\n", after + "\n" + line + "\n");
-    };
-    QTest::newRow("entries there in other case, placeholders, empty")
+    const QString odd = dataDir + "conf_odd.xml";
+    QTest::newRow("known values, placeholders, empty") << defaultConfig << ConfAction([](XmlConf &conf) {
+        conf.setLangageencours("fr");
+        conf.addFabricant("abb(abb)");
+        conf.addTensionBt("autre");
+        const English english;
+        conf.addPuissance("Other");
+        conf.addTensionHT("  ");
+    }) << config;
+    QTest::newRow("language, an entry appended after Autre")
         << defaultConfig << ConfAction([](XmlConf &conf) {
-               ::configLists(conf);
-               conf.setLangageencours("fr");
-               conf.addFabricant("abb(abb)");
-               conf.addPuissance("1000 KVA");
-               conf.addTensionHT("3 kv");
-               conf.addTensionBt("autre");
-               conf.addFabricant("Autre");
-               const English english;
-               conf.addPuissance("Other");
-               conf.addTensionHT("");
-               conf.addTensionBt("  ");
+               conf.setLangageencours("en");
+               conf.addTensionHT(QString::fromUtf8("66 kV & \"é\""));
            })
-        << config;
-    QTest::newRow("other language") << defaultConfig
-                                    << ConfAction([](XmlConf &conf) { conf.setLangageencours("en"); })
-                                    << QByteArray(config).replace("encours=\"fr\"", "encours=\"en\"");
-    QTest::newRow("fabricant appended after Autre")
-        << defaultConfig
-        << ConfAction([](XmlConf &conf) { conf.addFabricant(QString::fromUtf8("Électro & Fils")); })
-        << inserted("  <fabricant nom=\"Autre\"/>",
-                    QString::fromUtf8("  <fabricant nom=\"Électro &amp; Fils\"/>").toUtf8());
-    QTest::newRow("HT voltage appended with its type")
-        << defaultConfig << ConfAction([](XmlConf &conf) { conf.addTensionHT("66 kV"); })
-        << inserted("  <tension_HT type=\"HT1\" val=\"Autre\"/>",
-                    "  <tension_HT type=\"HT1\" val=\"66 kV\"/>");
-    QTest::newRow("a value held by an entry of another type")
-        << dataDir + "conf_odd.xml" << ConfAction([](XmlConf &conf) {
-               conf.addTensionHT("66 KV");
-               conf.addTensionBt("410 v");
-           })
-        << TestUtil::readFile(dataDir + "conf_odd.xml");
-    QTest::newRow("additions to missing sections go nowhere")
-        << missing << ConfAction([](XmlConf &conf) { conf.addTensionHT("66 kV"); })
-        << TestUtil::readFile(missing);
-    QTest::newRow("missing file, entries learned") << QString() << ConfAction([](XmlConf &conf) {
+        << QByteArray(config)
+               .replace("encours=\"fr\"", "encours=\"en\"")
+               .replace("val=\"Autre\"/>\n </tensions_HT>",
+                        QString::fromUtf8(
+                            "val=\"Autre\"/>\n  <tension_HT type=\"HT1\" val=\"66 kV &amp; &quot;é&quot;\"/>"
+                            "\n </tensions_HT>")
+                            .toUtf8());
+    QTest::newRow("held by an entry of another type") << odd << ConfAction([](XmlConf &conf) {
+        conf.addTensionHT("66 KV");
+        conf.addTensionBt("410 v");
+    }) << TestUtil::readFile(odd);
+    QTest::newRow("missing sections") << dataDir + "conf_sections_missing.xml"
+                                      << ConfAction([](XmlConf &conf) { conf.addTensionHT("66 kV"); })
+                                      << TestUtil::readFile(dataDir + "conf_sections_missing.xml");
+    QTest::newRow("missing file") << QString() << ConfAction([](XmlConf &conf) {
         conf.addFabricant("Trafo Nord");
         conf.addTensionHT("20 kV");
         conf.addTensionBt("410 V");
@@ -685,69 +469,56 @@ void TestCore::configRewrite()
     QTemporaryDir dir;
     const QString path = dir.filePath("config.xml");
     QVERIFY(file.isEmpty() || QFile::copy(file, path));
-    for (int run = 0; run < 3; ++run) {
+    for (const XmlAction mode : {Update, Update, Read}) {
         qSetGlobalQHashSeed(-1);
-        {
-            XmlConf conf(path, Update);
-            action(conf);
-            QVERIFY(conf.write());
-        }
+        XmlConf conf(path, mode);
+        action(conf);
+        QCOMPARE(conf.write(), mode == Update); // Read mode writes nothing
         QCOMPARE(TestUtil::readFile(path), expected);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList("config.xml"));
     }
-    // Read mode writes nothing.
-    XmlConf read(path, Read);
-    action(read);
-    QVERIFY(!read.write());
-    QCOMPARE(TestUtil::readFile(path), expected);
 }
 
 void TestCore::unreadableConfig_data()
 {
     QTest::addColumn<QByteArray>("content");
-    QTest::addColumn<bool>("readable");
     const QByteArray config = TestUtil::readFile(defaultConfig);
-    QTest::newRow("edited by hand, tag left open")
-        << QByteArray(config).replace("<codegdo>", "<codegdo") << false;
-    QTest::newRow("binary with NUL bytes") << QByteArray("\x00\x01\xff\xfe<\x00QuardaneConf>", 16) << false;
+    QTest::newRow("edited by hand, tag left open") << QByteArray(config).replace("<codegdo>", "<codegdo");
+    QTest::newRow("binary with NUL bytes") << QByteArray("\x00\x01\xff\xfe<\x00QuardaneConf>", 16);
     // Names the stream reader takes with a character XML forbids; the file written back would not read.
     QTest::newRow("NUL in an instruction's name")
-        << QByteArray(config).replace("<QuardaneConf>", QByteArray("<?x\0y?>\n<QuardaneConf>", 22)) << false;
+        << QByteArray(config).replace("<QuardaneConf>", QByteArray("<?x\0y?>\n<QuardaneConf>", 22));
     QTest::newRow("NUL in an attribute's name")
-        << QByteArray(config).replace(" chemin=", QByteArray(" che\0min=", 9)) << false;
+        << QByteArray(config).replace(" chemin=", QByteArray(" che\0min=", 9));
     QTest::newRow("NUL in the document type's name")
-        << QByteArray(config).replace("OrvaXML", QByteArray("Orva\0XML", 8)) << false;
-    QTest::newRow("readable") << config << true;
+        << QByteArray(config).replace("OrvaXML", QByteArray("Orva\0XML", 8));
 }
 
 // A config.xml that does not parse is copied byte for byte beside it, under a new name each time, before
-// Update replaces it by the default; one that parses is neither copied nor replaced.
+// Update replaces it by the default (not an empty configuration) and applies the change to that.
 void TestCore::unreadableConfig()
 {
     QFETCH(QByteArray, content);
-    QFETCH(bool, readable);
     QTemporaryDir dir;
     const QString path = dir.filePath("config.xml");
     QVERIFY(TestUtil::writeFile(path, content));
-    const QStringList names = {XmlConf::keepUnreadable(path), XmlConf::keepUnreadable(path)};
-    const QRegularExpression name('^' + QRegularExpression::escape(path) +
-                                  "\\.unreadable-\\d{8}-\\d{6}(-\\d+)?$");
-    for (const QString &kept : names)
-        QVERIFY2(readable ? kept.isEmpty() : name.match(kept).hasMatch(), qPrintable(kept));
-    QVERIFY(readable || names.first() != names.last());
-    QCOMPARE(TestUtil::readFile(path), content);
+    QCOMPARE(XmlConf::keepUnreadable(dir.filePath("missing.xml")), QString());
+    const QString first = XmlConf::keepUnreadable(path);
+    QVERIFY2(first.contains(QRegularExpression("config\\.xml\\.unreadable-\\d{8}-\\d{6}$")),
+             qPrintable(first));
+    QVERIFY(XmlConf::keepUnreadable(path) != first);
     {
         XmlConf conf(path, Update);
         conf.addFabricant("Trafo Nord");
         QVERIFY(conf.write());
     }
     const QStringList kept = QDir(dir.path()).entryList({"config.xml.unreadable-*"}, QDir::Files);
-    QCOMPARE(kept.size(), readable ? 0 : 3);
+    QCOMPARE(kept.size(), 3);
     for (const QString &copy : kept)
         QCOMPARE(TestUtil::readFile(dir.filePath(copy)), content);
-    // An unreadable file gives way to the default, not to an empty configuration.
     QCOMPARE(XmlConf(path, Read).getFabricants(), XmlConf(defaultConfig, Read).getFabricants()
                                                       << "Trafo Nord");
+    QCOMPARE(XmlConf::keepUnreadable(path), QString()); // readable now: neither kept nor replaced
 }
 
 void TestCore::failedSave_data()
@@ -768,7 +539,6 @@ void TestCore::failedSave_data()
     QTest::newRow("document in a missing folder") << "missing/doc.qv2" << document;
     QTest::newRow("document over a folder") << "folder" << document;
     QTest::newRow("config.xml in a missing folder") << "missing/config.xml" << config;
-    // Neither readable nor kept aside: it must stay as it is.
     QTest::newRow("config.xml that is a folder") << "folder" << config;
 }
 
@@ -786,43 +556,35 @@ void TestCore::failedSave()
     QCOMPARE(tree(dir.path()), before);
 }
 
-// Files that could exhaust memory or time, or that do not parse, read as holding nothing, and quickly.
+// Files that could exhaust memory or time read as holding nothing; the largest that may be read is read.
 void TestCore::readLimits_data()
 {
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<bool>("readable");
-    const QByteArray known = TestUtil::readFile(dataDir + "expected_document.qv2");
     const auto nested = [](int depth) {
         return "<OrvaQuardane>" + QByteArray("<a>").repeated(depth - 1) +
                QByteArray("</a>").repeated(depth - 1) + "</OrvaQuardane>";
-    };
-    const auto withAttributes = [](int count) {
-        QByteArray tag = "<OrvaQuardane";
-        for (int i = 0; i < count; ++i)
-            tag += " a" + QByteArray::number(i) + "=\"\"";
-        return tag + "/>";
     };
     QByteArray bomb = "<?xml version='1.0'?>\n<!DOCTYPE OrvaXML [\n <!ENTITY l0 \"lol\">\n";
     for (int i = 1; i < 10; ++i)
         bomb += " <!ENTITY l" + QByteArray::number(i) + " \"" +
                 QByteArray("&l" + QByteArray::number(i - 1) + ";").repeated(10) + "\">\n";
-    bomb += "]>\n<OrvaQuardane><info><releveur>&l9;</releveur></info></OrvaQuardane>\n";
     const QByteArray head = "<OrvaQuardane><info><releveur>x</releveur></info>", tail = "</OrvaQuardane>";
     const auto padded = [&](qint64 size) {
         return head + QByteArray(int(size - head.size() - tail.size()), ' ') + tail;
     };
-
-    QTest::newRow("truncated") << known.left(known.size() / 2) << false;
-    QTest::newRow("entity expansion bomb") << bomb << false;
+    QTest::newRow("entity expansion bomb")
+        << bomb + "]>\n<OrvaQuardane><info><releveur>&l9;</releveur></info></OrvaQuardane>" << false;
     QTest::newRow("external entity") << QByteArray(
                                             "<!DOCTYPE OrvaXML [<!ENTITY x SYSTEM \"file:///etc/passwd\">]>\n"
                                             "<OrvaQuardane><info><poste>&x;</poste></info></OrvaQuardane>")
                                      << false;
-    QTest::newRow("document type without subset")
-        << QByteArray("<!DOCTYPE OrvaXML>\n<OrvaQuardane/>") << true;
     QTest::newRow("nesting at the limit") << nested(xmlreader::MaxDepth) << true;
     QTest::newRow("nesting one deeper") << nested(xmlreader::MaxDepth + 1) << false;
-    QTest::newRow("300 000 attributes") << withAttributes(300000) << false;
+    QByteArray attributes = "<OrvaQuardane";
+    for (int i = 0; i <= xmlreader::MaxAttributesPerElement; ++i)
+        attributes += " a" + QByteArray::number(i) + "=\"\"";
+    QTest::newRow("attributes one more") << attributes + "/>" << false;
     QTest::newRow("too many nodes") << "<OrvaQuardane>" +
                                            QByteArray("<a/>").repeated(int(xmlreader::MaxNodes)) +
                                            "</OrvaQuardane>"
@@ -837,13 +599,8 @@ void TestCore::readLimits()
     QFETCH(bool, readable);
     const QString path = m_dir.filePath("input.xml");
     QVERIFY(TestUtil::writeFile(path, content));
-    QElapsedTimer timer;
-    timer.start();
     QCOMPARE(xmlreader::isParsable(path), readable);
     QCOMPARE(XmlMesure(path, Read).isDocument(), readable);
-    if (!readable)
-        QCOMPARE(::configLists(XmlConf(path, Read)), emptyConfig);
-    QVERIFY2(timer.elapsed() < 15000, qPrintable(QStringLiteral("took %1 ms").arg(timer.elapsed())));
     QFile::remove(path);
 }
 
@@ -854,35 +611,29 @@ void TestCore::patchLines_data()
     QTest::addColumn<QString>("parsed"); // "name value", empty when the line is skipped
     QTest::newRow("name = value") << "P_TEMP_MAX = 55"
                                   << "P_TEMP_MAX 55";
-    QTest::newRow("name number value, more") << "P_GAIN_HT 7 1010 x y"
-                                             << "P_GAIN_HT 1010";
-    QTest::newRow("runs of blanks and tabs") << "P_A \t =   -3"
-                                             << "P_A -3";
+    QTest::newRow("name number value, more, tabs") << "P_GAIN_HT \t 7  -10 x"
+                                                   << "P_GAIN_HT -10";
     QTest::newRow("value not a number") << "P_A = 12abc"
                                         << "P_A 0";
-    QTest::newRow("comment") << "# P_A = 3"
-                             << "# 0";
     QTest::newRow("two fields") << "P_A 3"
                                 << "";
     QTest::newRow("indented") << "  P_A = 3"
                               << "";
-    QTest::newRow("blank") << ""
-                           << "";
 }
 
 void TestCore::patchLines()
 {
     QFETCH(QString, line);
     QFETCH(QString, parsed);
-    PatchLine out;
-    const bool applies = PatchFile::parseLine(line, &out);
-    QCOMPARE(applies ? out.name + ' ' + QString::number(out.value) : QString(), parsed);
-    // As a file, in the system's encoding and with CR LF ends, with a missing file apart.
+    // As a file, in the system's encoding and with CR LF ends.
     const QString path = m_dir.filePath("patch.txt");
     QVERIFY(TestUtil::writeFile(path, (line + "\r\n" + line).toLocal8Bit()));
     QVector<PatchLine> lines;
     QVERIFY(PatchFile::read(path, &lines));
-    QCOMPARE(lines.size(), applies ? 2 : 0);
+    QStringList read;
+    for (const PatchLine &l : lines)
+        read << l.name + ' ' + QString::number(l.value);
+    QCOMPARE(read, parsed.isEmpty() ? QStringList() : QStringList({parsed, parsed}));
     QVERIFY(!PatchFile::read(m_dir.filePath("missing.txt"), &lines) && lines.isEmpty());
 }
 
