@@ -1,13 +1,6 @@
 #include "dialogscript.h"
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QFileDialog>
-#include <QKeyEvent>
-#include <QLineEdit>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QRegularExpression>
+#include <QtWidgets>
 
 namespace TestUtil
 {

@@ -1,19 +1,17 @@
 #include "testutil.h"
 
-#include "xmlconf.h"
-
 #include <QFile>
 #include <QHash>
+
+#include <fcntl.h>
+#include <pty.h>
+#include <termios.h>
+#include <unistd.h>
 
 namespace TestUtil
 {
 
-namespace
-{
-
-constexpr int PageBytes = 512;
-
-} // namespace
+constexpr int PageBytes = 512; // the bootloader's page
 
 QByteArray readFile(const QString &path)
 {
@@ -25,15 +23,6 @@ bool writeFile(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-QByteArray configWithLanguage(const QString &code)
-{
-    QByteArray xml = XmlConf::builtInDefault();
-    const QByteArray from = "encours=\"fr\"";
-    if (!xml.contains(from))
-        qFatal("the built-in config.xml names no current language");
-    return xml.replace(from, "encours=\"" + code.toUtf8() + '"');
 }
 
 QByteArray firmwareImage(int size)
@@ -70,6 +59,22 @@ QString commandTrace(const QList<QByteArray> &lines)
             out << whole.value(l, QString::fromLatin1(l));
     }
     return out.join(' ');
+}
+
+RawPty::RawPty()
+{
+    char name[256] = {};
+    termios raw{};
+    ::cfmakeraw(&raw);
+    if (::openpty(&master, &slave, name, &raw, nullptr) == 0 &&
+        ::fcntl(master, F_SETFL, ::fcntl(master, F_GETFL) | O_NONBLOCK) == 0)
+        slavePath = QString::fromLocal8Bit(name);
+}
+
+RawPty::~RawPty()
+{
+    ::close(master);
+    ::close(slave);
 }
 
 } // namespace TestUtil

@@ -1,5 +1,5 @@
 // The instrument link and the bootloader exchange over pseudo-terminals, with no window: the search for the
-// instrument, send-and-wait, one exchange at a time, a lost adapter, and firmware runs against every fault.
+// instrument, send-and-wait, one exchange at a time, a flood, and firmware runs against every fault.
 
 #include "bootloadersession.h"
 #include "faultnames.h"
@@ -7,17 +7,12 @@
 #include "ptyinstrument.h"
 #include "testutil.h"
 
-#include <QElapsedTimer>
-#include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QtTest>
 
-#include <pty.h>
-#include <termios.h>
+#include <atomic>
+#include <sys/resource.h>
+#include <thread>
 #include <unistd.h>
-
-namespace
-{
 
 // A link whose search is offered these simulated instruments, under their manufacturer strings (empty: an
 // adapter that reports none), "silent" ones not answering.
@@ -40,14 +35,7 @@ struct Rig {
         link = std::make_unique<InstrumentLink>([ports] { return ports; });
         return true;
     }
-    QList<QByteArray> settledLines(int timeoutMs = 200)
-    {
-        QTest::qWait(timeoutMs);
-        return sim().receivedLines();
-    }
 };
-
-} // namespace
 
 class TestLink : public QObject
 {
@@ -58,8 +46,8 @@ private slots:
     void search();
     void sendAndWait();
     void oneExchangeAtATime();
-    void lostAdapterEndsTheWait();
     void acknowledgements();
+    void floodWithoutCr();
     void firmwareRuns_data();
     void firmwareRuns();
 };
@@ -117,7 +105,8 @@ void TestLink::sendAndWait()
     QCOMPARE(link.parser().recordNumber, 23);
     rig.sim().clearLog();
     QVERIFY(!link.ls_envoi_attente_trame(QString(), "vide", 3, Qvx2::FlagRecordNumber));
-    QCOMPARE(rig.settledLines(), QList<QByteArray>());
+    QTest::qWait(200);
+    QCOMPARE(rig.sim().receivedLines(), QList<QByteArray>());
     link.parser().received[Qvx2::FlagRange] = 1;
     QElapsedTimer t;
     t.start();
@@ -128,8 +117,7 @@ void TestLink::sendAndWait()
 }
 
 // While an exchange waits, a second one (or a search) is refused without a byte or a cleared flag, and the
-// ping waits for the exchange to end; paused (a firmware update has the port), the link neither pings nor
-// reads.
+// ping waits for the exchange to end.
 void TestLink::oneExchangeAtATime()
 {
     Rig rig;
@@ -146,47 +134,17 @@ void TestLink::oneExchangeAtATime()
     });
     QVERIFY(link.ls_envoi_attente_trame("INFO 01\r", "info", 500, Qvx2::FlagRange));
     QVERIFY(!second && !link.isBusy());
-    QCOMPARE(rig.settledLines(500), (QList<QByteArray>{"INFO 01", "INFO 04"}));
+    QTest::qWait(500);
+    QCOMPARE(rig.sim().receivedLines(), (QList<QByteArray>{"INFO 01", "INFO 04"}));
     QVERIFY(busy.size() == 2 && busy.at(0).first().toBool() && !busy.at(1).first().toBool());
-    link.setPaused(true);
-    rig.sim().clearLog();
-    link.slotPingQV2();
-    link.ls_envoi_cmd("INFO 00 \r");
-    QCOMPARE(rig.settledLines(500), QList<QByteArray>{"INFO 00 "});
-    QVERIFY(link.port()->bytesAvailable() > 0);
-    link.setPaused(false);
-    link.onDataAvailable();
-    QCOMPARE(link.parser().received[Qvx2::FlagRecordNumber], 1);
-}
-
-// A record cut off by an adapter pulled out: the wait ends at once, not after its 25 s, and the link says it
-// is no longer connected.
-void TestLink::lostAdapterEndsTheWait()
-{
-    Rig rig;
-    QVERIFY(rig.start({"FTDI"}, "die-after=40") && rig.link->ls_connection_auto());
-    QSignalSpy changed(rig.link.get(), &InstrumentLink::connectionChanged);
-    QSignalSpy lost(rig.link.get(), &InstrumentLink::portLost);
-    QElapsedTimer t;
-    t.start();
-    QVERIFY(!rig.link->ls_envoi_attente_trame("TEST1 06 1 \r", "record", Qvx2::WaitLongCycles,
-                                              Qvx2::FlagRecordEnd));
-    QVERIFY2(t.elapsed() < 5000, qPrintable(QString::number(t.elapsed()))); // the simulator drains first
-    QVERIFY(changed.size() == 1 && !changed.first().first().toBool() && lost.size() == 1);
-    QVERIFY(!rig.link->isOpen() && !rig.link->isConnected());
 }
 
 // The bootloader's lines as they come: only a line's first word acknowledges, ignoring case; a title is shown
 // but acknowledges nothing; only a CR ends a line, a line in pieces is one line.
 void TestLink::acknowledgements()
 {
-    int master = -1, slave = -1;
-    char name[256] = {};
-    QVERIFY(::openpty(&master, &slave, name, nullptr, nullptr) == 0);
-    termios raw{};
-    ::cfmakeraw(&raw);
-    ::tcsetattr(slave, TCSANOW, &raw);
-    QSerialPort port(QString::fromLocal8Bit(name));
+    TestUtil::RawPty pty;
+    QSerialPort port(pty.slavePath);
     QVERIFY(port.open(QIODevice::ReadWrite));
     BootloaderSession session(&port);
     QStringList shown;
@@ -196,14 +154,56 @@ void TestLink::acknowledgements()
          QByteArrayList{"page 0001\r", "CRC 1F\r", "TITRE QUARVEN2 b\xC3", "\xA9\r", "PAGES 1\r", " PAGE 1\r",
                         "WRITE ok\n", "\r", "bruit\r\nPAGE 1\r", "WR", "ITE\r"}) {
         session.send(QString()); // a command's send clears the last acknowledgement
-        QCOMPARE(::write(master, chunk.constData(), size_t(chunk.size())), ssize_t(chunk.size()));
+        QCOMPARE(::write(pty.master, chunk.constData(), size_t(chunk.size())), ssize_t(chunk.size()));
         acks += session.waitAck("test", 30) ? '+' : '-';
     }
     QCOMPARE(acks, QString("++-----+--+"));
     QCOMPARE(shown, QStringList({"page 0001", "CRC 1F", QString::fromUtf8("TITRE QUARVEN2 b\xC3\xA9"),
                                  "WRITE ok\n", "WRITE"}));
-    ::close(master);
-    ::close(slave);
+}
+
+// A port that answers the probe, then pours 100 MB without a CR: the link reads it all in bounded memory,
+// and the line after it reads.
+void TestLink::floodWithoutCr()
+{
+    TestUtil::RawPty pty;
+    const qint64 total = 100LL << 20;
+    std::atomic<qint64> sent{0};
+    std::atomic<bool> stop{false};
+    std::thread instrument([&] {
+        const auto pour = [&](const QByteArray &bytes) {
+            for (ssize_t done = 0, n = 0; !stop && done < bytes.size(); done += qMax(n, ssize_t(0)))
+                if ((n = ::write(pty.master, bytes.constData() + done, size_t(bytes.size() - done))) <= 0)
+                    ::usleep(500);
+        };
+        QByteArray asked;
+        for (char c = 0; !stop && !asked.endsWith("TEST 05\r");)
+            if (::read(pty.master, &c, 1) == 1)
+                asked += c;
+            else
+                ::usleep(500);
+        pour("Conf: Stack_Used 1 \r");
+        for (const QByteArray chunk(1 << 16, 'A'); !stop && sent < total; sent += chunk.size())
+            pour(chunk);
+        pour("\rGAMME 1-5kV x\r");
+    });
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    const long before = usage.ru_maxrss;
+    InstrumentLink link([&pty] { return QList<PortCandidate>{{pty.slavePath, "FTDI"}}; });
+    const bool found = link.ls_connection_auto();
+    QElapsedTimer t;
+    for (t.start(); found && !link.parser().received[Qvx2::FlagRange] && t.elapsed() < 120000;)
+        QCoreApplication::processEvents();
+    const bool read = found && link.parser().received[Qvx2::FlagRange];
+    stop = true;
+    instrument.join();
+    getrusage(RUSAGE_SELF, &usage);
+    QVERIFY(read && sent >= total && link.receiveBuffer().isEmpty());
+    QCOMPARE(link.parser().range, QString("1-5kV"));
+#ifndef __SANITIZE_ADDRESS__ // the address sanitizer keeps freed memory in quarantine: no bound to check
+    QVERIFY2(usage.ru_maxrss - before < 32 * 1024, qPrintable(QString::number(usage.ru_maxrss - before)));
+#endif
 }
 
 // Whole runs against the simulated bootloader: a lost or spoilt answer costs a resend; a step that fails
@@ -216,20 +216,18 @@ void TestLink::firmwareRuns_data()
     QTest::addColumn<QString>("trace"); // empty: not checked
     QTest::addColumn<int>("outcome");
     using O = BootloaderSession::Outcome;
-    // Two pages: exchanges 0 reset, 1 P0, 2 F, 3 W, 4 P1, 5 F, 6 W, 7 quit.
+    // Two pages: exchanges 0 reset, 1 P0, 2 F, 3 W, 4 P1, 5 F, 6 W, 7 quit. A lost or spoilt answer at each
+    // exchange in turn is the three-page table below.
     const std::tuple<const char *, const char *, O> runs[] = {
         {"", "R P0 F W P1 F W Q", O::Success},
         {"drop-ack=1", "R P0 P0 F W P1 F W Q", O::Success},
         {"wrong-ack=3", "R P0 F W W P1 F W Q", O::Success},
         {"refuse-page=1", "R P0 F W P1 F F W Q", O::Success},
         {"drop-ack-cmd=ORVABOOTW", "R P0 F W W W", O::PageFailed},
-        {"refuse-page-always=0", "R P0 F F F", O::PageFailed},
-        {"drop-ack=0", "R", O::NoBootloader},
-        {"drop-ack=7", "R P0 F W P1 F W Q", O::StartUnconfirmed}};
+        {"refuse-page-always=0", "R P0 F F F", O::PageFailed}};
     for (const auto &run : runs)
         QTest::newRow(*std::get<0>(run) ? std::get<0>(run) : "clean")
             << std::get<0>(run) << 700 << std::get<1>(run) << int(std::get<2>(run));
-    QTest::newRow("empty image") << "" << 0 << "" << int(O::ImageRefused);
     // A three-page image: 0 reset, P F W for each page (1 to 9), 10 quit; a fault at each in turn.
     for (int i = 0; i < 11; ++i)
         for (const char *kind : {"drop-ack", "wrong-ack"})
@@ -259,7 +257,6 @@ void TestLink::firmwareRuns()
     QCOMPARE(int(session.run(loaded)), outcome);
     const QString sent = TestUtil::commandTrace(rig.sim().receivedLines());
     QVERIFY2(trace.isEmpty() || sent == trace, qPrintable(sent));
-    QVERIFY(size || sent.isEmpty());
     const QStringList steps = sent.split(' ', Qt::SkipEmptyParts);
     if (steps.contains("Q")) {
         QVERIFY(steps.count("Q") == 1 && steps.last() == "Q" && pages.size() == steps.count("F"));
@@ -267,10 +264,6 @@ void TestLink::firmwareRuns()
     }
     QCOMPARE(session.failedPage() >= 0 && !session.failedStep().isEmpty(),
              outcome == int(BootloaderSession::Outcome::PageFailed));
-    // A page past the whole runs' three, where hex and decimal numbers differ.
-    rig.sim().clearLog();
-    session.sendPage(255);
-    QCOMPARE(rig.settledLines().value(0), QByteArray("ORVABOOTP 00FF"));
 }
 
 QTEST_GUILESS_MAIN(TestLink)

@@ -1,55 +1,47 @@
 // The translation sources against the program's texts, and what the build and an install put beside the
 // program: its catalogues, its guides and patch templates, and nothing made up for the simulator.
 
-#include <QDir>
+#include "testutil.h"
+
 #include <QDomDocument>
-#include <QProcess>
-#include <QRegularExpression>
-#include <QTemporaryDir>
-#include <QTranslator>
 #include <QtTest>
 
 namespace
 {
 
 struct Message {
-    QString key; // context | source
     QString context, source, translation, type;
+    QString key() const { return context + " | " + source; }
 };
 
 QVector<Message> readTs(const QString &path)
 {
     QFile file(path);
-    QDomDocument
-        doc; // lupdate writes a CR as <byte value="xd"/>, which is read as the character it stands for
+    QDomDocument doc; // lupdate writes a CR as <byte value="xd"/>: read as the character it stands for
     if (!file.open(QIODevice::ReadOnly) ||
         !doc.setContent(file.readAll().replace("<byte value=\"xd\"/>", "&#xd;")))
         qWarning("%s does not read", qPrintable(path));
     QVector<Message> messages;
-    for (QDomElement c = doc.documentElement().firstChildElement("context"); !c.isNull();
-         c = c.nextSiblingElement("context"))
-        for (QDomElement m = c.firstChildElement("message"); !m.isNull();
-             m = m.nextSiblingElement("message")) {
-            const QString context = c.firstChildElement("name").text(),
-                          source = m.firstChildElement("source").text();
-            const QDomElement t = m.firstChildElement("translation");
-            messages.append({context + " | " + source, context, source, t.text(), t.attribute("type")});
-        }
+    const QDomNodeList all = doc.elementsByTagName("message");
+    for (int i = 0; i < all.size(); ++i) {
+        const QDomElement m = all.at(i).toElement(), t = m.firstChildElement("translation");
+        messages.append({m.parentNode().firstChildElement("name").text(),
+                         m.firstChildElement("source").text(), t.text(), t.attribute("type")});
+    }
     return messages;
 }
 
-// What of a text its layout depends on: placeholders, blanks at either end, line ends.
+// What of a text its layout depends on: blanks at either end, line ends, placeholders.
 QString layout(const QString &text)
 {
-    QStringList found;
+    QStringList found{QString::number(text.count('\n')), QString::number(text.count('\r'))};
     for (auto it = QRegularExpression("%L?\\d+").globalMatch(text); it.hasNext();)
-        found.append(it.next().captured());
-    found.sort();
-    found.removeDuplicates();
-    const auto blanks =
-        QRegularExpression("^(\\s*).*?(\\s*)\\z", QRegularExpression::DotMatchesEverythingOption).match(text);
-    return found.join(' ') + " [" + blanks.captured(1) + '|' + blanks.captured(2) + "] " +
-           QString::number(text.count('\n')) + " LF " + QString::number(text.count('\r')) + " CR";
+        found << it.next().captured();
+    std::sort(found.begin() + 2, found.end());
+    found.erase(std::unique(found.begin() + 2, found.end()), found.end());
+    static const QRegularExpression ends("^(\\s*).*?(\\s*)\\z",
+                                         QRegularExpression::DotMatchesEverythingOption);
+    return found.join(' ') + " [" + ends.match(text).capturedTexts().mid(1).join('|') + ']';
 }
 
 } // namespace
@@ -88,24 +80,23 @@ void TestTranslations::messages()
                                     dir.filePath("p.ts")});
         QVERIFY2(lupdate.waitForFinished(120000) && lupdate.exitCode() == 0, lupdate.readAll().constData());
         for (const Message &m : readTs(dir.filePath("p.ts")))
-            program.insert(m.key);
+            program.insert(m.key());
     }
     QTranslator built;
     QVERIFY(built.load(QStringLiteral(QVX_APP_DIR "/quarvex2_%1.qm").arg(code)));
     QSet<QString> committed;
     QStringList wrong;
     for (const Message &m : readTs(QStringLiteral(QVX_SOURCE_DIR "/translations/quarvex2_%1.ts").arg(code))) {
-        committed.insert(m.key);
-        bool mixed = false;
-        for (const QString &word : m.translation.split(QRegularExpression("[\\s-]+")))
-            mixed |= word.contains(QRegularExpression("[A-Za-z]")) &&
-                     word.contains(QRegularExpression("[\\x{0400}-\\x{04FF}]"));
+        committed.insert(m.key());
+        static const QRegularExpression mixedWord(
+            "(^|[\\s-])(?=[^\\s-]*[A-Za-z])(?=[^\\s-]*[\\x{0400}-\\x{04FF}])");
+        const bool mixed = m.translation.contains(mixedWord);
         const bool caption = m.source.startsWith("Pile ") && m.source.endsWith(" :");
         if (!m.type.isEmpty() || m.translation.isEmpty() || layout(m.translation) != layout(m.source) ||
             (code == "fr" && m.translation != m.source) || mixed ||
             built.translate(qPrintable(m.context), m.source.toUtf8().constData()) != m.translation ||
             (caption && (m.translation.count(':') != 1 || !m.translation.endsWith(':'))))
-            wrong << QString(m.key + " -> " + m.translation).replace('\r', "\\r").replace('\n', "\\n");
+            wrong << QString(m.key() + " -> " + m.translation).replace('\r', "\\r").replace('\n', "\\n");
     }
     QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join('\n')));
     QStringList missing = (program - committed).values(), stale = (committed - program).values();
@@ -144,14 +135,9 @@ void TestTranslations::productionFolder()
     QCOMPARE(dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot), QStringList({"Doc", "Maj"}));
     QCOMPARE(QDir(dir.filePath("Maj")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
     QCOMPARE(QDir(dir.filePath("Doc")).entryList({"GU_QUARVEN2_V_*.pdf"}, QDir::Files).size(), 2);
-    for (const char *patch : {"patch_voltane.txt", "patch_direve.txt"}) {
-        QFile file(dir.filePath(patch));
-        QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
-        while (!file.atEnd()) {
-            const QByteArray line = file.readLine().trimmed();
-            QVERIFY2(line.isEmpty() || line.startsWith('#'), line.constData());
-        }
-    }
+    for (const char *patch : {"patch_voltane.txt", "patch_direve.txt"}) // comments only
+        QVERIFY(!QString(TestUtil::readFile(dir.filePath(patch)))
+                     .contains(QRegularExpression("^\\s*[^#\\s]", QRegularExpression::MultilineOption)));
 }
 
 QTEST_GUILESS_MAIN(TestTranslations)

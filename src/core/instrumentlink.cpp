@@ -129,6 +129,11 @@ void InstrumentLink::PortComLibere()
     if (m_serial->isOpen())
         m_serial->close();
     qDebug() << "PortComLibere ";
+    // A released port is no connection any more: whoever shows the link must not go on showing one.
+    if (m_isSerialConnected) {
+        m_isSerialConnected = false;
+        emit connectionChanged(false);
+    }
 }
 
 bool InstrumentLink::ls_connection_auto()
@@ -136,11 +141,8 @@ bool InstrumentLink::ls_connection_auto()
     if (refuseIfBusy(QStringLiteral("ls_connection_auto")))
         return m_isSerialConnected;
     qDebug() << "ls_connection_auto" << 1;
-    if (m_isSerialConnected) {
+    if (m_isSerialConnected)
         PortComLibere();
-        m_isSerialConnected = false;
-        qDebug() << "m_isSerialConnected: " << m_isSerialConnected;
-    }
     m_serial->setPortName(QStringLiteral("COM1"));
     m_serial->setBaudRate(Qvx2::BaudRate, QSerialPort::AllDirections);
     m_serial->setDataBits(QSerialPort::Data8);
