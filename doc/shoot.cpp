@@ -430,7 +430,7 @@ int main(int argc, char *argv[])
     });
     trigger(window, "actionDocumentation");
 
-    // The information request empties the window: it comes after the pictures of the record.
+    // The information lines go to the debug window; the record stays in the main window.
     trigger(window, "actionInfo_UC");
     pause(300);
     shootFramed(window->debugWindow(), QStringLiteral("info-uc"));
@@ -455,6 +455,8 @@ int main(int argc, char *argv[])
     rig.sim.setPacing(true);
     pilot.expect(QStringLiteral("firmware file dialog"), isA<QFileDialog>(),
                  [image](QWidget *w) { acceptFile(w, image); });
+    pilot.expect(QStringLiteral("firmware question"), isA<QMessageBox>(),
+                 [](QWidget *w) { pressBox(w, QMessageBox::Yes); });
     pilot.expect(
         QStringLiteral("firmware progress"),
         [](QWidget *w) {

@@ -296,12 +296,14 @@ void TestCommands::infoAndCapture()
     w->onDataAvailable();
     QCOMPARE(rig->takeReceived(), QByteArray("INFO 00 \rINFO 04\r"));
     const Measurement record = w->currentMeasurement();
+    const QString path = rig->appDir() + "/Data/capture.txt", nowhere = rig->appDir() + "/Nowhere/c.txt";
+    QVERIFY(w->saveResult(path + ".before.qv2"));
     w->on_actionInfo_UC_triggered();
     QCOMPARE(sent(), QStringList("INFO 01"));
     QVERIFY(w->debugWindow()->isVisible() && w->debugWindow()->texte().contains("IDENT"));
-    QCOMPARE(w->currentMeasurement(), record);
-    w->showMeasurement(record);
-    const QString path = rig->appDir() + "/Data/capture.txt", nowhere = rig->appDir() + "/Nowhere/c.txt";
+    QVERIFY(w->saveResult(path + ".after.qv2")); // saved again, the same bytes
+    QCOMPARE(TestUtil::readFile(path + ".after.qv2"), TestUtil::readFile(path + ".before.qv2"));
+    w->showMeasurement(record);                                  // the pane holds the record's lines again
     QVERIFY(TestUtil::writeFile(path, QByteArray(100000, 'x'))); // an older capture, replaced whole
     TestUtil::DialogScript script;
     script.file(nowhere).box(QMessageBox::Ok).file(path).box(QMessageBox::Yes).box(QMessageBox::No);
@@ -313,7 +315,7 @@ void TestCommands::infoAndCapture()
     const QByteArray bytes = TestUtil::readFile(path);
     QCOMPARE(bytes, path.toLocal8Bit() + '\r' + record.capture.toLocal8Bit());
     QVERIFY(bytes.contains('\n') && !bytes.contains("\r\n") && !bytes.endsWith('\n'));
-    w->on_actionTelecharger_triggered(); // record 5, the unsaved record 3 let go
+    w->on_actionTelecharger_triggered(); // record 5, the record 3 shown anew let go
     rig->child<QAction>("actionImprimer")->setEnabled(false);
     w->on_actionOuvrir_fichier_debug_triggered(); // the unsaved record 5 let go
     QVERIFY2(script.done(), qPrintable(script.seen.join('|')));
@@ -425,8 +427,7 @@ void TestCommands::firmware()
     QVERIFY(QDir().mkpath(rig->appDir() + "/Maj"));
     const QByteArray image = TestUtil::firmwareImage(qMax(size, 0));
     QVERIFY(size < 0 || TestUtil::writeFile(file, image));
-    // A kernel file that no one may read, whatever the permissions of this user.
-    QVERIFY(size != -1 || QFile::link("/proc/sys/vm/drop_caches", file));
+    QVERIFY(size != -1 || QFile::link("/proc/sys/vm/drop_caches", file)); // no user may read it
     QStringList progress; // what the user sees while the instrument takes each page
     connect(&rig->sim, &qvx2sim::PtyInstrument::commandReceived, this, [&](const QByteArray &line) {
         auto *p = w->findChild<QProgressDialog *>();

@@ -3,6 +3,7 @@
 // a stream cut anywhere, the firmware pages, patch lines, texts a document stores, and unreadable configs.
 
 #include "cmdparser.h"
+#include "lineframer.h"
 #include "measurement.h"
 #include "testutil.h"
 #include "xmlconf.h"
@@ -134,8 +135,8 @@ class TestCore : public QObject
 private slots:
     void parser_data();
     void parser();
-    void paragraphs();
-    void everyFieldCounts();
+    void framing();
+    void measurementValue();
     void documents_data();
     void documents();
     void configLists();
@@ -158,7 +159,7 @@ void TestCore::parser_data()
     QTest::addColumn<QByteArray>("lines");
     QTest::addColumn<QString>("outcome");
     const auto row = [](const char *name, bool active, const QByteArray &lines, const char *outcome) {
-        QTest::newRow(name) << active << lines << QString::fromLatin1(outcome);
+        QTest::newRow(name) << active << lines << QString::fromUtf8(outcome);
     };
     row("verdicts", true,
         "RESULT 05 x CORRECT x\rresult 03 Test_clear success ok\rRESULT 03 test_clear SUCCESS ok\r"
@@ -184,8 +185,8 @@ void TestCore::parser_data()
         "\r",
         "flags 28,29,30,31,33 | range 20-33kV | record 23");
     row("recognised, forwarded", true,
-        "FFT x\rTitre: Q\rConf: Stack_Used 1\rBONJOUR\r\nRESULT 01 x CORRECT x\r",
-        "raw FFT x\\r | raw Titre: Q\\r | flags 31");
+        "FFT x\rTitre: Q\xc3\xa9\rConf: Stack_Used 1\rBONJOUR\r\nRESULT 01 x CORRECT x\r",
+        "raw FFT x\\r | raw Titre: Q\xc3\xa9\\r | flags 31");
     row("keywords alone", true,
         "RESULT\rV.\rClear_enreg\rRAPPORT\rPARAM\rInf:\rGAMME\rEnreg_en_cours\r"
         "Recup_courbe debut\rRecup_courbe fin\rRecup_courbe milieu x\r",
@@ -211,23 +212,36 @@ void TestCore::parser()
     if (active)
         p.reset();
     QCOMPARE(::outcome(p, lines), outcome);
-    if (QTest::currentDataTag() == QLatin1String("record")) // the end line stored with its event, then again
-        QVERIFY(
+    QVERIFY(QTest::currentDataTag() != QLatin1String("record") || // the end line stored, then again
             p.text().contains("0007\rfin de fichier\rRecup_courbe fin a b 0007 \r0007\rfin de fichier\r"));
 }
 
-// A capture or a comment is kept as a plain-text pane holds it: CR, LF and CR LF end a paragraph alike.
-void TestCore::paragraphs()
+// The stream as the port gives it, in pieces: each line framed whole as it completes, a NUL cutting it short;
+// a stream without a CR dropped at the bound, and the next line read.
+void TestCore::framing()
+{
+    QByteArray buffer;
+    QByteArrayList got;
+    const auto take = [&](const QByteArray &piece) {
+        return LineFramer::takeLines(buffer += piece,
+                                     [&got](const QByteArray &l) { got << QByteArray(l.data(), l.size()); });
+    };
+    for (const QByteArray &piece :
+         {QByteArray("AB\rC"), QByteArray("D\r\xC3"), QByteArray("\xA9\r"), QByteArray("E\0F\rG", 5)})
+        QVERIFY(take(piece));
+    QCOMPARE(got, QByteArrayList({"AB\r", "CD\r", "\xC3\xA9\r", "E"}));
+    QVERIFY(take(QByteArray(Qvx2::ReceiveBufferLimit - 1, 'A')) && !take("AA") && buffer.isEmpty());
+    QVERIFY(take("OK\r") && got.last() == "OK\r");
+}
+
+// Whatever field differs, the measurement is another one: an edit anywhere is unsaved work. A capture or a
+// comment is kept as a plain-text pane holds it: CR, LF and CR LF end a paragraph alike.
+void TestCore::measurementValue()
 {
     QString pane;
     for (const QString &p : {QString(), QString("a\rb\r\nc"), QString::fromUtf16(u"d\u2029e\u2028f\u00a0g")})
         Measurement::appendParagraph(pane, p);
     QCOMPARE(pane, QString("a\nb\nc\nd\ne\nf g"));
-}
-
-// Whatever field differs, the measurement is another one: an edit anywhere is unsaved work.
-void TestCore::everyFieldCounts()
-{
     const Measurement known = knownRecord();
     QList<Measurement> edited;
     for (QString Measurement::*text :
@@ -264,11 +278,9 @@ void TestCore::documents()
     read.poste = "untouched";
     const bool document = !file.startsWith("wrong") && !file.startsWith("not") && !file.startsWith("missing");
     QCOMPARE(XmlMesure::load(dataDir + file, &read), document);
-    if (!document) {
-        QCOMPARE(read.poste, QString("untouched"));
+    QVERIFY(document ? read == knownRecord() : read.poste == "untouched");
+    if (!document)
         return;
-    }
-    QCOMPARE(read, knownRecord());
     for (int run = 0; ours && run < 3; ++run) {
         qSetGlobalQHashSeed(-1);
         QVERIFY(XmlMesure::save(read, m_dir.filePath("doc.qv2")));
@@ -284,8 +296,7 @@ void TestCore::documents()
     QCOMPARE(QString("%1%2%3").arg(odd.getTest(2).res).arg(odd.getTest(6).res).arg(odd.getTest(18).res),
              QString("010"));
     QCOMPARE(odd.getRapport(0), QString("num not a number"));
-    QCOMPARE(odd.getCurve(2).value(4), QPointF(2147483647, -8));
-    QCOMPARE(odd.getCurve(2).value(0), QPointF(0, 7));
+    QVERIFY(odd.getCurve(2).value(4) == QPointF(2147483647, -8) && odd.getCurve(2).value(0) == QPointF(0, 7));
 }
 
 // The lists in file order with duplicates; types and words compared with case; only "Autre", "Oui" and "Non"
