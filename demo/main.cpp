@@ -2,6 +2,7 @@
 
 #include "mainwindow.h"
 #include "ptyinstrument.h"
+#include "simcontrol.h"
 #include "singleinstance.h"
 
 #include <QApplication>
@@ -26,6 +27,10 @@ int main(int argc, char *argv[])
                        QStringLiteral("path")});
     options.addOption({QStringLiteral("no-pacing"), QStringLiteral("Built-in simulator answers at full speed "
                                                                    "instead of 115 200 baud.")});
+    options.addOption({QStringLiteral("script"),
+                       QStringLiteral("Timed steps for the built-in simulator, such as "
+                                      "off@5,on@20,unplug@30,plug@35 (seconds)."),
+                       QStringLiteral("steps")});
     options.process(app);
 
     SingleInstance instance; // the demo and the program share config.xml: one of them at a time
@@ -33,19 +38,33 @@ int main(int argc, char *argv[])
         return -1;
 
     qvx2sim::PtyInstrument simulator;
-    QString port = options.value(QStringLiteral("port"));
+    qvx2sim::SimControl control(simulator);
+    const QString port = options.value(QStringLiteral("port"));
+    const QString manufacturer = QString::fromLatin1(DemoManufacturer);
+    PortCatalog catalog = [port, manufacturer] { return QList<PortCandidate>{{port, manufacturer}}; };
     if (port.isEmpty()) {
         simulator.setPacing(!options.isSet(QStringLiteral("no-pacing")));
-        if (!simulator.open()) {
-            std::fprintf(stderr, "quarvex2-demo: cannot create a pseudo-terminal for the simulator\n");
+        if (!simulator.open() || !control.schedule(options.value(QStringLiteral("script")))) {
+            std::fprintf(stderr, "quarvex2-demo: cannot create a pseudo-terminal, or bad --script\n");
             return 1;
         }
-        port = simulator.slavePath();
+        // The built-in instrument can be switched off and unplugged: the port list follows its cable.
+        catalog = [&simulator, manufacturer] {
+            return simulator.isOpen() ? QList<PortCandidate>{{simulator.slavePath(), manufacturer}}
+                                      : QList<PortCandidate>{};
+        };
+        control.listenOnStdin();
+        QObject::connect(&control, &qvx2sim::SimControl::applied, [](const QString &command) {
+            std::printf("quarvex2-demo: simulator %s\n", qPrintable(command));
+            std::fflush(stdout);
+        });
+        std::printf("quarvex2-demo: instrument on %s\n%s\n", qPrintable(simulator.slavePath()),
+                    qPrintable(qvx2sim::SimControl::help()));
+    } else {
+        std::printf("quarvex2-demo: instrument on %s\n", qPrintable(port));
     }
-    std::printf("quarvex2-demo: instrument on %s\n", qPrintable(port));
     std::fflush(stdout);
 
-    const QList<PortCandidate> ports = {{port, QString::fromLatin1(DemoManufacturer)}};
-    MainWindow window(QCoreApplication::applicationDirPath(), [ports] { return ports; });
+    MainWindow window(QCoreApplication::applicationDirPath(), catalog);
     return app.exec();
 }

@@ -35,6 +35,8 @@ bool applyFault(Faults &f, const QString &option, quint32 seed)
     bool ok = true;
     if (name == "silent") {
         f.silent = true;
+    } else if (name == "no-ping") {
+        f.ignorePing = true;
     } else if (name == "late") {
         f.lateMs = value.toInt(&ok);
     } else if (name == "split") {
@@ -76,10 +78,11 @@ bool applyFault(Faults &f, const QString &option, quint32 seed)
 
 QString faultNamesHelp()
 {
-    return QStringLiteral("Faults: silent, late=MS, split=N[:GAP_MS], crlf, nul, garbage, echo-offset=N, "
-                          "drop-ack=I[,I..],\ndrop-ack-cmd=PREFIX, wrong-ack=I[,I..], wrong-ack-cmd=PREFIX, "
-                          "drop-ack-prob=P, refuse-page=P[,P..],\nrefuse-page-always=P[,P..], "
-                          "die-after=LINES. Bootloader exchange 0 is the RESET 00.");
+    return QStringLiteral(
+        "Faults: silent, no-ping, late=MS, split=N[:GAP_MS], crlf, nul, garbage, echo-offset=N, "
+        "drop-ack=I[,I..],\ndrop-ack-cmd=PREFIX, wrong-ack=I[,I..], wrong-ack-cmd=PREFIX, "
+        "drop-ack-prob=P, refuse-page=P[,P..],\nrefuse-page-always=P[,P..], "
+        "die-after=LINES. Bootloader exchange 0 is the RESET 00.");
 }
 
 } // namespace qvx2sim

@@ -16,7 +16,8 @@ struct Faults {
     // Decides for one bootloader exchange (its index, the command line without CR) whether it is hit.
     using ExchangePredicate = std::function<bool(int index, const QByteArray &command)>;
 
-    bool silent = false;                 // no answer at all, in either mode
+    bool silent = false;                 // no answer at all, in either mode (also: switched off)
+    bool ignorePing = false;             // the ping goes unanswered, everything else is answered
     int lateMs = 0;                      // extra delay before the first byte of every answer
     int splitBytes = 0;                  // > 0: answers go out in writes of this many bytes...
     int splitGapMs = kDefaultSplitGapMs; // ...each after this pause

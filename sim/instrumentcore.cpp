@@ -330,7 +330,8 @@ void InstrumentCore::handleLine(const QByteArray &line)
     if (line == kCmdProbe) {
         answer({text(kAnsProbe)}, kAnswerDelayMs);
     } else if (line == kCmdPing) {
-        answer({text(kAnsPing)}, kAnswerDelayMs);
+        if (!m_faults.ignorePing)
+            answer({text(kAnsPing)}, kAnswerDelayMs);
     } else if (line == kCmdRecordNumber) {
         answer({text(QString(kAnsRecordNumber).arg(m_recordNumber))}, kAnswerDelayMs);
     } else if (line == kCmdErase) {

@@ -2,6 +2,7 @@
 
 #include "faultnames.h"
 #include "ptyinstrument.h"
+#include "simcontrol.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -51,16 +52,19 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationName("qvx2-sim");
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        "Simulated QUARVEN 2 instrument on a pseudo-terminal. Prints the slave path on the first line.\n" +
-        qvx2sim::faultNamesHelp());
+    parser.setApplicationDescription("Simulated QUARVEN 2 instrument on a pseudo-terminal. Prints the slave "
+                                     "path on the first line, and the\n"
+                                     "new one each time the cable is plugged back.\n" +
+                                     qvx2sim::faultNamesHelp() + "\n" + qvx2sim::SimControl::help());
     parser.addHelpOption();
     const QCommandLineOption noPacing("no-pacing", "Write answers at once instead of at 115 200 baud.");
     const QCommandLineOption record("record", "Current record number (default 23).", "N");
     const QCommandLineOption fault("fault", "Switch a fault on (repeatable).", "NAME[=VALUE]");
     const QCommandLineOption seed("seed", "Seed of the records and of random faults.", "N");
     const QCommandLineOption seuil("seuil-number", "Number of P_AL_FALIM_SEUIL, 0 = none (default 15).", "N");
-    parser.addOptions({noPacing, record, fault, seed, seuil});
+    const QCommandLineOption script("script", "Timed steps, such as off@5,on@20,unplug@30,plug@35 (seconds).",
+                                    "STEPS");
+    parser.addOptions({noPacing, record, fault, seed, seuil, script});
     parser.process(app);
 
     qvx2sim::PtyInstrument sim;
@@ -106,6 +110,19 @@ int main(int argc, char *argv[])
     QObject::connect(&sim, &qvx2sim::PtyInstrument::lineSent,
                      [log](const QByteArray &line) { log("->", line); });
     QObject::connect(&sim, &qvx2sim::PtyInstrument::unplugged, [log] { log("--", "link closed"); });
+
+    qvx2sim::SimControl control(sim);
+    if (!control.schedule(parser.value(script))) {
+        std::fprintf(stderr, "qvx2-sim: bad --script value\n");
+        return 2;
+    }
+    control.listenOnStdin();
+    QObject::connect(&control, &qvx2sim::SimControl::applied,
+                     [log](const QString &command) { log("--", command.toLatin1()); });
+    QObject::connect(&control, &qvx2sim::SimControl::plugged, [](const QString &path) {
+        std::printf("%s\n", qPrintable(path));
+        std::fflush(stdout);
+    });
 
     std::printf("%s\n", qPrintable(sim.slavePath()));
     std::fflush(stdout);

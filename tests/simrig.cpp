@@ -9,8 +9,11 @@ bool SimRig::start()
     sim.setPacing(false);
     if (!m_dir.isValid() || !sim.open())
         return false;
-    const QList<PortCandidate> catalog = {{sim.slavePath(), QStringLiteral("FTDI")}};
-    window = std::make_unique<MainWindow>(m_dir.path(), [catalog] { return catalog; });
+    // The port list follows the simulator's cable, as the system's follows an adapter.
+    window = std::make_unique<MainWindow>(m_dir.path(), [this] {
+        return sim.isOpen() ? QList<PortCandidate>{{sim.slavePath(), QStringLiteral("FTDI")}}
+                            : QList<PortCandidate>{};
+    });
     settle(200);
     takeReceived();
     return window->isSerialConnected();

@@ -99,6 +99,29 @@ Reconnect the instrument, then start the update again.</translation>
     </message>
 </context>
 <context>
+    <name>InstrumentLink</name>
+    <message>
+        <source>pas de reponse</source>
+        <translation>no answer</translation>
+    </message>
+    <message>
+        <source>acces refuse ou port occupe (%1). Sous Linux, le compte doit appartenir au groupe dialout : sudo usermod -a -G dialout $USER, puis fermer la session et la rouvrir.</source>
+        <translation>access denied or port busy (%1). On Linux, the account must belong to the dialout group: sudo usermod -a -G dialout $USER, then log out and log in again.</translation>
+    </message>
+    <message>
+        <source>le port n&apos;existe plus (%1)</source>
+        <translation>the port no longer exists (%1)</translation>
+    </message>
+    <message>
+        <source>port deja ouvert (%1)</source>
+        <translation>port already open (%1)</translation>
+    </message>
+    <message>
+        <source>ouverture impossible (%1)</source>
+        <translation>cannot be opened (%1)</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Releve d&apos;information</source>
@@ -499,6 +522,42 @@ Reconnect the instrument, then start the update again.</translation>
 %1</source>
         <translation>No program on this computer opens PDF files. The guide is here:
 %1</translation>
+    </message>
+    <message>
+        <source>Enregistrement incomplet : la liaison a ete interrompue avant la fin.</source>
+        <translation>Incomplete record: the link was cut before the end.</translation>
+    </message>
+    <message>
+        <source>Enregistrement incomplet</source>
+        <translation>Incomplete record</translation>
+    </message>
+    <message>
+        <source>Recherche de l&apos;appareil…</source>
+        <translation>Looking for the instrument…</translation>
+    </message>
+    <message>
+        <source>L&apos;appareil ne repond pas</source>
+        <translation>The instrument does not respond</translation>
+    </message>
+    <message>
+        <source>Liaison perdue (%1)</source>
+        <translation>Link lost (%1)</translation>
+    </message>
+    <message>
+        <source>Aucun adaptateur serie USB n&apos;est branche.</source>
+        <translation>No USB serial adapter is plugged in.</translation>
+    </message>
+    <message>
+        <source>Aucun QUARVEN 2 n&apos;a repondu. Ports essayes :</source>
+        <translation>No QUARVEN 2 answered. Ports tried:</translation>
+    </message>
+    <message>
+        <source>%1 : %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Connexion</source>
+        <translation>Connection</translation>
     </message>
 </context>
 <context>

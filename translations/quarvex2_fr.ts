@@ -99,6 +99,29 @@ Reconnectez l&apos;appareil puis relancez la mise a jour.</translation>
     </message>
 </context>
 <context>
+    <name>InstrumentLink</name>
+    <message>
+        <source>pas de reponse</source>
+        <translation>pas de reponse</translation>
+    </message>
+    <message>
+        <source>acces refuse ou port occupe (%1). Sous Linux, le compte doit appartenir au groupe dialout : sudo usermod -a -G dialout $USER, puis fermer la session et la rouvrir.</source>
+        <translation>acces refuse ou port occupe (%1). Sous Linux, le compte doit appartenir au groupe dialout : sudo usermod -a -G dialout $USER, puis fermer la session et la rouvrir.</translation>
+    </message>
+    <message>
+        <source>le port n&apos;existe plus (%1)</source>
+        <translation>le port n&apos;existe plus (%1)</translation>
+    </message>
+    <message>
+        <source>port deja ouvert (%1)</source>
+        <translation>port deja ouvert (%1)</translation>
+    </message>
+    <message>
+        <source>ouverture impossible (%1)</source>
+        <translation>ouverture impossible (%1)</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Releve d&apos;information</source>
@@ -499,6 +522,42 @@ Reconnectez l&apos;appareil puis relancez la mise a jour.</translation>
 %1</source>
         <translation>Aucun programme de cet ordinateur n&apos;ouvre les fichiers PDF. Le guide se trouve ici :
 %1</translation>
+    </message>
+    <message>
+        <source>Enregistrement incomplet : la liaison a ete interrompue avant la fin.</source>
+        <translation>Enregistrement incomplet : la liaison a ete interrompue avant la fin.</translation>
+    </message>
+    <message>
+        <source>Enregistrement incomplet</source>
+        <translation>Enregistrement incomplet</translation>
+    </message>
+    <message>
+        <source>Recherche de l&apos;appareil…</source>
+        <translation>Recherche de l&apos;appareil…</translation>
+    </message>
+    <message>
+        <source>L&apos;appareil ne repond pas</source>
+        <translation>L&apos;appareil ne repond pas</translation>
+    </message>
+    <message>
+        <source>Liaison perdue (%1)</source>
+        <translation>Liaison perdue (%1)</translation>
+    </message>
+    <message>
+        <source>Aucun adaptateur serie USB n&apos;est branche.</source>
+        <translation>Aucun adaptateur serie USB n&apos;est branche.</translation>
+    </message>
+    <message>
+        <source>Aucun QUARVEN 2 n&apos;a repondu. Ports essayes :</source>
+        <translation>Aucun QUARVEN 2 n&apos;a repondu. Ports essayes :</translation>
+    </message>
+    <message>
+        <source>%1 : %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>Connexion</source>
+        <translation>Connexion</translation>
     </message>
 </context>
 <context>

@@ -99,6 +99,29 @@ Koble til instrumentet igjen og start oppdateringen på nytt.</translation>
     </message>
 </context>
 <context>
+    <name>InstrumentLink</name>
+    <message>
+        <source>pas de reponse</source>
+        <translation>ikke svar</translation>
+    </message>
+    <message>
+        <source>acces refuse ou port occupe (%1). Sous Linux, le compte doit appartenir au groupe dialout : sudo usermod -a -G dialout $USER, puis fermer la session et la rouvrir.</source>
+        <translation>tilgang nektet eller porten er opptatt (%1). På Linux må kontoen være medlem av gruppen dialout: sudo usermod -a -G dialout $USER, logg deretter ut og inn igjen.</translation>
+    </message>
+    <message>
+        <source>le port n&apos;existe plus (%1)</source>
+        <translation>porten finnes ikke lenger (%1)</translation>
+    </message>
+    <message>
+        <source>port deja ouvert (%1)</source>
+        <translation>porten er allerede åpen (%1)</translation>
+    </message>
+    <message>
+        <source>ouverture impossible (%1)</source>
+        <translation>kan ikke åpnes (%1)</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Releve d&apos;information</source>
@@ -499,6 +522,42 @@ Koble til instrumentet igjen og start oppdateringen på nytt.</translation>
 %1</source>
         <translation>Ingen program på denne datamaskinen åpner PDF-filer. Veiledningen ligger her:
 %1</translation>
+    </message>
+    <message>
+        <source>Enregistrement incomplet : la liaison a ete interrompue avant la fin.</source>
+        <translation>Ufullstendig måling: forbindelsen ble brutt før slutten.</translation>
+    </message>
+    <message>
+        <source>Enregistrement incomplet</source>
+        <translation>Ufullstendig måling</translation>
+    </message>
+    <message>
+        <source>Recherche de l&apos;appareil…</source>
+        <translation>Søker etter instrumentet…</translation>
+    </message>
+    <message>
+        <source>L&apos;appareil ne repond pas</source>
+        <translation>Instrumentet svarer ikke</translation>
+    </message>
+    <message>
+        <source>Liaison perdue (%1)</source>
+        <translation>Forbindelsen brutt (%1)</translation>
+    </message>
+    <message>
+        <source>Aucun adaptateur serie USB n&apos;est branche.</source>
+        <translation>Ingen seriell USB-adapter er koblet til.</translation>
+    </message>
+    <message>
+        <source>Aucun QUARVEN 2 n&apos;a repondu. Ports essayes :</source>
+        <translation>Ingen QUARVEN 2 svarte. Porter som ble prøvd:</translation>
+    </message>
+    <message>
+        <source>%1 : %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Connexion</source>
+        <translation>Tilkobling</translation>
     </message>
 </context>
 <context>

@@ -99,6 +99,29 @@ Reconnectez l&apos;appareil puis relancez la mise a jour.</source>
     </message>
 </context>
 <context>
+    <name>InstrumentLink</name>
+    <message>
+        <source>pas de reponse</source>
+        <translation>нет ответа</translation>
+    </message>
+    <message>
+        <source>acces refuse ou port occupe (%1). Sous Linux, le compte doit appartenir au groupe dialout : sudo usermod -a -G dialout $USER, puis fermer la session et la rouvrir.</source>
+        <translation>доступ запрещён или порт занят (%1). В Linux учётная запись должна входить в группу dialout: sudo usermod -a -G dialout $USER, затем выйдите из системы и войдите снова.</translation>
+    </message>
+    <message>
+        <source>le port n&apos;existe plus (%1)</source>
+        <translation>порт больше не существует (%1)</translation>
+    </message>
+    <message>
+        <source>port deja ouvert (%1)</source>
+        <translation>порт уже открыт (%1)</translation>
+    </message>
+    <message>
+        <source>ouverture impossible (%1)</source>
+        <translation>не удаётся открыть (%1)</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Releve d&apos;information</source>
@@ -499,6 +522,42 @@ Reconnectez l&apos;appareil puis relancez la mise a jour.</source>
 %1</source>
         <translation>На этом компьютере нет программы для открытия PDF-файлов. Руководство находится здесь:
 %1</translation>
+    </message>
+    <message>
+        <source>Enregistrement incomplet : la liaison a ete interrompue avant la fin.</source>
+        <translation>Неполная запись: связь прервалась до конца передачи.</translation>
+    </message>
+    <message>
+        <source>Enregistrement incomplet</source>
+        <translation>Неполная запись</translation>
+    </message>
+    <message>
+        <source>Recherche de l&apos;appareil…</source>
+        <translation>Поиск прибора…</translation>
+    </message>
+    <message>
+        <source>L&apos;appareil ne repond pas</source>
+        <translation>Прибор не отвечает</translation>
+    </message>
+    <message>
+        <source>Liaison perdue (%1)</source>
+        <translation>Связь потеряна (%1)</translation>
+    </message>
+    <message>
+        <source>Aucun adaptateur serie USB n&apos;est branche.</source>
+        <translation>Адаптер последовательного порта USB не подключён.</translation>
+    </message>
+    <message>
+        <source>Aucun QUARVEN 2 n&apos;a repondu. Ports essayes :</source>
+        <translation>Ни один QUARVEN 2 не ответил. Проверенные порты:</translation>
+    </message>
+    <message>
+        <source>%1 : %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Connexion</source>
+        <translation>Подключение</translation>
     </message>
 </context>
 <context>

@@ -99,6 +99,29 @@ Anslut instrumentet igen och starta sedan om uppdateringen.</translation>
     </message>
 </context>
 <context>
+    <name>InstrumentLink</name>
+    <message>
+        <source>pas de reponse</source>
+        <translation>inget svar</translation>
+    </message>
+    <message>
+        <source>acces refuse ou port occupe (%1). Sous Linux, le compte doit appartenir au groupe dialout : sudo usermod -a -G dialout $USER, puis fermer la session et la rouvrir.</source>
+        <translation>åtkomst nekad eller porten upptagen (%1). I Linux måste kontot tillhöra gruppen dialout: sudo usermod -a -G dialout $USER, logga sedan ut och in igen.</translation>
+    </message>
+    <message>
+        <source>le port n&apos;existe plus (%1)</source>
+        <translation>porten finns inte längre (%1)</translation>
+    </message>
+    <message>
+        <source>port deja ouvert (%1)</source>
+        <translation>porten är redan öppen (%1)</translation>
+    </message>
+    <message>
+        <source>ouverture impossible (%1)</source>
+        <translation>kan inte öppnas (%1)</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Releve d&apos;information</source>
@@ -499,6 +522,42 @@ Anslut instrumentet igen och starta sedan om uppdateringen.</translation>
 %1</source>
         <translation>Inget program på den här datorn öppnar PDF-filer. Handboken finns här:
 %1</translation>
+    </message>
+    <message>
+        <source>Enregistrement incomplet : la liaison a ete interrompue avant la fin.</source>
+        <translation>Ofullständig mätning: förbindelsen bröts före slutet.</translation>
+    </message>
+    <message>
+        <source>Enregistrement incomplet</source>
+        <translation>Ofullständig mätning</translation>
+    </message>
+    <message>
+        <source>Recherche de l&apos;appareil…</source>
+        <translation>Söker efter instrumentet…</translation>
+    </message>
+    <message>
+        <source>L&apos;appareil ne repond pas</source>
+        <translation>Instrumentet svarar inte</translation>
+    </message>
+    <message>
+        <source>Liaison perdue (%1)</source>
+        <translation>Förbindelsen bruten (%1)</translation>
+    </message>
+    <message>
+        <source>Aucun adaptateur serie USB n&apos;est branche.</source>
+        <translation>Ingen seriell USB-adapter är ansluten.</translation>
+    </message>
+    <message>
+        <source>Aucun QUARVEN 2 n&apos;a repondu. Ports essayes :</source>
+        <translation>Ingen QUARVEN 2 svarade. Portar som provades:</translation>
+    </message>
+    <message>
+        <source>%1 : %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Connexion</source>
+        <translation>Anslutning</translation>
     </message>
 </context>
 <context>

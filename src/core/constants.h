@@ -35,6 +35,9 @@ constexpr int WaitProbeCycles = 200;  // about 2 s
 constexpr int WaitAnswerCycles = 500; // about 5 s, one-line answers
 constexpr int WaitLongCycles = 2500;  // about 25 s: a record, the parameter list, the information block
 constexpr int PingPeriodMs = 10000;
+constexpr int PingAnswerMs = 2000; // any line received this soon after a ping answers it
+constexpr int PingMissLimit = 3;   // pings in a row left unanswered before the instrument is said not to respond
+constexpr int PortWatchMs = 2000;  // how often the port list is looked at while no instrument is connected
 
 // A stream with no CR for this many bytes is not instrument text: it is dropped.
 constexpr int ReceiveBufferLimit = 64 * 1024;

@@ -2,11 +2,28 @@
 
 #include <QCoreApplication>
 #include <QDebug>
-#include <QThread>
+#include <QEventLoop>
+#include <QFileInfo>
 
 namespace
 {
 int s_cycleMs = Qvx2::LinkCycleMs;
+int s_pingPeriodMs = Qvx2::PingPeriodMs;
+int s_pingAnswerMs = Qvx2::PingAnswerMs;
+int s_portWatchMs = Qvx2::PortWatchMs;
+
+QString portKey(const PortCandidate &port)
+{
+    return port.portName + QLatin1Char('\n') + port.manufacturer;
+}
+
+QSet<QString> portKeys(const QList<PortCandidate> &ports)
+{
+    QSet<QString> keys;
+    for (const PortCandidate &port : ports)
+        keys.insert(portKey(port));
+    return keys;
+}
 } // namespace
 
 InstrumentLink::InstrumentLink(PortCatalog ports, QObject *parent)
@@ -15,6 +32,9 @@ InstrumentLink::InstrumentLink(PortCatalog ports, QObject *parent)
     connect(m_serial, &QSerialPort::readyRead, this, &InstrumentLink::onDataAvailable);
     connect(m_serial, &QSerialPort::errorOccurred, this, &InstrumentLink::handleError);
     connect(&m_pingTimer, &QTimer::timeout, this, &InstrumentLink::slotPingQV2);
+    m_pingCheck.setSingleShot(true);
+    connect(&m_pingCheck, &QTimer::timeout, this, &InstrumentLink::checkPingAnswer);
+    connect(&m_portWatch, &QTimer::timeout, this, &InstrumentLink::watchPorts);
 }
 
 InstrumentLink::~InstrumentLink()
@@ -32,9 +52,21 @@ int InstrumentLink::cycleMs()
     return s_cycleMs;
 }
 
+void InstrumentLink::setWatchTiming(int pingPeriodMs, int pingAnswerMs, int portWatchMs)
+{
+    s_pingPeriodMs = pingPeriodMs;
+    s_pingAnswerMs = pingAnswerMs;
+    s_portWatchMs = portWatchMs;
+}
+
 void InstrumentLink::startPing()
 {
-    m_pingTimer.start(Qvx2::PingPeriodMs);
+    m_pingTimer.start(s_pingPeriodMs);
+}
+
+void InstrumentLink::startPortWatch()
+{
+    m_portWatch.start(s_portWatchMs);
 }
 
 void InstrumentLink::ls_envoi_cmd(const QString &cmd)
@@ -48,7 +80,7 @@ void InstrumentLink::ls_envoi_cmd(const QString &cmd)
 
 bool InstrumentLink::refuseIfBusy(const QString &what)
 {
-    if (!m_busy)
+    if (!m_busy && !m_searching)
         return false;
     // A second exchange would clear the flags the first one waits for, and its answer could end the first.
     qDebug() << what << "refused: an exchange is already waiting";
@@ -63,6 +95,23 @@ void InstrumentLink::setBusy(bool busy)
         m_pingDeferred = false;
         slotPingQV2();
     }
+}
+
+void InstrumentLink::setResponding(bool responding)
+{
+    if (m_responding == responding)
+        return;
+    m_responding = responding;
+    qDebug() << (responding ? "instrument answers again" : "instrument does not answer the ping");
+    emit respondingChanged(responding);
+}
+
+void InstrumentLink::resetLiveness()
+{
+    m_pingCheck.stop();
+    m_pingEverAnswered = false;
+    m_missedPings = 0;
+    setResponding(true);
 }
 
 bool InstrumentLink::ls_attente_trame_progress(int tempo, int pas, int quel_reponse)
@@ -80,25 +129,28 @@ bool InstrumentLink::waitFor(int tempo, int pas, int quel_reponse)
     qDebug() << "ls_attente_trame_progress: tempo" << tempo << " pas " << pas << " quel_reponse "
              << quel_reponse;
     const bool valid = quel_reponse >= 0 && quel_reponse < Qvx2::FlagCount;
+    auto answered = [&] { return valid && m_parser.received[quel_reponse] == 1; };
     const int losses = m_portLosses;
-    int cycles = 0;
-    bool done = false;
-    while (!done) {
-        QThread::msleep(ulong(pas));
-        QCoreApplication::processEvents();
-        if (cycles++ > tempo) {
+    if (!answered() && m_serial->isOpen()) {
+        // The event loop runs (the window repaints, the busy cursor shows) and the received bytes end the
+        // wait as soon as the awaited line is complete; the bound is the cycles the wait is given.
+        QEventLoop loop;
+        QTimer deadline;
+        deadline.setSingleShot(true);
+        deadline.setTimerType(Qt::PreciseTimer);
+        connect(&deadline, &QTimer::timeout, &loop, &QEventLoop::quit);
+        deadline.start((tempo + 2) * pas);
+        m_waitLoop = &loop;
+        m_waitFlag = valid ? quel_reponse : -1;
+        loop.exec();
+        m_waitLoop = nullptr;
+        m_waitFlag = -1;
+        if (!answered() && m_portLosses == losses)
             qDebug() << "cpt_temps  " << tempo;
-            done = true;
-        }
-        if (valid && m_parser.received[quel_reponse] == 1) {
-            qDebug() << "recu_command  " << quel_reponse;
-            done = true;
-        }
-        // The adapter went away during the wait: the answer can no longer come.
-        if (m_portLosses != losses)
-            done = true;
     }
-    return valid && m_parser.received[quel_reponse] == 1;
+    if (answered())
+        qDebug() << "recu_command  " << quel_reponse;
+    return answered();
 }
 
 bool InstrumentLink::ls_attente_trame(int tempo, int quel_reponse)
@@ -109,8 +161,10 @@ bool InstrumentLink::ls_attente_trame(int tempo, int quel_reponse)
 bool InstrumentLink::ls_envoi_attente_trame(const QString &cmd, const QString &label, int attente,
                                             int quel_reponse)
 {
-    if (refuseIfBusy(QStringLiteral("ls_envoi_attente_trame  ") + label))
+    if (m_busy) {
+        refuseIfBusy(QStringLiteral("ls_envoi_attente_trame  ") + label);
         return false;
+    }
     setBusy(true);
     m_parser.clearReceivedFlags();
     qDebug() << "ls_envoi_attente_trame  " << label << " cmd " << cmd << " pour " << quel_reponse
@@ -132,6 +186,7 @@ void InstrumentLink::PortComLibere()
     // A released port is no connection any more: whoever shows the link must not go on showing one.
     if (m_isSerialConnected) {
         m_isSerialConnected = false;
+        resetLiveness();
         emit connectionChanged(false);
     }
 }
@@ -140,7 +195,16 @@ bool InstrumentLink::ls_connection_auto()
 {
     if (refuseIfBusy(QStringLiteral("ls_connection_auto")))
         return m_isSerialConnected;
+    const QList<PortCandidate> ports = m_ports();
+    m_seenPorts = portKeys(ports);
+    return search(ports);
+}
+
+bool InstrumentLink::search(const QList<PortCandidate> &ports)
+{
     qDebug() << "ls_connection_auto" << 1;
+    m_searching = true;
+    emit searchingChanged(true);
     if (m_isSerialConnected)
         PortComLibere();
     m_serial->setPortName(QStringLiteral("COM1"));
@@ -150,11 +214,8 @@ bool InstrumentLink::ls_connection_auto()
     m_serial->setStopBits(QSerialPort::OneStop);
     m_serial->setFlowControl(QSerialPort::NoFlowControl);
 
-    for (int i = 0; i < m_ports().size(); ++i) {
-        const QList<PortCandidate> ports = m_ports();
-        if (i >= ports.size())
-            break; // the list shrank between the test and the take
-        const PortCandidate port = ports.at(i);
+    m_lastSearch.clear();
+    for (const PortCandidate &port : ports) {
         qDebug() << "info manufacturer =" << port.manufacturer << " info.portName " << port.portName;
         if (!port.manufacturer.isEmpty()) {
             m_serial->setPortName(port.portName);
@@ -163,10 +224,18 @@ bool InstrumentLink::ls_connection_auto()
                 if (ls_envoi_attente_trame(QLatin1String(Qvx2::CmdProbe), QStringLiteral("recherhe port"),
                                            Qvx2::WaitProbeCycles, Qvx2::FlagProbe)) {
                     m_isSerialConnected = true;
+                    m_connectedPort = port.portName;
+                    resetLiveness();
                     qDebug() << "m_isSerialConnected: --------- " << m_isSerialConnected;
                     break;
                 }
+                m_lastSearch.append({port.portName, tr("pas de reponse")});
                 PortComLibere();
+            } else {
+                m_lastSearch.append(
+                    {port.portName, openFailureText(m_serial->error(), m_serial->errorString())});
+                qDebug() << "cannot open" << port.portName << m_serial->errorString();
+                m_serial->clearError();
             }
         }
         qDebug() << "titre 2 =" << port.portName << "  "
@@ -174,8 +243,45 @@ bool InstrumentLink::ls_connection_auto()
     }
 
     qDebug() << "ls_connection_auto" << 2;
+    m_searching = false;
+    emit searchingChanged(false);
     emit connectionChanged(m_isSerialConnected);
     return m_isSerialConnected;
+}
+
+QString InstrumentLink::openFailureText(QSerialPort::SerialPortError error, const QString &qtText)
+{
+    switch (error) {
+    case QSerialPort::PermissionError:
+        return tr("acces refuse ou port occupe (%1). Sous Linux, le compte doit appartenir au groupe dialout "
+                  ": "
+                  "sudo usermod -a -G dialout $USER, puis fermer la session et la rouvrir.")
+            .arg(qtText);
+    case QSerialPort::DeviceNotFoundError:
+        return tr("le port n'existe plus (%1)").arg(qtText);
+    case QSerialPort::OpenError:
+        return tr("port deja ouvert (%1)").arg(qtText);
+    default:
+        return tr("ouverture impossible (%1)").arg(qtText);
+    }
+}
+
+void InstrumentLink::watchPorts()
+{
+    if (m_busy || m_searching || m_paused)
+        return;
+    const QList<PortCandidate> ports = m_ports();
+    const QSet<QString> before = m_seenPorts;
+    m_seenPorts = portKeys(ports);
+    if (m_isSerialConnected)
+        return;
+    // Only what appeared since the last look: a port that did not answer is not probed again and again.
+    QList<PortCandidate> fresh;
+    for (const PortCandidate &port : ports)
+        if (!port.manufacturer.isEmpty() && !before.contains(portKey(port)))
+            fresh.append(port);
+    if (!fresh.isEmpty())
+        search(fresh);
 }
 
 void InstrumentLink::onDataAvailable()
@@ -186,7 +292,13 @@ void InstrumentLink::onDataAvailable()
     if (bytes.isEmpty())
         return;
     m_buffer_recv += bytes;
+    const int lines = bytes.count('\r');
+    m_linesReceived += lines;
     m_parser.parse(m_buffer_recv);
+    if (lines > 0 && m_isSerialConnected)
+        setResponding(true);
+    if (m_waitLoop && m_waitFlag >= 0 && m_parser.received[m_waitFlag] == 1)
+        m_waitLoop->quit();
 }
 
 void InstrumentLink::slotPingQV2()
@@ -204,10 +316,38 @@ void InstrumentLink::envoi_pingQV2()
 {
     if (!m_serial->isOpen())
         return;
-    if (m_serial->write(Qvx2::CmdPing) > 0)
+    if (m_serial->write(Qvx2::CmdPing) > 0) {
         qDebug() << m_serial->portName() << " PING ok";
-    else
+        if (m_isSerialConnected) {
+            m_linesAtPing = m_linesReceived;
+            m_pingCheck.start(s_pingAnswerMs);
+        }
+    } else {
         qDebug() << "PING KO---------------------";
+    }
+}
+
+void InstrumentLink::checkPingAnswer()
+{
+    if (!m_isSerialConnected || m_paused)
+        return;
+    if (m_linesReceived > m_linesAtPing) {
+        m_pingEverAnswered = true;
+        m_missedPings = 0;
+    } else if (m_pingEverAnswered && ++m_missedPings >= Qvx2::PingMissLimit) {
+        setResponding(false);
+    }
+}
+
+bool InstrumentLink::deviceGone() const
+{
+    bool listed = false;
+    for (const PortCandidate &port : m_ports())
+        listed = listed || port.portName == m_connectedPort;
+    const QString path = m_connectedPort.startsWith(QLatin1Char('/'))
+                             ? m_connectedPort
+                             : QStringLiteral("/dev/") + m_connectedPort;
+    return !listed || !QFileInfo::exists(path);
 }
 
 void InstrumentLink::handleError(QSerialPort::SerialPortError error)
@@ -217,15 +357,26 @@ void InstrumentLink::handleError(QSerialPort::SerialPortError error)
         return;
     case QSerialPort::ResourceError:
     case QSerialPort::ReadError:
-        // The adapter was pulled out: the port is gone, so say so rather than keep showing it connected. A
-        // hung-up line shows as a read of nothing, reported as either error depending on the system.
+        // A pulled-out adapter shows as a failed read, reported as either error depending on the system.
+        // Only a device that is gone closes the link; a passing read error is logged and the link stays.
         if (!m_serial->isOpen())
             return;
+        if (!deviceGone()) {
+            qDebug() << "serial port error (link kept):" << error << m_serial->errorString();
+            m_serial->clearError();
+            return;
+        }
         qDebug() << "serial port lost:" << m_serial->errorString();
         m_serial->close();
         m_buffer_recv.clear();
         m_isSerialConnected = false;
+        resetLiveness();
         ++m_portLosses;
+        // Its return, even within one look at the list, counts as a new port.
+        for (auto it = m_seenPorts.begin(); it != m_seenPorts.end();)
+            it = it->startsWith(m_connectedPort + QLatin1Char('\n')) ? m_seenPorts.erase(it) : std::next(it);
+        if (m_waitLoop)
+            m_waitLoop->quit();
         emit portLost(m_serial->portName(), m_serial->errorString());
         emit connectionChanged(false);
         return;

@@ -3,6 +3,8 @@
 // The link to the instrument: its serial port, the receive buffer and the frame parser, the search for the
 // instrument among the ports, the send-and-wait exchange with its bounded wait, and the ping. One exchange
 // waits at a time: another one asked for meanwhile is refused, and the ping waits for it to end.
+// While connected it watches whether the instrument still answers its pings; while not, it watches the port
+// list and searches a port that appears, so that a replugged adapter reconnects by itself.
 
 #include "cmdparser.h"
 #include "portcatalog.h"
@@ -10,7 +12,16 @@
 #include <QByteArray>
 #include <QObject>
 #include <QSerialPort>
+#include <QSet>
 #include <QTimer>
+
+class QEventLoop;
+
+// One port the last search tried, and why it did not lead to the instrument.
+struct PortAttempt {
+    QString portName;
+    QString failure; // for the user: no answer, or why the port could not be opened
+};
 
 class InstrumentLink : public QObject
 {
@@ -26,20 +37,27 @@ public:
     QByteArray &receiveBuffer() { return m_buffer_recv; }
     // A port answered the probe of the last search (and was not lost since).
     bool isConnected() const { return m_isSerialConnected; }
+    // False once an instrument that used to answer the ping has left several in a row unanswered.
+    bool isResponding() const { return m_responding; }
     bool isOpen() const { return m_serial->isOpen(); }
     QString portName() const { return m_serial->portName(); }
     // An exchange is waiting for its answer.
     bool isBusy() const { return m_busy; }
+    bool isSearching() const { return m_searching; }
+    // The ports the last search tried without finding the instrument; empty when it had no candidate.
+    const QList<PortAttempt> &lastSearch() const { return m_lastSearch; }
     // While paused (a firmware update has the port) received bytes stay in the port and no ping goes out.
     void setPaused(bool paused) { m_paused = paused; }
     bool isPaused() const { return m_paused; }
     // Pings every PingPeriodMs from now on.
     void startPing();
+    // From now on, while disconnected, a port that appears in the list is searched by itself.
+    void startPortWatch();
 
     // Writes the command as it is (it carries its own CR).
     void ls_envoi_cmd(const QString &cmd);
-    // Waits in cycles of `pas` ms, running the event loop, until flag quel_reponse is set or tempo + 2 cycles
-    // have passed, or the port is lost; returns whether the flag is set.
+    // Waits, running the event loop, until flag quel_reponse is set or tempo + 2 cycles of `pas` ms have
+    // passed, or the port is lost; returns whether the flag is set. Received bytes end the wait at once.
     bool ls_attente_trame_progress(int tempo, int pas, int quel_reponse);
     bool ls_attente_trame(int tempo, int quel_reponse);
     // Clears the flags, sends cmd (unless empty) and waits (attente cycles) for flag quel_reponse.
@@ -49,9 +67,14 @@ public:
     bool ls_connection_auto();
     void envoi_pingQV2();
 
-    // Tests only: a shorter polling cycle, so that waits of hundreds of cycles run quickly.
+    // What the user is told of a port that could not be opened, from Qt's error and its text.
+    static QString openFailureText(QSerialPort::SerialPortError error, const QString &qtText);
+
+    // Tests only: a shorter polling cycle, so that waits of hundreds of cycles run quickly, and shorter ping
+    // and port-watch periods.
     static void setCycleMs(int ms);
     static int cycleMs();
+    static void setWatchTiming(int pingPeriodMs, int pingAnswerMs, int portWatchMs);
 
 public slots:
     void onDataAvailable();
@@ -60,6 +83,10 @@ public slots:
 signals:
     // A search ended, or the port was lost.
     void connectionChanged(bool connected);
+    // The instrument stopped answering its pings, or a line came again.
+    void respondingChanged(bool responding);
+    // A search starts or ends.
+    void searchingChanged(bool searching);
     // An exchange starts or stops waiting: the instrument's other commands must wait too.
     void busyChanged(bool busy);
     // The adapter went away; the port is closed.
@@ -68,7 +95,13 @@ signals:
 private:
     bool refuseIfBusy(const QString &what);
     void setBusy(bool busy);
+    void setResponding(bool responding);
+    void resetLiveness();
     bool waitFor(int tempo, int pas, int quel_reponse);
+    bool search(const QList<PortCandidate> &ports);
+    void checkPingAnswer();
+    void watchPorts();
+    bool deviceGone() const;
     void handleError(QSerialPort::SerialPortError error);
 
     QSerialPort *m_serial = nullptr;
@@ -76,9 +109,22 @@ private:
     QByteArray m_buffer_recv;
     CmdParser m_parser;
     QTimer m_pingTimer;
+    QTimer m_pingCheck; // PingAnswerMs after a ping: was anything received?
+    QTimer m_portWatch;
+    QEventLoop *m_waitLoop = nullptr; // the running wait, ended early by its answer or a lost port
+    int m_waitFlag = -1;
     bool m_isSerialConnected = false;
     bool m_busy = false;
+    bool m_searching = false;
     bool m_paused = false;
     bool m_pingDeferred = false; // the ping came during an exchange: it goes out when the exchange ends
-    int m_portLosses = 0;        // counts adapters lost, so that a wait can stop when its port is gone
+    bool m_responding = true;
+    bool m_pingEverAnswered = false; // an instrument that never answers pings is never judged by them
+    int m_missedPings = 0;
+    qint64 m_linesReceived = 0;
+    qint64 m_linesAtPing = 0;
+    int m_portLosses = 0;      // counts adapters lost, so that a wait can stop when its port is gone
+    QSet<QString> m_seenPorts; // the port list at the last look: only ports new to it are searched
+    QList<PortAttempt> m_lastSearch;
+    QString m_connectedPort; // as the catalog names it
 };

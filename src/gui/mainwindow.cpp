@@ -39,6 +39,21 @@ MainWindow::MainWindow(const QString &appDir, PortCatalog ports, QWidget *parent
         updateConnectionActions();
     });
     connect(m_link, &InstrumentLink::busyChanged, this, &MainWindow::onBusyChanged);
+    connect(m_link, &InstrumentLink::respondingChanged, this, [this] {
+        updateConnectionStatus();
+        updateConnectionActions();
+    });
+    connect(m_link, &InstrumentLink::searchingChanged, this, [this](bool searching) {
+        if (!searching)
+            m_linkNote = m_link->isConnected() ? LinkNote::None : LinkNote::SearchFailed;
+        updateConnectionStatus();
+        updateConnectionActions();
+    });
+    connect(m_link, &InstrumentLink::portLost, this, [this](const QString &port) {
+        m_linkNote = LinkNote::Lost;
+        m_lostPort = port;
+        updateConnectionStatus();
+    });
 
     ui->DateEdit->setDate(QDate::currentDate());
 
@@ -46,6 +61,10 @@ MainWindow::MainWindow(const QString &appDir, PortCatalog ports, QWidget *parent
     m_statusIcon.setScaledContents(true);
     ui->StatusBar->addWidget(&m_statusIcon, 0);
     ui->StatusBar->addWidget(&m_statusText, 0);
+    ui->StatusBar->addWidget(&m_statusNote, 0);
+    ui->StatusBar->addWidget(&m_recordNote, 0);
+    m_recordNote.setStyleSheet(QStringLiteral("color: #b00020; font-weight: bold;"));
+    m_recordNote.hide();
 
     setCurveTitles();
 
@@ -79,6 +98,7 @@ MainWindow::MainWindow(const QString &appDir, PortCatalog ports, QWidget *parent
 
     m_link->startPing();
     ls_connection_auto();
+    m_link->startPortWatch();
 }
 
 MainWindow::~MainWindow()
@@ -185,6 +205,14 @@ void MainWindow::clearMeasurement()
         edit->clear();
     for (int i = 0; i < Qvx2::TestCount; ++i)
         showVerdict(i);
+    setIncomplete(false);
+}
+
+void MainWindow::setIncomplete(bool incomplete)
+{
+    ui->IncompleteLabel->setVisible(incomplete);
+    m_recordNote.setText(tr("Enregistrement incomplet"));
+    m_recordNote.setVisible(incomplete);
 }
 
 void MainWindow::showMeasurement(const Measurement &m)
@@ -220,6 +248,7 @@ void MainWindow::showMeasurement(const Measurement &m)
     ui->CommentText->clear();
     ui->CommentText->appendPlainText(m.comment);
     m_recup_info->set_texte(m.capture);
+    setIncomplete(false);
 }
 
 void MainWindow::showHeldCurves()

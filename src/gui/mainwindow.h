@@ -170,11 +170,19 @@ private:
     // The plot brought in line with the measurement's curves, at the end of a record or a replay.
     void showHeldCurves();
     void onBusyChanged(bool busy);
+    // What the last search tried and why each port failed, for the user.
+    QString searchReport() const;
+    // A record cut off by a lost link or a time-out is shown as such until the next one or a document.
+    void setIncomplete(bool incomplete);
 
     Ui::MainWindow *ui = nullptr;
     InstrumentLink *m_link = nullptr; // the serial port, its parser and the ping; a child of the window
     QLabel m_statusText;
     QLabel m_statusIcon;
+    QLabel m_statusNote; // why there is no connection
+    QLabel m_recordNote; // the record shown is incomplete
+    enum class LinkNote { None, SearchFailed, Lost } m_linkNote = LinkNote::None;
+    QString m_lostPort;
     QLabel *testIcons[Qvx2::TestCount] = {};
     Measurement m_measurement;  // what the window shows and a save stores
     Measurement m_savedState;   // what was last saved or opened, to tell edits since

@@ -41,6 +41,8 @@ void MainWindow::lancedownload()
         setPrintEnabled(true);
         ui->actionEnregistrer->setEnabled(true);
     } else {
+        // Whatever arrived stays in view, marked as cut off; Save and Print stay off.
+        setIncomplete(true);
         QMessageBox::critical(this, tr("Erreur"), tr("L'appareil ne reponds pas. Verifier la liaison."));
     }
 }

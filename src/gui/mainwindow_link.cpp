@@ -5,6 +5,7 @@
 #include "ui_mainwindow.h"
 
 #include <QApplication>
+#include <QMessageBox>
 
 void MainWindow::ls_envoi_cmd(const QString &cmd)
 {
@@ -54,21 +55,46 @@ void MainWindow::envoi_pingQV2()
 
 void MainWindow::updateConnectionStatus()
 {
-    if (m_link->isOpen()) {
-        m_statusText.setText(tr("Connecte (%1)").arg(m_link->portName()));
-        m_statusIcon.setPixmap(m_imgPassed);
+    QString note;
+    if (m_link->isSearching()) {
+        m_statusText.setText(tr("Recherche de l'appareil\u2026"));
+    } else if (m_link->isConnected() && m_link->isOpen()) {
+        const bool responding = m_link->isResponding();
+        m_statusText.setText(responding ? tr("Connecte (%1)").arg(m_link->portName())
+                                        : tr("L'appareil ne repond pas"));
+        m_statusIcon.setPixmap(responding ? m_imgPassed : m_imgFailed);
     } else {
         m_statusText.setText(tr("Deconnecte"));
         m_statusIcon.setPixmap(m_imgFailed);
+        if (m_linkNote == LinkNote::Lost)
+            note = tr("Liaison perdue (%1)").arg(m_lostPort);
+        else if (m_linkNote == LinkNote::SearchFailed)
+            note = searchReport();
     }
+    // The first line in the bar, the whole report when the pointer rests on it.
+    m_statusNote.setText(note.section(QLatin1Char('\n'), 0, 0));
+    m_statusNote.setToolTip(note);
+    m_recordNote.setText(tr("Enregistrement incomplet"));
+}
+
+QString MainWindow::searchReport() const
+{
+    const QList<PortAttempt> &tried = m_link->lastSearch();
+    if (tried.isEmpty())
+        return tr("Aucun adaptateur serie USB n'est branche.");
+    QStringList lines{tr("Aucun QUARVEN 2 n'a repondu. Ports essayes :")};
+    for (const PortAttempt &attempt : tried)
+        lines << tr("%1 : %2").arg(attempt.portName, attempt.failure);
+    return lines.join(QLatin1Char('\n'));
 }
 
 void MainWindow::updateConnectionActions()
 {
     // While an exchange waits, no other command may reach the instrument, nor replace what it is filling.
-    const bool idle = !m_link->isBusy();
-    const bool usable = m_link->isConnected() && idle;
-    ui->actionUSB_recherche_automatique->setEnabled(!m_link->isConnected() && idle);
+    const bool idle = !m_link->isBusy() && !m_link->isSearching();
+    const bool usable = m_link->isConnected() && m_link->isResponding() && idle;
+    ui->actionUSB_recherche_automatique->setEnabled((!m_link->isConnected() || !m_link->isResponding()) &&
+                                                    idle);
     QAction *const instrumentActions[] = {ui->actionTelecharger,
                                           ui->actionTemps_de_Coupure_du_QVX2,
                                           ui->actionChoix_de_la_gamme_au_d_marrage,
@@ -94,5 +120,6 @@ void MainWindow::onBusyChanged(bool busy)
 
 void MainWindow::on_actionUSB_recherche_automatique_triggered()
 {
-    ls_connection_auto();
+    if (!ls_connection_auto() && !m_link->isBusy())
+        QMessageBox::warning(this, tr("Connexion"), searchReport());
 }
