@@ -6,6 +6,7 @@
 #include "dialogtelech.h"
 #include "faultnames.h"
 #include "recup_info.h"
+#include "simcontrol.h"
 #include "simrig.h"
 #include "testutil.h"
 #include "xmlmesure.h"
@@ -60,7 +61,11 @@ private slots:
         QVERIFY(rig->start());
         w = rig->window.get();
     }
-    void cleanup() { rig.reset(); }
+    void cleanup()
+    {
+        rig.reset();
+        InstrumentLink::setWatchTiming(Qvx2::PingPeriodMs, Qvx2::PingAnswerMs, Qvx2::PortWatchMs);
+    }
     void records_data();
     void records();
     void settings_data();
@@ -74,6 +79,8 @@ private slots:
     void firmware();
     void soak_data();
     void soak();
+    void linkInField_data();
+    void linkInField();
 };
 
 // The record dialog names each record by its slot in the instrument's ring of ten; the chosen one is fetched
@@ -543,6 +550,85 @@ void TestCommands::soak()
     QVERIFY2(success == harmless || (!harmless && fault != "silent" && fault != "crlf"),
              qPrintable(boxes.join(" | ")));
     QCOMPARE(TestUtil::readFile(saved), document);
+}
+
+// The link as a technician meets it: the instrument switched off and on, the cable pulled out and plugged
+// back, an instrument that ignores the ping, a port that cannot be opened, no adapter, a record cut off, and
+// a wait whose port goes away. Each step is a simulator command (or "wait", "download", "connect", "lost
+// wait"), then what the status bar (or the search's message) must come to say.
+void TestCommands::linkInField_data()
+{
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<QString>("port"); // offered beside the simulator's, or instead of it
+    QTest::addColumn<QStringList>("steps");
+    auto row = [](const char *name, const char *fault, const char *port, const char *steps) {
+        QTest::newRow(name) << fault << port << QString(steps).split('|');
+    };
+    row("switched off, then on", "", "", "wait>Connecte (|off>L'appareil ne repond pas|on>Connecte (");
+    row("unplugged, plugged back", "", "", "unplug>Deconnecte|plug>Connecte (");
+    row("never answers pings", "no-ping", "", "wait>Connecte (|wait>Connecte (");
+    row("port cannot be opened", "", "/dev/ttyQVX-none", "connect>/dev/ttyQVX-none : le port n'existe plus");
+    row("no adapter", "", "none", "wait>Aucun adaptateur serie USB|connect>Aucun adaptateur serie USB");
+    row("cut off mid-record", "die-after=12", "", "download>Enregistrement incomplet");
+    row("port lost in a wait", "silent", "", "lost wait>Liaison perdue");
+}
+
+void TestCommands::linkInField()
+{
+    QFETCH(QString, fault);
+    QFETCH(QString, port);
+    QFETCH(QStringList, steps);
+    constexpr int pingMs = 300;
+    InstrumentLink::setWatchTiming(pingMs, pingMs / 2, Qvx2::PortWatchMs);
+    rig.reset();
+    rig = std::make_unique<SimRig>();
+    QVERIFY(!port.isEmpty() || rig->start());
+    QTemporaryDir dir;
+    std::unique_ptr<MainWindow> own;
+    if (!port.isEmpty()) {
+        const QList<PortCandidate> ports{{port, "FTDI"}};
+        own = std::make_unique<MainWindow>(
+            dir.path(), [ports] { return ports.mid(ports[0].portName != "none" ? 0 : 1); });
+    }
+    w = own ? own.get() : rig->window.get();
+    qvx2sim::applyFault(rig->sim.faults(), fault);
+    qvx2sim::SimControl control(rig->sim);
+    auto status = [this] {
+        QStringList texts;
+        for (QLabel *label : w->statusBar()->findChildren<QLabel *>())
+            if (label->isVisibleTo(w))
+                texts << label->text() << label->toolTip();
+        return texts.join(' ');
+    };
+    for (const QString &step : steps) {
+        const QString command = step.section('>', 0, 0), expected = step.section('>', 1);
+        TestUtil::DialogScript script(true);
+        QElapsedTimer t;
+        if (command == "wait") {
+            QTest::qWait(4 * pingMs);
+        } else if (command == "connect") {
+            w->on_actionUSB_recherche_automatique_triggered();
+            QVERIFY2(script.boxes().join("").contains(expected), qPrintable(script.boxes().join("")));
+        } else if (command == "download") {
+            w->setTestResult(18, true); // left from an earlier record: must not stay
+            script.dialog(chooseRecord(1));
+            w->lancedownload();
+            QVERIFY(!w->findChild<QAction *>("actionEnregistrer")->isEnabled() &&
+                    !w->findChild<QAction *>("actionImprimer")->isEnabled() &&
+                    w->findChild<QLabel *>("IncompleteLabel")->isVisibleTo(w) &&
+                    w->currentMeasurement().verdicts[18] == Measurement::Verdict::None);
+        } else if (command == "lost wait") {
+            QTimer::singleShot(200, [this, &t] { t.start(), rig->sim.unplug(); });
+            QVERIFY(!w->ls_envoi_attente_trame("INFO 00 \r", "perdu", Qvx2::WaitLongCycles,
+                                               Qvx2::FlagRecordNumber));
+            QVERIFY2(t.elapsed() < 1000, qPrintable(QString::number(t.elapsed())));
+        } else {
+            QVERIFY(control.apply(command));
+        }
+        QTRY_VERIFY2_WITH_TIMEOUT(status().contains(expected), qPrintable(status()), 3000);
+        QCOMPARE(w->findChild<QAction *>("actionTelecharger")->isEnabled(),
+                 expected.startsWith("Connecte ("));
+    }
 }
 
 QTEST_MAIN(TestCommands)

@@ -3,6 +3,7 @@
 // a stream cut anywhere, the firmware pages, patch lines, texts a document stores, and unreadable configs.
 
 #include "cmdparser.h"
+#include "instrumentlink.h"
 #include "lineframer.h"
 #include "measurement.h"
 #include "testutil.h"
@@ -146,6 +147,8 @@ private slots:
     void failedSave();
     void readLimits_data();
     void readLimits();
+    void openFailures_data();
+    void openFailures();
 
 private:
     QTemporaryDir m_dir;
@@ -449,4 +452,27 @@ void TestCore::readLimits()
 }
 
 QTEST_GUILESS_MAIN(TestCore)
+// Each way a port can refuse to open, as the user reads it: Qt's own words kept, and the fix for a
+// permission refusal (on Linux, the dialout group) given with that one only.
+void TestCore::openFailures_data()
+{
+    QTest::addColumn<int>("error");
+    QTest::addColumn<QString>("start");
+    QTest::newRow("permission") << int(QSerialPort::PermissionError) << "acces refuse ou port occupe";
+    QTest::newRow("not found") << int(QSerialPort::DeviceNotFoundError) << "le port n'existe plus";
+    QTest::newRow("already open") << int(QSerialPort::OpenError) << "port deja ouvert";
+    QTest::newRow("resource") << int(QSerialPort::ResourceError) << "ouverture impossible";
+    QTest::newRow("unknown") << int(QSerialPort::UnknownError) << "ouverture impossible";
+}
+
+void TestCore::openFailures()
+{
+    QFETCH(int, error);
+    QFETCH(QString, start);
+    const auto e = QSerialPort::SerialPortError(error);
+    const QString text = InstrumentLink::openFailureText(e, "Qt: raison");
+    QVERIFY2(text.startsWith(start + " (Qt: raison)"), qPrintable(text));
+    QCOMPARE(text.contains("dialout"), e == QSerialPort::PermissionError);
+}
+
 #include "tst_core.moc"
