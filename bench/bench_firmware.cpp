@@ -3,7 +3,7 @@
 
 #include "benchutil.h"
 #include "dialogtelech.h"
-#include "ptyinstrument.h"
+#include "simhost.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -22,6 +22,9 @@
 namespace
 {
 
+using Bench::openPort;
+using Bench::SimHost;
+
 constexpr int FullImageBytes = 261632; // 511 full pages: 512 pages go out, the last one filler only
 constexpr int SmallImageBytes = 1800;  // 4 pages
 constexpr int DefaultRuns = 1000;
@@ -36,51 +39,6 @@ void quietHandler(QtMsgType, const QMessageLogContext &, const QString &message)
     if (message.startsWith(QLatin1String("telech: nouvel essai")))
         ++g_resends;
 }
-
-// The simulated instrument on a thread of its own, as a real one runs beside the application and not inside
-// its event loop.
-class SimHost : public QThread
-{
-public:
-    explicit SimHost(bool pacing) : m_pacing(pacing) {}
-    ~SimHost() override
-    {
-        quit();
-        wait();
-    }
-    bool open()
-    {
-        start();
-        m_ready.acquire();
-        return !m_path.isEmpty();
-    }
-    QString path() const { return m_path; }
-    // Runs fn on the simulator's thread and waits for it.
-    template <typename Fn> void call(Fn fn)
-    {
-        QMetaObject::invokeMethod(
-            m_sim, [&] { fn(*m_sim); }, Qt::BlockingQueuedConnection);
-    }
-
-protected:
-    void run() override
-    {
-        qvx2sim::PtyInstrument sim;
-        sim.setPacing(m_pacing);
-        if (sim.open())
-            m_path = sim.slavePath();
-        m_sim = &sim;
-        m_ready.release();
-        exec();
-        m_sim = nullptr;
-    }
-
-private:
-    bool m_pacing;
-    QString m_path;
-    qvx2sim::PtyInstrument *m_sim = nullptr;
-    QSemaphore m_ready;
-};
 
 QByteArray makeImage(int size)
 {
@@ -103,19 +61,6 @@ QMap<int, QByteArray> expectedFlash(const QByteArray &image)
     return pages;
 }
 
-bool openPort(QSerialPort &port, const QString &path)
-{
-    port.setPortName(path);
-    if (!port.open(QIODevice::ReadWrite))
-        return false;
-    port.setBaudRate(qvx2sim::kBaudRate);
-    port.setDataBits(QSerialPort::Data8);
-    port.setParity(QSerialPort::NoParity);
-    port.setStopBits(QSerialPort::OneStop);
-    port.setFlowControl(QSerialPort::NoFlowControl);
-    return true;
-}
-
 QString writeImage(const QTemporaryDir &dir, const QByteArray &image)
 {
     const QString path = dir.filePath(QStringLiteral("image_%1.bin").arg(image.size()));
@@ -130,6 +75,38 @@ double wireMs(qint64 bytes)
     return bytes / qvx2sim::kWireBytesPerMs;
 }
 
+// A bootloader client with nothing else to do: each command written, then blocking reads until its
+// acknowledgement line. What the program's update is compared with.
+double rawUpdateMs(const QString &file, bool *ok)
+{
+    SimHost host(true);
+    QSerialPort port;
+    FirmwareImage image;
+    *ok = false;
+    if (!host.open() || !openPort(port, host.path()) || !image.load(file))
+        return 0;
+    auto isAck = [](const QByteArray &line) {
+        const QByteArray word = line.split(' ').value(0).toLower();
+        for (const char *ack : Qvx2::Boot::AckWords)
+            if (word == QByteArray(ack).toLower())
+                return true;
+        return false;
+    };
+    auto exchange = [&](const QString &command) {
+        return !Bench::rawExchange(port, (command + '\r').toLatin1(), isAck).isEmpty();
+    };
+    QElapsedTimer clock;
+    clock.start();
+    bool done = exchange(QLatin1String(Qvx2::Boot::CmdReset));
+    for (int page = 0; done && page <= image.pageCount(); ++page)
+        done = exchange(QString::asprintf(Qvx2::Boot::CmdPage, uint(page))) &&
+               exchange(QString::fromLatin1(Qvx2::Boot::CmdFill).arg(image.pageText(page))) &&
+               exchange(QLatin1String(Qvx2::Boot::CmdWrite));
+    done = done && exchange(QLatin1String(Qvx2::Boot::CmdQuit));
+    *ok = done;
+    return clock.nsecsElapsed() / 1e6;
+}
+
 int fullImage(const QTemporaryDir &dir, QWidget *owner)
 {
     SimHost host(true);
@@ -139,8 +116,9 @@ int fullImage(const QTemporaryDir &dir, QWidget *owner)
         return 1;
     }
     const QByteArray image = makeImage(FullImageBytes);
+    const QString file = writeImage(dir, image);
     DialogTelech dialog(&port, owner);
-    dialog.setFile(writeImage(dir, image));
+    dialog.setFile(file);
 
     QElapsedTimer clock;
     clock.start();
@@ -179,6 +157,14 @@ int fullImage(const QTemporaryDir &dir, QWidget *owner)
     std::printf("  %-28s %10.2f s   (restart, quit, %d ms per select and fill: not in the limit)\n",
                 "instrument's own delays", otherMs / 1000, qvx2sim::kBootAnswerDelayMs);
     std::printf("  %-28s %10.3f\n", "ratio with them in the limit", measuredMs / (limitMs + otherMs));
+    bool rawOk = false;
+    const double rawMs = rawUpdateMs(file, &rawOk);
+    std::printf("  %-28s %10.2f s   %s\n", "raw bootloader client", rawMs / 1000, rawOk ? "" : "(FAILED)");
+    std::printf("  %-28s %10.3f     (aim: at most 1.02)\n", "ratio to the raw client", measuredMs / rawMs);
+    Bench::summaryRow(QStringLiteral("firmware against a raw bootloader client"),
+                      Bench::fixed(measuredMs / 1000, 2) + " s",
+                      Bench::fixed(rawMs / 1000, 2) + " s raw client on the same simulator",
+                      Bench::fixed(measuredMs / rawMs, 3), QStringLiteral("<= 1.02"));
     Bench::summaryRow(QStringLiteral("firmware, %1 bytes (%2 pages)").arg(FullImageBytes).arg(pages),
                       Bench::fixed(measuredMs / 1000, 2) + " s",
                       Bench::fixed(limitMs / 1000, 2) + " s wire + page writes",

@@ -72,10 +72,13 @@ void InstrumentLink::startPortWatch()
 void InstrumentLink::ls_envoi_cmd(const QString &cmd)
 {
     const QByteArray bytes = cmd.toLocal8Bit();
-    if (m_serial->write(bytes) > 0)
+    if (m_serial->write(bytes) > 0) {
+        // On the wire now, not after whatever the event loop does first (a repaint of the whole window).
+        m_serial->flush();
         qDebug() << "envoi_cmd: Send " << cmd;
-    else
+    } else {
         qDebug() << " envoi_cmd Can't send " << cmd;
+    }
 }
 
 bool InstrumentLink::refuseIfBusy(const QString &what)

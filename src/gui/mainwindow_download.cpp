@@ -57,9 +57,13 @@ int MainWindow::recup_enreg_show(int position)
 
 bool MainWindow::recup_eeprom_num_enreg(int numero)
 {
+    if (m_link->isBusy())
+        return false;
+    // The command goes out first: the window is cleared while the instrument reads the record out of its
+    // memory. Its answer is parsed only once the wait runs the event loop, after the flags are cleared.
+    ls_envoi_cmd(QString::fromLatin1(Qvx2::CmdFetchRecord).arg(numero));
     clearMeasurement();
-    const QString cmd = QString::fromLatin1(Qvx2::CmdFetchRecord).arg(numero);
-    if (!ls_envoi_attente_trame(cmd, QStringLiteral("recup eeprom num enreg "), Qvx2::WaitLongCycles,
+    if (!ls_envoi_attente_trame(QString(), QStringLiteral("recup eeprom num enreg "), Qvx2::WaitLongCycles,
                                 Qvx2::FlagRecordEnd))
         return false;
     dataPresent = true;
