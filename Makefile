@@ -5,12 +5,14 @@ PACKAGES := cmake g++ make pkg-config qtbase5-dev libqt5serialport5-dev libqwt-q
             qttools5-dev-tools qttranslations5-l10n xvfb xauth
 FUZZ_PACKAGES := clang libclang-rt-14-dev
 MEMCHECK_PACKAGES := valgrind
+# dpkg-shlibdeps computes the package's dependencies; appstreamcli checks its metainfo.
+PACKAGE_PACKAGES := dpkg-dev file appstream desktop-file-utils
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 DEMO_DIR := $(BUILD_DIR)/app-demo
 # Without a display (a remote shell, CI) the window opens on a virtual one.
 GUI_RUN := $(shell [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ] || echo xvfb-run -a)
 
-.PHONY: all deps build run test test-asan coverage bench fuzz memcheck clean
+.PHONY: all deps build run test test-asan coverage bench fuzz memcheck package clean
 
 all: build
 
@@ -38,6 +40,16 @@ run: build
 
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j$(JOBS)
+
+# The Debian package of the program (quarvex2_<version>_amd64.deb in the build folder), its metainfo
+# validated and its files listed.
+package: build
+	$(call install_missing,$(PACKAGE_PACKAGES))
+	cd $(BUILD_DIR) && cpack -G DEB
+	appstreamcli validate --no-net --pedantic $(BUILD_DIR)/fr.orva.quarvex2.metainfo.xml
+	desktop-file-validate resources/desktop/fr.orva.quarvex2.desktop
+	dpkg-deb --info $(BUILD_DIR)/quarvex2_*_amd64.deb
+	dpkg-deb --contents $(BUILD_DIR)/quarvex2_*_amd64.deb
 
 # The whole suite built with AddressSanitizer and UndefinedBehaviorSanitizer; any report fails its test.
 # The build needs the same settings: it runs the guide renderer, itself sanitized.

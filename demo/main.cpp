@@ -18,6 +18,7 @@ const char DemoManufacturer[] = "FTDI (simulated QUARVEN 2)";
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    QCoreApplication::setOrganizationName(QLatin1String(Qvx2::OrganizationName));
     QCommandLineParser options;
     options.setApplicationDescription(QStringLiteral("QUARVEN 2 companion against a simulated instrument"));
     options.addHelpOption();

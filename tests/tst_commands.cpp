@@ -54,6 +54,7 @@ private:
     }
 
 private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void init()
     {
         MainWindow::setLinkCycleMs(Qvx2::LinkCycleMs);

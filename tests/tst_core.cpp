@@ -2,6 +2,7 @@
 // config.xml as stored, and files the reader refuses. The fuzz corpus replays (fuzz/) check the framing of
 // a stream cut anywhere, the firmware pages, patch lines, texts a document stores, and unreadable configs.
 
+#include "apppaths.h"
 #include "cmdparser.h"
 #include "instrumentlink.h"
 #include "lineframer.h"
@@ -149,6 +150,8 @@ private slots:
     void readLimits();
     void openFailures_data();
     void openFailures();
+    void appPaths_data();
+    void appPaths();
 
 private:
     QTemporaryDir m_dir;
@@ -461,7 +464,6 @@ void TestCore::openFailures_data()
     QTest::newRow("permission") << int(QSerialPort::PermissionError) << "acces refuse ou port occupe";
     QTest::newRow("not found") << int(QSerialPort::DeviceNotFoundError) << "le port n'existe plus";
     QTest::newRow("already open") << int(QSerialPort::OpenError) << "port deja ouvert";
-    QTest::newRow("resource") << int(QSerialPort::ResourceError) << "ouverture impossible";
     QTest::newRow("unknown") << int(QSerialPort::UnknownError) << "ouverture impossible";
 }
 
@@ -473,6 +475,33 @@ void TestCore::openFailures()
     const QString text = InstrumentLink::openFailureText(e, "Qt: raison");
     QVERIFY2(text.startsWith(start + " (Qt: raison)"), qPrintable(text));
     QCOMPARE(text.contains("dialout"), e == QSerialPort::PermissionError);
+}
+
+void TestCore::appPaths_data()
+{
+    QTest::addColumn<bool>("writable");
+    QTest::addColumn<bool>("installed"); // share/quarvex2 beside bin/
+    QTest::newRow("portable") << true << false;
+    QTest::newRow("read-only folder") << false << false;
+    QTest::newRow("installed, writable (root)") << true << true;
+    QTest::newRow("installed") << false << true;
+}
+
+// A portable copy keeps everything beside the program. A folder it may not write, or an installed layout
+// (even where its owner may write, as root may in /usr/bin), keeps config.xml, Data/ and Maj/ in the user's
+// data location, and reads the rest from the installed share folder when there is one.
+void TestCore::appPaths()
+{
+    QFETCH(bool, writable);
+    QFETCH(bool, installed);
+    QTemporaryDir root;
+    const QString bin = root.filePath("bin");
+    QVERIFY(QDir().mkpath(bin) && (!installed || QDir().mkpath(root.filePath("share/quarvex2"))));
+    const AppPaths paths = AppPaths::locate(bin, writable);
+    const QString user = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + '/';
+    QCOMPARE(paths.data, writable && !installed ? bin + '/' : user);
+    QCOMPARE(paths.share, installed ? root.filePath("share/quarvex2/") : bin + '/');
+    QVERIFY(AppPaths::isWritableFolder(bin) && !AppPaths::isWritableFolder(root.filePath("none")));
 }
 
 #include "tst_core.moc"

@@ -107,37 +107,48 @@ void TestTranslations::messages()
 
 void TestTranslations::productionFolder_data()
 {
-    QTest::addColumn<QString>("folder");
-    QTest::newRow("build") << QStringLiteral(QVX_APP_DIR);
+    QTest::addColumn<QString>("bin");
+    QTest::addColumn<QString>("share");
+    QTest::newRow("build") << QStringLiteral(QVX_APP_DIR) << QStringLiteral(QVX_APP_DIR);
     static QTemporaryDir prefix;
     QProcess install;
     install.setProcessChannelMode(QProcess::MergedChannels);
     install.start(QVX_CMAKE, {"--install", QVX_BINARY_DIR, "--prefix", prefix.path()});
     QVERIFY2(install.waitForFinished(120000) && install.exitCode() == 0, install.readAll().constData());
-    QTest::newRow("cmake --install") << prefix.path();
+    QTest::newRow("cmake --install") << prefix.filePath("bin") << prefix.filePath("share/quarvex2");
 }
 
-// The folder a technician runs: the program, its catalogues (Qt's holding only what it loads, with no
-// catalogue of another module to find), the guides, patch templates that write nothing, and an empty Maj/.
+// What a technician runs: the program, its catalogues (Qt's holding only what it loads, with no catalogue of
+// another module to find), the guides and patch templates that write nothing; nothing of the demo. The build
+// folder is a portable copy with an empty Maj/; an installed copy has its desktop entry, icon and metainfo.
 void TestTranslations::productionFolder()
 {
-    QFETCH(QString, folder);
-    const QDir dir(folder);
-    QStringList expected = {"patch_direve.txt", "patch_voltane.txt", "quarvex2"};
+    QFETCH(QString, bin);
+    QFETCH(QString, share);
+    const QDir dir(share);
+    const bool portable = bin == share;
+    QStringList expected = {"patch_direve.txt", "patch_voltane.txt"};
     for (const char *code : {"en", "fr", "ng", "ru", "sv"}) {
         expected << QStringLiteral("qt_%1.qm").arg(code) << QStringLiteral("quarvex2_%1.qm").arg(code);
         QTranslator alone;
         QVERIFY2(alone.load(dir.filePath(QStringLiteral("qt_%1.qm").arg(code))), code);
         QVERIFY(alone.isEmpty() == (QLatin1String(code) == "en")); // Qt's own texts are English
     }
+    expected << (portable ? QStringList{"quarvex2"} : QStringList());
     expected.sort();
     QCOMPARE(dir.entryList(QDir::Files, QDir::Name), expected);
-    QCOMPARE(dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot), QStringList({"Doc", "Maj"}));
+    QVERIFY(portable || QDir(bin).entryList(QDir::Files) == QStringList("quarvex2"));
+    QCOMPARE(dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot),
+             portable ? QStringList({"Doc", "Maj"}) : QStringList("Doc"));
     QCOMPARE(QDir(dir.filePath("Maj")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
     QCOMPARE(QDir(dir.filePath("Doc")).entryList({"GU_QUARVEN2_V_*.pdf"}, QDir::Files).size(), 2);
     for (const char *patch : {"patch_voltane.txt", "patch_direve.txt"}) // comments only
         QVERIFY(!QString(TestUtil::readFile(dir.filePath(patch)))
                      .contains(QRegularExpression("^\\s*[^#\\s]", QRegularExpression::MultilineOption)));
+    for (const char *desktop :
+         {"applications/fr.orva.quarvex2.desktop", "metainfo/fr.orva.quarvex2.metainfo.xml",
+          "icons/hicolor/48x48/apps/quarvex2.png"})
+        QVERIFY2(portable || QFileInfo::exists(share + "/../" + desktop), desktop);
 }
 
 QTEST_GUILESS_MAIN(TestTranslations)

@@ -51,7 +51,8 @@ bool sameInEnglish(const QString &key, const QString &text)
     const bool listValue = key.contains(QRegularExpression("QComboBox\\d+$")) && text != "Autre" &&
                            text != "Oui" && text != "Non";
     const bool company = key.contains(QRegularExpression("/(Adress|Email|Site)Label/"));
-    return listValue || company || shared.contains(text) || !text.contains(QRegularExpression("[^\\W\\d_]"));
+    return listValue || company || shared.contains(QString(text).remove('&')) ||
+           !text.contains(QRegularExpression("[^\\W\\d_]"));
 }
 
 class TestWindow : public QObject
@@ -78,6 +79,8 @@ private:
                 dir->filePath("config.xml"),
                 XmlConf::builtInDefault().replace("encours=\"fr\"", "encours=\"" + language.toUtf8() + '"')));
         }
+        if (fresh)
+            QSettings().clear(); // a first start
         w = std::make_unique<MainWindow>(dir->path(), [] { return QList<PortCandidate>(); });
         choose(QString());
     }
@@ -94,6 +97,24 @@ private:
         QCoreApplication::sendPostedEvents();
     }
     void feed(QByteArray bytes) { w->parser().parse(bytes); }
+    // Every menu and menu entry has one Alt letter, and no two share it within a menu.
+    void checkMnemonics()
+    {
+        QList<QList<QAction *>> menus{w->menuBar()->actions()};
+        for (QAction *title : w->menuBar()->actions())
+            menus << title->menu()->actions();
+        for (const QList<QAction *> &entries : menus) {
+            QSet<QChar> letters;
+            for (const QAction *a : entries) {
+                const QString text = a->text();
+                const int at = text.indexOf('&') + 1;
+                QVERIFY2(a->isSeparator() || (at > 0 && text.count('&') == 1 && text.at(at).isLetter() &&
+                                              !letters.contains(text.at(at).toLower())),
+                         qPrintable(w->language() + ": " + text));
+                letters.insert(a->isSeparator() ? QChar() : text.at(at).toLower());
+            }
+        }
+    }
     void fillForm()
     {
         feed("Recup_courbe debut 1 \rRESULT 01 x CORRECT x\rRESULT 02 x DEFAUT x\rRESULT 19 x SUCCESS x\r"
@@ -129,6 +150,7 @@ private slots:
     void guide_data();
     void guide();
     void editors();
+    void session();
 };
 
 // A second copy is refused and told why; a copy killed without cleaning up does not block the next start.
@@ -375,18 +397,20 @@ void TestWindow::switchLanguage()
     list->setCurrentIndex(list->count() - 1); // "Autre"
     get<QDateEdit>("DateEdit")->setDate(QDate(2019, 3, 14));
     w->setWindowTitleFile(QStringLiteral("essai.qv2"));
+    checkMnemonics();
     choose(chosen);
+    checkMnemonics();
     QCOMPARE(w->language(), current);
     for (QAction *a : get<QMenu>("menuLangue")->actions()) // the current language's entry alone is greyed
         QVERIFY2(a->isEnabled() == (a->data().toString() != current), qPrintable(a->data().toString()));
     QCOMPARE(XmlConf(dir->filePath("config.xml"), Read).getLangageencours(),
              current.isEmpty() ? stored : current);
     const QList<QDateEdit *> dates = w->findChildren<QDateEdit *>(QStringLiteral("DateEdit"));
-    QCOMPARE(
-        QStringList({get<QMenu>("menuFichier")->title(), QCoreApplication::translate("QFileDialog", "Open"),
-                     w->curve(0).title().text(), dates.value(0)->displayFormat()})
-            .join(' '),
-        shown);
+    QCOMPARE(QStringList({get<QMenu>("menuFichier")->title().remove('&'),
+                          QCoreApplication::translate("QFileDialog", "Open"), w->curve(0).title().text(),
+                          dates.value(0)->displayFormat()})
+                 .join(' '),
+             shown);
     QVERIFY(dates.size() == 1 && dates.first()->date() == QDate(2019, 3, 14));
     QVERIFY(list->currentIndex() == list->count() - 1 &&
             list->currentText() == w->currentMeasurement().tensionHt);
@@ -494,6 +518,40 @@ void TestWindow::editors()
     }
 }
 
+// An installed copy's first start makes what it writes in the data location; the window and the debug window
+// come back where they were left; the last five documents opened or saved come back newest first and open
+// from the menu, and one whose file is gone leaves the list with a word.
+void TestWindow::session()
+{
+    QTemporaryDir user;
+    w = std::make_unique<MainWindow>(AppPaths{user.path() + '/', QVX_APP_DIR "/"},
+                                     [] { return QList<PortCandidate>(); });
+    for (const char *made : {"config.xml", "Data", "Maj"})
+        QVERIFY2(QFileInfo::exists(user.filePath(made)), made);
+    w->showNormal();
+    w->setGeometry(40, 50, 1100, 800);
+    w->debugWindow()->setGeometry(60, 70, 500, 400);
+    makeWindow();
+    QVERIFY(w->geometry() == QRect(40, 50, 1100, 800) && !(w->windowState() & Qt::WindowMaximized));
+    QCOMPARE(w->debugWindow()->geometry(), QRect(60, 70, 500, 400));
+    fillForm();
+    for (int i = 1; i <= 7; ++i)
+        QVERIFY(w->saveResult(data(QString::number(i) + ".qv2")) &&
+                w->openDocument(data(QString::number(i) + ".qv2")));
+    QString shown;
+    for (QAction *a : get<QMenu>("menuDocumentsRecents")->actions())
+        shown += a->text() + ' ';
+    QCOMPARE(shown, QString("&1 7.qv2 &2 6.qv2 &3 5.qv2 &4 4.qv2 &5 3.qv2 "));
+    get<QMenu>("menuDocumentsRecents")->actions().at(3)->trigger();
+    QCOMPARE(w->windowTitle(), QString("QUARVEN2 D504 - 4.qv2"));
+    QFile::remove(data("6.qv2"));
+    TestUtil::DialogScript script;
+    script.box(QMessageBox::Ok);
+    get<QMenu>("menuDocumentsRecents")->actions().at(2)->trigger(); // 6.qv2, second after 4.qv2's opening
+    QVERIFY2(script.boxes().join("").contains("6.qv2 n'existe plus"), qPrintable(script.boxes().join("")));
+    QCOMPARE(w->recentDocuments(), QStringList({data("4.qv2"), data("7.qv2"), data("5.qv2"), data("3.qv2")}));
+}
+
 int main(int argc, char *argv[])
 {
     // QLocale::system() reads the environment once, when first asked: the locale-change row needs a
@@ -502,6 +560,7 @@ int main(int argc, char *argv[])
     qputenv("LANG", "sv_SE.UTF-8");
     QApplication app(argc, argv);
     app.setAttribute(Qt::AA_Use96Dpi, true);
+    QStandardPaths::setTestModeEnabled(true); // the settings of the user running the tests stay untouched
     TestWindow test;
     QTEST_SET_MAIN_SOURCE_PATH
     return QTest::qExec(&test, argc, argv);

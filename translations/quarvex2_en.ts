@@ -280,92 +280,16 @@ Reconnect the instrument, then start the update again.</translation>
         <translation>Comment</translation>
     </message>
     <message>
-        <source>Fichier</source>
-        <translation>File</translation>
-    </message>
-    <message>
-        <source>Configuration</source>
-        <translation>Configuration</translation>
-    </message>
-    <message>
-        <source>Langue</source>
-        <translation>Language</translation>
-    </message>
-    <message>
-        <source>Aide</source>
-        <translation>Help</translation>
-    </message>
-    <message>
-        <source>Telecharger</source>
-        <translation>Download</translation>
-    </message>
-    <message>
         <source>Ouvrir</source>
         <translation>Open</translation>
-    </message>
-    <message>
-        <source>Enregistrer</source>
-        <translation>Save</translation>
-    </message>
-    <message>
-        <source>Imprimer</source>
-        <translation>Print</translation>
-    </message>
-    <message>
-        <source>Debug</source>
-        <translation>Debug</translation>
-    </message>
-    <message>
-        <source>ouvrir fichier debug</source>
-        <translation>Open debug file</translation>
-    </message>
-    <message>
-        <source>Info UC</source>
-        <translation>Instrument info</translation>
-    </message>
-    <message>
-        <source>Quitter</source>
-        <translation>Quit</translation>
-    </message>
-    <message>
-        <source>Se connecter</source>
-        <translation>Connect</translation>
-    </message>
-    <message>
-        <source>Temps de Coupure du QVX2</source>
-        <translation>QVX2 cut-off time</translation>
-    </message>
-    <message>
-        <source>Choix de la gamme au demarrage</source>
-        <translation>Start-up range</translation>
     </message>
     <message>
         <source>Choix du type de batterie</source>
         <translation>Battery type</translation>
     </message>
     <message>
-        <source>Patch VOLTANE</source>
-        <translation>VOLTANE patch</translation>
-    </message>
-    <message>
-        <source>Patch DIREVE</source>
-        <translation>DIREVE patch</translation>
-    </message>
-    <message>
         <source>Mise a jour firmware</source>
         <translation>Firmware update</translation>
-    </message>
-    <message>
-        <source>русский</source>
-        <translation>русский</translation>
-    </message>
-    <message>
-        <source>Documentation</source>
-        <translation>Documentation</translation>
-    </message>
-    <message>
-        <source>A propos de ORVA-SA</source>
-        <translation>About ORVA-SA</translation>
     </message>
     <message>
         <source>Connecte (%1)</source>
@@ -558,6 +482,106 @@ Reconnect the instrument, then start the update again.</translation>
     <message>
         <source>Connexion</source>
         <translation>Connection</translation>
+    </message>
+    <message>
+        <source>&amp;Fichier</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;Documents recents</source>
+        <translation>&amp;Recent documents</translation>
+    </message>
+    <message>
+        <source>&amp;Configuration</source>
+        <translation>&amp;Configuration</translation>
+    </message>
+    <message>
+        <source>&amp;Langue</source>
+        <translation>&amp;Language</translation>
+    </message>
+    <message>
+        <source>&amp;Aide</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>&amp;Telecharger</source>
+        <translation>&amp;Download</translation>
+    </message>
+    <message>
+        <source>&amp;Ouvrir</source>
+        <translation>&amp;Open</translation>
+    </message>
+    <message>
+        <source>&amp;Enregistrer</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>&amp;Imprimer</source>
+        <translation>&amp;Print</translation>
+    </message>
+    <message>
+        <source>De&amp;bug</source>
+        <translation>D&amp;ebug</translation>
+    </message>
+    <message>
+        <source>ouvrir &amp;fichier debug</source>
+        <translation>Open debug &amp;file</translation>
+    </message>
+    <message>
+        <source>Info &amp;UC</source>
+        <translation>&amp;Instrument info</translation>
+    </message>
+    <message>
+        <source>&amp;Quitter</source>
+        <translation>&amp;Quit</translation>
+    </message>
+    <message>
+        <source>&amp;Se connecter</source>
+        <translation>&amp;Connect</translation>
+    </message>
+    <message>
+        <source>&amp;Temps de Coupure du QVX2</source>
+        <translation>&amp;QVX2 cut-off time</translation>
+    </message>
+    <message>
+        <source>&amp;Choix de la gamme au demarrage</source>
+        <translation>&amp;Start-up range</translation>
+    </message>
+    <message>
+        <source>Choix &amp;du type de batterie</source>
+        <translation>&amp;Battery type</translation>
+    </message>
+    <message>
+        <source>&amp;Patch VOLTANE</source>
+        <translation>&amp;VOLTANE patch</translation>
+    </message>
+    <message>
+        <source>P&amp;atch DIREVE</source>
+        <translation>&amp;DIREVE patch</translation>
+    </message>
+    <message>
+        <source>&amp;Mise a jour firmware</source>
+        <translation>&amp;Firmware update</translation>
+    </message>
+    <message>
+        <source>&amp;русский</source>
+        <translation>&amp;русский</translation>
+    </message>
+    <message>
+        <source>&amp;Documentation</source>
+        <translation>&amp;Documentation</translation>
+    </message>
+    <message>
+        <source>&amp;A propos de ORVA-SA</source>
+        <translation>&amp;About ORVA-SA</translation>
+    </message>
+    <message>
+        <source>Documents recents</source>
+        <translation>Recent documents</translation>
+    </message>
+    <message>
+        <source>Le document %1 n&apos;existe plus. Il est retire de la liste.</source>
+        <translation>The document %1 no longer exists. It is removed from the list.</translation>
     </message>
 </context>
 <context>

@@ -280,92 +280,16 @@ Reconnectez l&apos;appareil puis relancez la mise a jour.</translation>
         <translation>Commentaire</translation>
     </message>
     <message>
-        <source>Fichier</source>
-        <translation>Fichier</translation>
-    </message>
-    <message>
-        <source>Configuration</source>
-        <translation>Configuration</translation>
-    </message>
-    <message>
-        <source>Langue</source>
-        <translation>Langue</translation>
-    </message>
-    <message>
-        <source>Aide</source>
-        <translation>Aide</translation>
-    </message>
-    <message>
-        <source>Telecharger</source>
-        <translation>Telecharger</translation>
-    </message>
-    <message>
         <source>Ouvrir</source>
         <translation>Ouvrir</translation>
-    </message>
-    <message>
-        <source>Enregistrer</source>
-        <translation>Enregistrer</translation>
-    </message>
-    <message>
-        <source>Imprimer</source>
-        <translation>Imprimer</translation>
-    </message>
-    <message>
-        <source>Debug</source>
-        <translation>Debug</translation>
-    </message>
-    <message>
-        <source>ouvrir fichier debug</source>
-        <translation>ouvrir fichier debug</translation>
-    </message>
-    <message>
-        <source>Info UC</source>
-        <translation>Info UC</translation>
-    </message>
-    <message>
-        <source>Quitter</source>
-        <translation>Quitter</translation>
-    </message>
-    <message>
-        <source>Se connecter</source>
-        <translation>Se connecter</translation>
-    </message>
-    <message>
-        <source>Temps de Coupure du QVX2</source>
-        <translation>Temps de Coupure du QVX2</translation>
-    </message>
-    <message>
-        <source>Choix de la gamme au demarrage</source>
-        <translation>Choix de la gamme au demarrage</translation>
     </message>
     <message>
         <source>Choix du type de batterie</source>
         <translation>Choix du type de batterie</translation>
     </message>
     <message>
-        <source>Patch VOLTANE</source>
-        <translation>Patch VOLTANE</translation>
-    </message>
-    <message>
-        <source>Patch DIREVE</source>
-        <translation>Patch DIREVE</translation>
-    </message>
-    <message>
         <source>Mise a jour firmware</source>
         <translation>Mise a jour firmware</translation>
-    </message>
-    <message>
-        <source>русский</source>
-        <translation>русский</translation>
-    </message>
-    <message>
-        <source>Documentation</source>
-        <translation>Documentation</translation>
-    </message>
-    <message>
-        <source>A propos de ORVA-SA</source>
-        <translation>A propos de ORVA-SA</translation>
     </message>
     <message>
         <source>Connecte (%1)</source>
@@ -558,6 +482,106 @@ Reconnectez l&apos;appareil puis relancez la mise a jour.</translation>
     <message>
         <source>Connexion</source>
         <translation>Connexion</translation>
+    </message>
+    <message>
+        <source>&amp;Fichier</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Documents recents</source>
+        <translation>&amp;Documents recents</translation>
+    </message>
+    <message>
+        <source>&amp;Configuration</source>
+        <translation>&amp;Configuration</translation>
+    </message>
+    <message>
+        <source>&amp;Langue</source>
+        <translation>&amp;Langue</translation>
+    </message>
+    <message>
+        <source>&amp;Aide</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>&amp;Telecharger</source>
+        <translation>&amp;Telecharger</translation>
+    </message>
+    <message>
+        <source>&amp;Ouvrir</source>
+        <translation>&amp;Ouvrir</translation>
+    </message>
+    <message>
+        <source>&amp;Enregistrer</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>&amp;Imprimer</source>
+        <translation>&amp;Imprimer</translation>
+    </message>
+    <message>
+        <source>De&amp;bug</source>
+        <translation>De&amp;bug</translation>
+    </message>
+    <message>
+        <source>ouvrir &amp;fichier debug</source>
+        <translation>ouvrir &amp;fichier debug</translation>
+    </message>
+    <message>
+        <source>Info &amp;UC</source>
+        <translation>Info &amp;UC</translation>
+    </message>
+    <message>
+        <source>&amp;Quitter</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Se connecter</source>
+        <translation>&amp;Se connecter</translation>
+    </message>
+    <message>
+        <source>&amp;Temps de Coupure du QVX2</source>
+        <translation>&amp;Temps de Coupure du QVX2</translation>
+    </message>
+    <message>
+        <source>&amp;Choix de la gamme au demarrage</source>
+        <translation>&amp;Choix de la gamme au demarrage</translation>
+    </message>
+    <message>
+        <source>Choix &amp;du type de batterie</source>
+        <translation>Choix &amp;du type de batterie</translation>
+    </message>
+    <message>
+        <source>&amp;Patch VOLTANE</source>
+        <translation>&amp;Patch VOLTANE</translation>
+    </message>
+    <message>
+        <source>P&amp;atch DIREVE</source>
+        <translation>P&amp;atch DIREVE</translation>
+    </message>
+    <message>
+        <source>&amp;Mise a jour firmware</source>
+        <translation>&amp;Mise a jour firmware</translation>
+    </message>
+    <message>
+        <source>&amp;русский</source>
+        <translation>&amp;русский</translation>
+    </message>
+    <message>
+        <source>&amp;Documentation</source>
+        <translation>&amp;Documentation</translation>
+    </message>
+    <message>
+        <source>&amp;A propos de ORVA-SA</source>
+        <translation>&amp;A propos de ORVA-SA</translation>
+    </message>
+    <message>
+        <source>Documents recents</source>
+        <translation>Documents recents</translation>
+    </message>
+    <message>
+        <source>Le document %1 n&apos;existe plus. Il est retire de la liste.</source>
+        <translation>Le document %1 n&apos;existe plus. Il est retire de la liste.</translation>
     </message>
 </context>
 <context>

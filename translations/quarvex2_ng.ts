@@ -280,92 +280,16 @@ Koble til instrumentet igjen og start oppdateringen på nytt.</translation>
         <translation>Kommentar</translation>
     </message>
     <message>
-        <source>Fichier</source>
-        <translation>Fil</translation>
-    </message>
-    <message>
-        <source>Configuration</source>
-        <translation>Konfigurasjon</translation>
-    </message>
-    <message>
-        <source>Langue</source>
-        <translation>Språk</translation>
-    </message>
-    <message>
-        <source>Aide</source>
-        <translation>Hjelp</translation>
-    </message>
-    <message>
-        <source>Telecharger</source>
-        <translation>Last ned</translation>
-    </message>
-    <message>
         <source>Ouvrir</source>
         <translation>Åpne</translation>
-    </message>
-    <message>
-        <source>Enregistrer</source>
-        <translation>Lagre</translation>
-    </message>
-    <message>
-        <source>Imprimer</source>
-        <translation>Skriv ut</translation>
-    </message>
-    <message>
-        <source>Debug</source>
-        <translation>Feilsøking</translation>
-    </message>
-    <message>
-        <source>ouvrir fichier debug</source>
-        <translation>Åpne feilsøkingsfil</translation>
-    </message>
-    <message>
-        <source>Info UC</source>
-        <translation>Instrumentinfo</translation>
-    </message>
-    <message>
-        <source>Quitter</source>
-        <translation>Avslutt</translation>
-    </message>
-    <message>
-        <source>Se connecter</source>
-        <translation>Koble til</translation>
-    </message>
-    <message>
-        <source>Temps de Coupure du QVX2</source>
-        <translation>Utkoblingstid for QVX2</translation>
-    </message>
-    <message>
-        <source>Choix de la gamme au demarrage</source>
-        <translation>Måleområde ved oppstart</translation>
     </message>
     <message>
         <source>Choix du type de batterie</source>
         <translation>Batteritype</translation>
     </message>
     <message>
-        <source>Patch VOLTANE</source>
-        <translation>VOLTANE-patch</translation>
-    </message>
-    <message>
-        <source>Patch DIREVE</source>
-        <translation>DIREVE-patch</translation>
-    </message>
-    <message>
         <source>Mise a jour firmware</source>
         <translation>Fastvareoppdatering</translation>
-    </message>
-    <message>
-        <source>русский</source>
-        <translation>русский</translation>
-    </message>
-    <message>
-        <source>Documentation</source>
-        <translation>Dokumentasjon</translation>
-    </message>
-    <message>
-        <source>A propos de ORVA-SA</source>
-        <translation>Om ORVA-SA</translation>
     </message>
     <message>
         <source>Connecte (%1)</source>
@@ -558,6 +482,106 @@ Koble til instrumentet igjen og start oppdateringen på nytt.</translation>
     <message>
         <source>Connexion</source>
         <translation>Tilkobling</translation>
+    </message>
+    <message>
+        <source>&amp;Fichier</source>
+        <translation>&amp;Fil</translation>
+    </message>
+    <message>
+        <source>&amp;Documents recents</source>
+        <translation>&amp;Nylige dokumenter</translation>
+    </message>
+    <message>
+        <source>&amp;Configuration</source>
+        <translation>&amp;Konfigurasjon</translation>
+    </message>
+    <message>
+        <source>&amp;Langue</source>
+        <translation>&amp;Språk</translation>
+    </message>
+    <message>
+        <source>&amp;Aide</source>
+        <translation>&amp;Hjelp</translation>
+    </message>
+    <message>
+        <source>&amp;Telecharger</source>
+        <translation>&amp;Last ned</translation>
+    </message>
+    <message>
+        <source>&amp;Ouvrir</source>
+        <translation>&amp;Åpne</translation>
+    </message>
+    <message>
+        <source>&amp;Enregistrer</source>
+        <translation>L&amp;agre</translation>
+    </message>
+    <message>
+        <source>&amp;Imprimer</source>
+        <translation>&amp;Skriv ut</translation>
+    </message>
+    <message>
+        <source>De&amp;bug</source>
+        <translation>&amp;Feilsøking</translation>
+    </message>
+    <message>
+        <source>ouvrir &amp;fichier debug</source>
+        <translation>Å&amp;pne feilsøkingsfil</translation>
+    </message>
+    <message>
+        <source>Info &amp;UC</source>
+        <translation>&amp;Instrumentinfo</translation>
+    </message>
+    <message>
+        <source>&amp;Quitter</source>
+        <translation>A&amp;vslutt</translation>
+    </message>
+    <message>
+        <source>&amp;Se connecter</source>
+        <translation>&amp;Koble til</translation>
+    </message>
+    <message>
+        <source>&amp;Temps de Coupure du QVX2</source>
+        <translation>&amp;Utkoblingstid for QVX2</translation>
+    </message>
+    <message>
+        <source>&amp;Choix de la gamme au demarrage</source>
+        <translation>&amp;Måleområde ved oppstart</translation>
+    </message>
+    <message>
+        <source>Choix &amp;du type de batterie</source>
+        <translation>&amp;Batteritype</translation>
+    </message>
+    <message>
+        <source>&amp;Patch VOLTANE</source>
+        <translation>&amp;VOLTANE-patch</translation>
+    </message>
+    <message>
+        <source>P&amp;atch DIREVE</source>
+        <translation>&amp;DIREVE-patch</translation>
+    </message>
+    <message>
+        <source>&amp;Mise a jour firmware</source>
+        <translation>&amp;Fastvareoppdatering</translation>
+    </message>
+    <message>
+        <source>&amp;русский</source>
+        <translation>&amp;русский</translation>
+    </message>
+    <message>
+        <source>&amp;Documentation</source>
+        <translation>&amp;Dokumentasjon</translation>
+    </message>
+    <message>
+        <source>&amp;A propos de ORVA-SA</source>
+        <translation>&amp;Om ORVA-SA</translation>
+    </message>
+    <message>
+        <source>Documents recents</source>
+        <translation>Nylige dokumenter</translation>
+    </message>
+    <message>
+        <source>Le document %1 n&apos;existe plus. Il est retire de la liste.</source>
+        <translation>Dokumentet %1 finnes ikke lenger. Det er fjernet fra listen.</translation>
     </message>
 </context>
 <context>

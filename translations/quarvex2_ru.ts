@@ -280,92 +280,16 @@ Reconnectez l&apos;appareil puis relancez la mise a jour.</source>
         <translation>Комментарий</translation>
     </message>
     <message>
-        <source>Fichier</source>
-        <translation>Файл</translation>
-    </message>
-    <message>
-        <source>Configuration</source>
-        <translation>Настройки</translation>
-    </message>
-    <message>
-        <source>Langue</source>
-        <translation>Язык</translation>
-    </message>
-    <message>
-        <source>Aide</source>
-        <translation>Справка</translation>
-    </message>
-    <message>
-        <source>Telecharger</source>
-        <translation>Считать с прибора</translation>
-    </message>
-    <message>
         <source>Ouvrir</source>
         <translation>Открыть</translation>
-    </message>
-    <message>
-        <source>Enregistrer</source>
-        <translation>Сохранить</translation>
-    </message>
-    <message>
-        <source>Imprimer</source>
-        <translation>Печать</translation>
-    </message>
-    <message>
-        <source>Debug</source>
-        <translation>Отладка</translation>
-    </message>
-    <message>
-        <source>ouvrir fichier debug</source>
-        <translation>Открыть файл отладки</translation>
-    </message>
-    <message>
-        <source>Info UC</source>
-        <translation>Сведения о приборе</translation>
-    </message>
-    <message>
-        <source>Quitter</source>
-        <translation>Выход</translation>
-    </message>
-    <message>
-        <source>Se connecter</source>
-        <translation>Подключить</translation>
-    </message>
-    <message>
-        <source>Temps de Coupure du QVX2</source>
-        <translation>Время отключения QVX2</translation>
-    </message>
-    <message>
-        <source>Choix de la gamme au demarrage</source>
-        <translation>Диапазон при включении</translation>
     </message>
     <message>
         <source>Choix du type de batterie</source>
         <translation>Тип батареи</translation>
     </message>
     <message>
-        <source>Patch VOLTANE</source>
-        <translation>Патч VOLTANE</translation>
-    </message>
-    <message>
-        <source>Patch DIREVE</source>
-        <translation>Патч DIREVE</translation>
-    </message>
-    <message>
         <source>Mise a jour firmware</source>
         <translation>Обновление прошивки</translation>
-    </message>
-    <message>
-        <source>русский</source>
-        <translation>русский</translation>
-    </message>
-    <message>
-        <source>Documentation</source>
-        <translation>Документация</translation>
-    </message>
-    <message>
-        <source>A propos de ORVA-SA</source>
-        <translation>О компании ORVA-SA</translation>
     </message>
     <message>
         <source>Connecte (%1)</source>
@@ -558,6 +482,106 @@ Reconnectez l&apos;appareil puis relancez la mise a jour.</source>
     <message>
         <source>Connexion</source>
         <translation>Подключение</translation>
+    </message>
+    <message>
+        <source>&amp;Fichier</source>
+        <translation>&amp;Файл</translation>
+    </message>
+    <message>
+        <source>&amp;Documents recents</source>
+        <translation>&amp;Недавние документы</translation>
+    </message>
+    <message>
+        <source>&amp;Configuration</source>
+        <translation>&amp;Настройки</translation>
+    </message>
+    <message>
+        <source>&amp;Langue</source>
+        <translation>&amp;Язык</translation>
+    </message>
+    <message>
+        <source>&amp;Aide</source>
+        <translation>&amp;Справка</translation>
+    </message>
+    <message>
+        <source>&amp;Telecharger</source>
+        <translation>&amp;Считать с прибора</translation>
+    </message>
+    <message>
+        <source>&amp;Ouvrir</source>
+        <translation>&amp;Открыть</translation>
+    </message>
+    <message>
+        <source>&amp;Enregistrer</source>
+        <translation>Со&amp;хранить</translation>
+    </message>
+    <message>
+        <source>&amp;Imprimer</source>
+        <translation>&amp;Печать</translation>
+    </message>
+    <message>
+        <source>De&amp;bug</source>
+        <translation>О&amp;тладка</translation>
+    </message>
+    <message>
+        <source>ouvrir &amp;fichier debug</source>
+        <translation>Открыть &amp;файл отладки</translation>
+    </message>
+    <message>
+        <source>Info &amp;UC</source>
+        <translation>С&amp;ведения о приборе</translation>
+    </message>
+    <message>
+        <source>&amp;Quitter</source>
+        <translation>В&amp;ыход</translation>
+    </message>
+    <message>
+        <source>&amp;Se connecter</source>
+        <translation>&amp;Подключить</translation>
+    </message>
+    <message>
+        <source>&amp;Temps de Coupure du QVX2</source>
+        <translation>&amp;Время отключения QVX2</translation>
+    </message>
+    <message>
+        <source>&amp;Choix de la gamme au demarrage</source>
+        <translation>&amp;Диапазон при включении</translation>
+    </message>
+    <message>
+        <source>Choix &amp;du type de batterie</source>
+        <translation>&amp;Тип батареи</translation>
+    </message>
+    <message>
+        <source>&amp;Patch VOLTANE</source>
+        <translation>Патч &amp;VOLTANE</translation>
+    </message>
+    <message>
+        <source>P&amp;atch DIREVE</source>
+        <translation>Патч &amp;DIREVE</translation>
+    </message>
+    <message>
+        <source>&amp;Mise a jour firmware</source>
+        <translation>&amp;Обновление прошивки</translation>
+    </message>
+    <message>
+        <source>&amp;русский</source>
+        <translation>&amp;русский</translation>
+    </message>
+    <message>
+        <source>&amp;Documentation</source>
+        <translation>&amp;Документация</translation>
+    </message>
+    <message>
+        <source>&amp;A propos de ORVA-SA</source>
+        <translation>&amp;О компании ORVA-SA</translation>
+    </message>
+    <message>
+        <source>Documents recents</source>
+        <translation>Недавние документы</translation>
+    </message>
+    <message>
+        <source>Le document %1 n&apos;existe plus. Il est retire de la liste.</source>
+        <translation>Документ %1 больше не существует. Он удалён из списка.</translation>
     </message>
 </context>
 <context>

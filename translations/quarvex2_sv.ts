@@ -280,92 +280,16 @@ Anslut instrumentet igen och starta sedan om uppdateringen.</translation>
         <translation>Kommentar</translation>
     </message>
     <message>
-        <source>Fichier</source>
-        <translation>Arkiv</translation>
-    </message>
-    <message>
-        <source>Configuration</source>
-        <translation>Konfiguration</translation>
-    </message>
-    <message>
-        <source>Langue</source>
-        <translation>Språk</translation>
-    </message>
-    <message>
-        <source>Aide</source>
-        <translation>Hjälp</translation>
-    </message>
-    <message>
-        <source>Telecharger</source>
-        <translation>Hämta</translation>
-    </message>
-    <message>
         <source>Ouvrir</source>
         <translation>Öppna</translation>
-    </message>
-    <message>
-        <source>Enregistrer</source>
-        <translation>Spara</translation>
-    </message>
-    <message>
-        <source>Imprimer</source>
-        <translation>Skriv ut</translation>
-    </message>
-    <message>
-        <source>Debug</source>
-        <translation>Felsökning</translation>
-    </message>
-    <message>
-        <source>ouvrir fichier debug</source>
-        <translation>Öppna felsökningsfil</translation>
-    </message>
-    <message>
-        <source>Info UC</source>
-        <translation>Instrumentinfo</translation>
-    </message>
-    <message>
-        <source>Quitter</source>
-        <translation>Avsluta</translation>
-    </message>
-    <message>
-        <source>Se connecter</source>
-        <translation>Anslut</translation>
-    </message>
-    <message>
-        <source>Temps de Coupure du QVX2</source>
-        <translation>Frånslagstid för QVX2</translation>
-    </message>
-    <message>
-        <source>Choix de la gamme au demarrage</source>
-        <translation>Mätområde vid start</translation>
     </message>
     <message>
         <source>Choix du type de batterie</source>
         <translation>Batterityp</translation>
     </message>
     <message>
-        <source>Patch VOLTANE</source>
-        <translation>VOLTANE-patch</translation>
-    </message>
-    <message>
-        <source>Patch DIREVE</source>
-        <translation>DIREVE-patch</translation>
-    </message>
-    <message>
         <source>Mise a jour firmware</source>
         <translation>Firmwareuppdatering</translation>
-    </message>
-    <message>
-        <source>русский</source>
-        <translation>русский</translation>
-    </message>
-    <message>
-        <source>Documentation</source>
-        <translation>Dokumentation</translation>
-    </message>
-    <message>
-        <source>A propos de ORVA-SA</source>
-        <translation>Om ORVA-SA</translation>
     </message>
     <message>
         <source>Connecte (%1)</source>
@@ -558,6 +482,106 @@ Anslut instrumentet igen och starta sedan om uppdateringen.</translation>
     <message>
         <source>Connexion</source>
         <translation>Anslutning</translation>
+    </message>
+    <message>
+        <source>&amp;Fichier</source>
+        <translation>&amp;Arkiv</translation>
+    </message>
+    <message>
+        <source>&amp;Documents recents</source>
+        <translation>&amp;Senaste dokument</translation>
+    </message>
+    <message>
+        <source>&amp;Configuration</source>
+        <translation>&amp;Konfiguration</translation>
+    </message>
+    <message>
+        <source>&amp;Langue</source>
+        <translation>&amp;Språk</translation>
+    </message>
+    <message>
+        <source>&amp;Aide</source>
+        <translation>&amp;Hjälp</translation>
+    </message>
+    <message>
+        <source>&amp;Telecharger</source>
+        <translation>&amp;Hämta</translation>
+    </message>
+    <message>
+        <source>&amp;Ouvrir</source>
+        <translation>&amp;Öppna</translation>
+    </message>
+    <message>
+        <source>&amp;Enregistrer</source>
+        <translation>S&amp;para</translation>
+    </message>
+    <message>
+        <source>&amp;Imprimer</source>
+        <translation>Skriv &amp;ut</translation>
+    </message>
+    <message>
+        <source>De&amp;bug</source>
+        <translation>&amp;Felsökning</translation>
+    </message>
+    <message>
+        <source>ouvrir &amp;fichier debug</source>
+        <translation>Öpp&amp;na felsökningsfil</translation>
+    </message>
+    <message>
+        <source>Info &amp;UC</source>
+        <translation>&amp;Instrumentinfo</translation>
+    </message>
+    <message>
+        <source>&amp;Quitter</source>
+        <translation>&amp;Avsluta</translation>
+    </message>
+    <message>
+        <source>&amp;Se connecter</source>
+        <translation>&amp;Anslut</translation>
+    </message>
+    <message>
+        <source>&amp;Temps de Coupure du QVX2</source>
+        <translation>&amp;Frånslagstid för QVX2</translation>
+    </message>
+    <message>
+        <source>&amp;Choix de la gamme au demarrage</source>
+        <translation>&amp;Mätområde vid start</translation>
+    </message>
+    <message>
+        <source>Choix &amp;du type de batterie</source>
+        <translation>&amp;Batterityp</translation>
+    </message>
+    <message>
+        <source>&amp;Patch VOLTANE</source>
+        <translation>&amp;VOLTANE-patch</translation>
+    </message>
+    <message>
+        <source>P&amp;atch DIREVE</source>
+        <translation>&amp;DIREVE-patch</translation>
+    </message>
+    <message>
+        <source>&amp;Mise a jour firmware</source>
+        <translation>F&amp;irmwareuppdatering</translation>
+    </message>
+    <message>
+        <source>&amp;русский</source>
+        <translation>&amp;русский</translation>
+    </message>
+    <message>
+        <source>&amp;Documentation</source>
+        <translation>&amp;Dokumentation</translation>
+    </message>
+    <message>
+        <source>&amp;A propos de ORVA-SA</source>
+        <translation>&amp;Om ORVA-SA</translation>
+    </message>
+    <message>
+        <source>Documents recents</source>
+        <translation>Senaste dokument</translation>
+    </message>
+    <message>
+        <source>Le document %1 n&apos;existe plus. Il est retire de la liste.</source>
+        <translation>Dokumentet %1 finns inte längre. Det har tagits bort från listan.</translation>
     </message>
 </context>
 <context>

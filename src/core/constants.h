@@ -36,8 +36,9 @@ constexpr int WaitAnswerCycles = 500; // about 5 s, one-line answers
 constexpr int WaitLongCycles = 2500;  // about 25 s: a record, the parameter list, the information block
 constexpr int PingPeriodMs = 10000;
 constexpr int PingAnswerMs = 2000; // any line received this soon after a ping answers it
-constexpr int PingMissLimit = 3;   // pings in a row left unanswered before the instrument is said not to respond
-constexpr int PortWatchMs = 2000;  // how often the port list is looked at while no instrument is connected
+constexpr int PingMissLimit =
+    3; // pings in a row left unanswered before the instrument is said not to respond
+constexpr int PortWatchMs = 2000; // how often the port list is looked at while no instrument is connected
 
 // A stream with no CR for this many bytes is not instrument text: it is dropped.
 constexpr int ReceiveBufferLimit = 64 * 1024;
@@ -69,8 +70,16 @@ constexpr char FirmwareDir[] = "Maj/";
 constexpr char DocDir[] = "Doc/";
 constexpr char PatchVoltaneFile[] = "patch_voltane.txt";
 constexpr char PatchDireveFile[] = "patch_direve.txt";
+constexpr char InstalledShareDir[] = "share/quarvex2/"; // beside bin/ in an installed copy
 constexpr char DocumentFilter[] = "Orva Quarvex2 (*.qv2)";
 constexpr char FirmwareFilter[] = "Orva Quarvex2 MAJ (*.bin)";
+
+// What the program remembers per user between sessions (QSettings), and under which names.
+constexpr char OrganizationName[] = "ORVA";
+constexpr char SettingsWindowGeometry[] = "window/geometry";
+constexpr char SettingsDebugGeometry[] = "debugWindow/geometry";
+constexpr char SettingsRecentDocuments[] = "recentDocuments";
+constexpr int RecentDocumentCount = 5;
 
 // Verdict and connection pictures.
 constexpr char ImgNoVerdict[] = ":/img/image/fond_check.png";

@@ -10,17 +10,21 @@
 #include <QTextCursor>
 
 MainWindow::MainWindow(QWidget *parent)
-    : MainWindow(QCoreApplication::applicationDirPath(), systemPortCatalog(), parent)
+    : MainWindow(AppPaths::locate(QCoreApplication::applicationDirPath()), systemPortCatalog(), parent)
 {
 }
 
 MainWindow::MainWindow(const QString &appDir, PortCatalog ports, QWidget *parent)
+    : MainWindow(AppPaths::portable(appDir), std::move(ports), parent)
+{
+}
+
+MainWindow::MainWindow(const AppPaths &paths, PortCatalog ports, QWidget *parent)
     : QMainWindow(parent), ui(new Ui::MainWindow)
 {
     Q_INIT_RESOURCE(gui); // the resources live in a static library
     qDebug() << "MainWindow()";
     ui->setupUi(this);
-    showMaximized();
 
     retranslateForm();
 
@@ -68,8 +72,11 @@ MainWindow::MainWindow(const QString &appDir, PortCatalog ports, QWidget *parent
 
     setCurveTitles();
 
-    m_currentPath = QDir(appDir).absolutePath() + QLatin1Char('/');
+    m_currentPath = paths.data;
+    m_sharePath = paths.share;
     qDebug() << "m_currentPath :" << m_currentPath;
+    if (!QDir().mkpath(m_currentPath + QLatin1String(Qvx2::FirmwareDir)))
+        qDebug() << "cannot create" << m_currentPath + QLatin1String(Qvx2::FirmwareDir);
 
     m_configFile = m_currentPath + QLatin1String(Qvx2::ConfigFileName);
     loadConfiguration();
@@ -78,6 +85,7 @@ MainWindow::MainWindow(const QString &appDir, PortCatalog ports, QWidget *parent
     m_recup_info = new recup_info(this);
     m_recup_info->setDataDir(m_currentPath + QLatin1String(Qvx2::DataDir));
     m_recup_info->hide();
+    restoreSession();
 
     CmdParser *parser = &m_link->parser();
     connect(parser, &CmdParser::cmdDebReceived, this, &MainWindow::cmd_deb_received);
@@ -103,6 +111,7 @@ MainWindow::MainWindow(const QString &appDir, PortCatalog ports, QWidget *parent
 
 MainWindow::~MainWindow()
 {
+    saveSession();
     PortComLibere();
     delete ui;
 }

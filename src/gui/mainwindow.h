@@ -3,6 +3,7 @@
 // The application's only window: it shows one measurement, edits its identification and drives the
 // instrument link through the user's commands.
 
+#include "apppaths.h"
 #include "constants.h"
 #include "instrumentlink.h"
 #include "measurement.h"
@@ -35,6 +36,7 @@ public:
     explicit MainWindow(QWidget *parent = nullptr);
     // appDir holds config.xml, Data/, Maj/, Doc/; ports is what the automatic search may try.
     MainWindow(const QString &appDir, PortCatalog ports, QWidget *parent = nullptr);
+    MainWindow(const AppPaths &paths, PortCatalog ports, QWidget *parent = nullptr);
     ~MainWindow() override;
 
     // Window title with or without a document name.
@@ -119,6 +121,9 @@ public:
     bool isDataSaved() const { return dataSaved; }
     bool isUpdateInProgress() const { return m_link->isPaused(); }
     QString currentPath() const { return m_currentPath; }
+    // The last documents opened or saved, newest first, at most RecentDocumentCount.
+    QStringList recentDocuments() const;
+    void openRecentDocument(const QString &fileName);
     QString language() const { return currentLanguage; }
 
 public slots:
@@ -170,6 +175,12 @@ private:
     // The plot brought in line with the measurement's curves, at the end of a record or a replay.
     void showHeldCurves();
     void onBusyChanged(bool busy);
+    // Window sizes and places from the last session, and the recent documents, per user.
+    void restoreSession();
+    void saveSession() const;
+    void addRecentDocument(const QString &fileName);
+    void setRecentDocuments(const QStringList &files);
+    void fillRecentMenu();
     // What the last search tried and why each port failed, for the user.
     QString searchReport() const;
     // A record cut off by a lost link or a time-out is shown as such until the next one or a document.
@@ -194,7 +205,8 @@ private:
     QString firmwareFile;
     QString savedLanguage;
     QString m_configFile;
-    QString m_currentPath;
+    QString m_currentPath; // config.xml, Data/, Maj/
+    QString m_sharePath;   // catalogues, Doc/, patch templates
     QStringList batteryList;
     QString m_code_gdo;
     recup_info *m_recup_info = nullptr;

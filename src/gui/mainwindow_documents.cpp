@@ -174,6 +174,7 @@ QString MainWindow::save()
     }
     dataSaved = true;
     m_savedState = currentMeasurement();
+    addRecentDocument(fileName);
     return fileName;
 }
 
@@ -257,6 +258,7 @@ bool MainWindow::openDocument(const QString &fileName)
     // The document is as it is on disk: nothing to save until it is edited.
     dataSaved = true;
     m_savedState = currentMeasurement();
+    addRecentDocument(fileName);
     return true;
 }
 

@@ -8,6 +8,7 @@
 
 #include <QDebug>
 #include <QDir>
+#include <QFileInfo>
 #include <QMessageBox>
 
 namespace
@@ -106,7 +107,10 @@ void MainWindow::Ouvrir_fichier_patch(const QString &nomFichier)
 {
     if (!qv2_demande_param(tr("Ouvrir_fichier_patch"), Qvx2::FlagParamLast))
         return;
-    const QString path = QStringLiteral("%1%2").arg(m_currentPath, nomFichier);
+    // The user's own copy beside config.xml first, else the shipped one.
+    QString path = m_currentPath + nomFichier;
+    if (!QFileInfo::exists(path))
+        path = m_sharePath + nomFichier;
     qDebug() << "Ouvrir_fichier_patch: " << path;
 
     const QString shownPath = QDir::toNativeSeparators(path);

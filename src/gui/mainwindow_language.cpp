@@ -63,9 +63,9 @@ void MainWindow::loadLanguage(const QString &code)
     // The date follows the new locale even when no translation file loads (and so no retranslation runs).
     recreateDateEdit();
 
-    // The translations lie beside the program, which is the application folder.
-    const QString appFile = m_currentPath + QStringLiteral("quarvex2_%1.qm").arg(code);
-    const QString qtFile = m_currentPath + QStringLiteral("qt_%1.qm").arg(code);
+    // The translations lie beside the program, or in the installed share folder.
+    const QString appFile = m_sharePath + QStringLiteral("quarvex2_%1.qm").arg(code);
+    const QString qtFile = m_sharePath + QStringLiteral("qt_%1.qm").arg(code);
     qDebug() << appFile;
     switchTranslator(appTranslator, appFile);
     switchTranslator(qtTranslator, qtFile);
@@ -141,7 +141,7 @@ int MainWindow::rechercheficdansliste(const QStringList *list, const QString &se
 
 void MainWindow::on_actionDocumentation_triggered()
 {
-    const QString folder = m_currentPath + QLatin1String(Qvx2::DocDir);
+    const QString folder = m_sharePath + QLatin1String(Qvx2::DocDir);
     qDebug() << "help  dir " << folder;
     QDir dir(folder);
     if (dir.exists()) {

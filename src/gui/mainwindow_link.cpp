@@ -107,6 +107,7 @@ void MainWindow::updateConnectionActions()
         action->setEnabled(usable);
     ui->actionOuvrir->setEnabled(idle);
     ui->actionOuvrir_fichier_debug->setEnabled(idle);
+    ui->menuDocumentsRecents->setEnabled(idle && !ui->menuDocumentsRecents->isEmpty());
 }
 
 void MainWindow::onBusyChanged(bool busy)

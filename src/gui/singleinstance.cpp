@@ -1,11 +1,16 @@
 #include "singleinstance.h"
 
+#include <QDir>
+#include <QHash>
 #include <QMessageBox>
 #include <QObject>
 
 QString SingleInstance::applicationKey()
 {
-    return QStringLiteral("{5B8E2C14-7A3F-4D61-9E0B-3C2A7F91D4E6}");
+    // One copy per user: each user has files of their own, and another user's segment (even one left by a
+    // crash, which only its owner may remove) must not keep this user out.
+    return QStringLiteral("{5B8E2C14-7A3F-4D61-9E0B-3C2A7F91D4E6}-") +
+           QString::number(qHash(QDir::homePath()), 16);
 }
 
 SingleInstance::SingleInstance(const QString &key) : m_memory(key) {}
