@@ -95,7 +95,8 @@ void TestLink::search()
 }
 
 // The flags are cleared before the command goes out; an empty command only waits; an answer already there
-// ends the wait at once; a wait of tempo cycles gives up in cycle tempo + 2.
+// ends the wait at once; a wait of tempo cycles gives up in cycle tempo + 2; a read error closes the link only
+// once the device is gone.
 void TestLink::sendAndWait()
 {
     Rig rig;
@@ -114,6 +115,10 @@ void TestLink::sendAndWait()
     t.restart();
     QVERIFY(!link.ls_attente_trame(0, 27) && t.elapsed() >= 2 * Qvx2::LinkCycleMs);
     QVERIFY(!link.ls_attente_trame(0, Qvx2::FlagCount)); // no such flag
+    emit link.port()->errorOccurred(QSerialPort::ReadError); // a passing error: the device is still there
+    QVERIFY(link.isConnected() && link.isOpen());
+    rig.sim().unplug(); // its pseudo-terminal is gone, though the port list still names it
+    QTRY_VERIFY(!link.isConnected() && !link.isOpen());
 }
 
 // While an exchange waits, a second one (or a search) is refused without a byte or a cleared flag, and the

@@ -64,6 +64,12 @@ void InstrumentLink::startPing()
     m_pingTimer.start(s_pingPeriodMs);
 }
 
+void InstrumentLink::setPaused(bool paused)
+{
+    m_paused = paused;
+    m_pingCheck.stop(); // a ping left unanswered while the bootloader has the port says nothing
+}
+
 void InstrumentLink::startPortWatch()
 {
     m_portWatch.start(s_portWatchMs);
@@ -271,7 +277,7 @@ QString InstrumentLink::openFailureText(QSerialPort::SerialPortError error, cons
 
 void InstrumentLink::watchPorts()
 {
-    if (m_busy || m_searching || m_paused)
+    if (m_busy || m_searching)
         return;
     const QList<PortCandidate> ports = m_ports();
     const QSet<QString> before = m_seenPorts;
@@ -321,19 +327,16 @@ void InstrumentLink::envoi_pingQV2()
         return;
     if (m_serial->write(Qvx2::CmdPing) > 0) {
         qDebug() << m_serial->portName() << " PING ok";
-        if (m_isSerialConnected) {
-            m_linesAtPing = m_linesReceived;
-            m_pingCheck.start(s_pingAnswerMs);
-        }
+        m_linesAtPing = m_linesReceived;
+        m_pingCheck.start(s_pingAnswerMs);
     } else {
         qDebug() << "PING KO---------------------";
     }
 }
 
+// Stopped while disconnected or paused: it runs only for a connected link's ping.
 void InstrumentLink::checkPingAnswer()
 {
-    if (!m_isSerialConnected || m_paused)
-        return;
     if (m_linesReceived > m_linesAtPing) {
         m_pingEverAnswered = true;
         m_missedPings = 0;

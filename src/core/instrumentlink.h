@@ -47,7 +47,7 @@ public:
     // The ports the last search tried without finding the instrument; empty when it had no candidate.
     const QList<PortAttempt> &lastSearch() const { return m_lastSearch; }
     // While paused (a firmware update has the port) received bytes stay in the port and no ping goes out.
-    void setPaused(bool paused) { m_paused = paused; }
+    void setPaused(bool paused);
     bool isPaused() const { return m_paused; }
     // Pings every PingPeriodMs from now on.
     void startPing();

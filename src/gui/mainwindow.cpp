@@ -75,8 +75,6 @@ MainWindow::MainWindow(const AppPaths &paths, PortCatalog ports, QWidget *parent
     m_currentPath = paths.data;
     m_sharePath = paths.share;
     qDebug() << "m_currentPath :" << m_currentPath;
-    if (!QDir().mkpath(m_currentPath + QLatin1String(Qvx2::FirmwareDir)))
-        qDebug() << "cannot create" << m_currentPath + QLatin1String(Qvx2::FirmwareDir);
 
     m_configFile = m_currentPath + QLatin1String(Qvx2::ConfigFileName);
     loadConfiguration();
@@ -98,8 +96,10 @@ MainWindow::MainWindow(const AppPaths &paths, PortCatalog ports, QWidget *parent
     ui->actionImprimer->setEnabled(false);
     ui->actionEnregistrer->setEnabled(false);
 
-    if (!QDir().mkpath(m_currentPath + QLatin1String(Qvx2::DataDir)))
-        qDebug() << "Impossible de créer le répertoire de sauvegarde.";
+    // What the program writes is made at the first start: the documents' folder and the firmware images'.
+    for (const char *dir : {Qvx2::DataDir, Qvx2::FirmwareDir})
+        if (!QDir().mkpath(m_currentPath + QLatin1String(dir)))
+            qDebug() << "Impossible de créer le répertoire de sauvegarde." << dir;
 
     firmwareFile.clear();
     setWindowTitleFile(QString());

@@ -58,7 +58,7 @@ void MainWindow::updateConnectionStatus()
     QString note;
     if (m_link->isSearching()) {
         m_statusText.setText(tr("Recherche de l'appareil\u2026"));
-    } else if (m_link->isConnected() && m_link->isOpen()) {
+    } else if (m_link->isConnected()) {
         const bool responding = m_link->isResponding();
         m_statusText.setText(responding ? tr("Connecte (%1)").arg(m_link->portName())
                                         : tr("L'appareil ne repond pas"));
@@ -121,6 +121,6 @@ void MainWindow::onBusyChanged(bool busy)
 
 void MainWindow::on_actionUSB_recherche_automatique_triggered()
 {
-    if (!ls_connection_auto() && !m_link->isBusy())
+    if (!ls_connection_auto())
         QMessageBox::warning(this, tr("Connexion"), searchReport());
 }
