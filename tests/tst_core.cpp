@@ -4,9 +4,11 @@
 
 #include "apppaths.h"
 #include "cmdparser.h"
+#include "csvexport.h"
 #include "instrumentlink.h"
 #include "lineframer.h"
 #include "measurement.h"
+#include "ratioevaluation.h"
 #include "testutil.h"
 #include "xmlconf.h"
 #include "xmlmesure.h"
@@ -152,6 +154,9 @@ private slots:
     void openFailures();
     void appPaths_data();
     void appPaths();
+    void evaluation_data();
+    void evaluation();
+    void csvExport();
 
 private:
     QTemporaryDir m_dir;
@@ -502,6 +507,118 @@ void TestCore::appPaths()
     QCOMPARE(paths.data, writable && !installed ? bin + '/' : user);
     QCOMPARE(paths.share, installed ? root.filePath("share/quarvex2/") : bin + '/');
     QVERIFY(AppPaths::isWritableFolder(bin) && !AppPaths::isWritableFolder(root.filePath("none")));
+}
+
+void TestCore::evaluation_data()
+{
+    QTest::addColumn<QString>("ht");
+    QTest::addColumn<QString>("bt");
+    QTest::addColumn<QString>("ratios");   // A, B, C and the mean
+    QTest::addColumn<QString>("expected"); // the rated ratio, then each deviation and whether it is within
+    const QString ratios = "48.73 48.78 49.03 48.85";
+    const QString at4878 = "48.78 -0.10 % in|0.00 % in|+0.51 % out|+0.14 % in";
+    QTest::newRow("20 kV / 410 V") << "20 kV"
+                                   << "410 V" << ratios << at4878;
+    QTest::newRow("20kV / 0,41 kV") << "20kV"
+                                    << "0,41 kV" << ratios << at4878;
+    QTest::newRow("20000 / 410v") << "20000"
+                                  << "410v" << ratios << at4878;
+    QTest::newRow("5.5kV, edge of the tolerance") << "5.5kV"
+                                                  << "410 V"
+                                                  << "13.48 13.35 13.4 "
+                                                  << "13.41 +0.49 % in|-0.48 % in|-0.11 % in|-";
+    QTest::newRow("other HT") << "Autre"
+                              << "410 V" << ratios << "-";
+    QTest::newRow("two bt voltages") << "20 kV"
+                                     << "400-237 V" << ratios << "-";
+    QTest::newRow("kilo without volts") << "20 k"
+                                        << "410 V" << ratios << "-";
+    QTest::newRow("no ratio measured") << "20 kV"
+                                       << "410 V"
+                                       << "   "
+                                       << "48.78 -|-|-|-";
+}
+
+// The rated ratio reads the voltages as the lists hold them; a deviation is signed, with two decimals, and
+// within the tolerance as it reads; what does not read leaves the evaluation out. config.xml may set the
+// tolerance.
+void TestCore::evaluation()
+{
+    QFETCH(QString, ht);
+    QFETCH(QString, bt);
+    QFETCH(QString, ratios);
+    QFETCH(QString, expected);
+    Measurement m;
+    m.tensionHt = ht;
+    m.tensionBt = bt;
+    const QStringList r = ratios.split(' ');
+    for (size_t i = 0; i < m.ratios.size(); ++i)
+        m.ratios[i] = r.value(int(i));
+    const RatioEvaluation e = RatioEvaluation::of(m, 0.5);
+    QStringList shown;
+    for (const RatioEvaluation::Deviation &d : e.deviations)
+        shown << (d.valid ? RatioEvaluation::percentText(d.percent) + (d.within ? " in" : " out") : "-");
+    QCOMPARE(e.hasRated() ? RatioEvaluation::ratioText(e.rated) + ' ' + shown.join('|') : QString("-"),
+             expected);
+    QTemporaryDir dir;
+    const QString conf = dir.filePath("config.xml");
+    QVERIFY(
+        TestUtil::writeFile(conf, XmlConf::builtInDefault().replace(
+                                      "</QuardaneConf>", "<tolerance_rapport val=\"1\"/></QuardaneConf>")));
+    QCOMPARE(XmlConf(conf, Read).getToleranceRapport(), 1.0);
+    QCOMPARE(XmlConf(defaultConfig, Read).getToleranceRapport(), 0.5);
+}
+
+// The CSV reads back, as a spreadsheet would split it, to the measurement's own values: one header and the
+// same columns on every line, quoted texts whole, numbers in the numeric columns.
+void TestCore::csvExport()
+{
+    Measurement m = knownRecord();
+    m.comment = "ligne 1, \"deux\"\nligne 2";
+    ReportTexts t;
+    t.curves = QStringList{"HT.A", "HT.B", "HT.C", "bt.a", "bt.b", "bt.c"};
+    t.tests = QVector<QString>(19, "essai").toList();
+    t.passed = "CORRECT";
+    const QByteArray csv = CsvExport::render(m, RatioEvaluation::of(m, 0.5), t);
+    QVERIFY(csv.startsWith("\xEF\xBB\xBF"
+                           "section,item,text,number,point,HT.A,") &&
+            csv.endsWith("\r\n"));
+    QList<QStringList> rows{{}}; // split as CSV: quotes hold commas, quotes and line breaks
+    QString cell;
+    bool quoted = false;
+    const QString text = QString::fromUtf8(csv.mid(3));
+    for (int i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c == '"' && quoted && text.mid(i + 1, 1) == "\"")
+            cell += text[i++];
+        else if (c == '"')
+            quoted = !quoted;
+        else if (!quoted && (c == ',' || c == '\n'))
+            rows.last() << cell.remove('\r'), cell.clear(), c == '\n' ? rows.append(QStringList()) : void();
+        else
+            cell += c;
+    }
+    rows.removeLast();
+    QMap<QString, QStringList> first; // each section's first line
+    for (const QStringList &row : rows) {
+        QCOMPARE(row.size(), 11);
+        if (!first.contains(row[0]))
+            first[row[0]] = row;
+    }
+    QCOMPARE(first["identification"][2], m.releveur);
+    QCOMPARE(first["test"].mid(2, 2), QStringList({m.passed(0) ? "CORRECT" : "", "1"}));
+    QCOMPARE(first["ratio"][3].toDouble(), m.ratios[0].toDouble());
+    QCOMPARE(first["comment"][2], m.comment);
+    int point = 0;
+    for (const QStringList &row : rows)
+        if (row[0] == "curve") {
+            QCOMPARE(row[4].toInt(), point);
+            for (int c = 0; c < 6; ++c)
+                QCOMPARE(row[5 + c],
+                         point < m.curves[c].size() ? QString::number(m.curves[c][point].y()) : "");
+            ++point;
+        }
+    QCOMPARE(point, m.curves[0].size());
 }
 
 #include "tst_core.moc"

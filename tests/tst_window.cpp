@@ -151,6 +151,7 @@ private slots:
     void guide();
     void editors();
     void session();
+    void exports();
 };
 
 // A second copy is refused and told why; a copy killed without cleaning up does not block the next start.
@@ -529,10 +530,10 @@ void TestWindow::session()
     for (const char *made : {"config.xml", "Data", "Maj"})
         QVERIFY2(QFileInfo::exists(user.filePath(made)), made);
     w->showNormal();
-    w->setGeometry(40, 50, 1100, 800);
+    w->setGeometry(40, 50, 1320, 760);
     w->debugWindow()->setGeometry(60, 70, 500, 400);
     makeWindow();
-    QVERIFY(w->geometry() == QRect(40, 50, 1100, 800) && !(w->windowState() & Qt::WindowMaximized));
+    QVERIFY(w->geometry() == QRect(40, 50, 1320, 760) && !(w->windowState() & Qt::WindowMaximized));
     QCOMPARE(w->debugWindow()->geometry(), QRect(60, 70, 500, 400));
     fillForm();
     for (int i = 1; i <= 7; ++i)
@@ -550,6 +551,51 @@ void TestWindow::session()
     get<QMenu>("menuDocumentsRecents")->actions().at(2)->trigger(); // 6.qv2, second after 4.qv2's opening
     QVERIFY2(script.boxes().join("").contains("6.qv2 n'existe plus"), qPrintable(script.boxes().join("")));
     QCOMPARE(w->recentDocuments(), QStringList({data("4.qv2"), data("7.qv2"), data("5.qv2"), data("3.qv2")}));
+}
+
+// The deviations beside the ratios, by colour and by a word; each export through its file dialog: a one-page
+// PDF holding the identification, a verdict and the rated ratio as text; the CSV the core renders, replaced
+// only after the question; a PNG wide enough for paper and an SVG; a failed write told.
+void TestWindow::exports()
+{
+    fillForm();
+    QCOMPARE(get<QLabel>("EcartHTA")->text() + ' ' + get<QLabel>("EcartHTA")->accessibleName() + ' ' +
+                 get<QLabel>("EcartMoyen")->text(),
+             QString("-0.16 % dans la tolerance +0.04 %"));
+    w->setPrintEnabled(true);
+    const QString pdf = data("r.pdf"), csv = data("r.csv"), png = data("r.png"), svg = data("r.svg");
+    TestUtil::DialogScript script;
+    script.file(pdf)
+        .file(csv)
+        .file(csv)
+        .box(QMessageBox::No)
+        .file("")
+        .file(png)
+        .file(svg)
+        .file("/proc/r.csv")
+        .box(0);
+    for (auto export_ :
+         {&MainWindow::on_actionExporterPdf_triggered, &MainWindow::on_actionExporterCsv_triggered,
+          &MainWindow::on_actionExporterCsv_triggered, &MainWindow::on_actionExporterImage_triggered,
+          &MainWindow::on_actionExporterImage_triggered, &MainWindow::on_actionExporterCsv_triggered})
+        (w.get()->*export_)();
+    QVERIFY2(script.done() &&
+                 script.boxes().last().contains("Impossible d'enregistrer le fichier /proc/r.csv"),
+             qPrintable(script.boxes().join('|')));
+    QProcess text, info;
+    text.start("pdftotext", {pdf, "-"});
+    info.start("pdfinfo", {pdf});
+    QVERIFY(text.waitForFinished() && info.waitForFinished());
+    const QString report = QString::fromUtf8(text.readAllStandardOutput());
+    QVERIFY2(report.contains(QString::fromUtf8("Léa Dupré")) && report.contains("CORRECT") &&
+                 report.contains("48.78"),
+             qPrintable(report));
+    QVERIFY(info.readAllStandardOutput().contains("Pages:           1"));
+    QCOMPARE(TestUtil::readFile(csv),
+             CsvExport::render(w->currentMeasurement(), w->evaluation(), w->reportTexts()));
+    QVERIFY(QImage(png).width() >= 1600);
+    QXmlStreamReader xml(TestUtil::readFile(svg));
+    QVERIFY(xml.readNextStartElement() && xml.name() == QLatin1String("svg"));
 }
 
 int main(int argc, char *argv[])

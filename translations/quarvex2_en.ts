@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_GB" sourcelanguage="fr_FR">
 <context>
+    <name>CurvePlot</name>
+    <message>
+        <source>point %1 : %2</source>
+        <translation>point %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>DialogTelech</name>
     <message>
         <source>Mise a jour firmware</source>
@@ -582,6 +589,114 @@ Reconnect the instrument, then start the update again.</translation>
     <message>
         <source>Le document %1 n&apos;existe plus. Il est retire de la liste.</source>
         <translation>The document %1 no longer exists. It is removed from the list.</translation>
+    </message>
+    <message>
+        <source>Exporter &amp;PDF…</source>
+        <translation>E&amp;xport PDF…</translation>
+    </message>
+    <message>
+        <source>Exporter &amp;CSV…</source>
+        <translation>Export &amp;CSV…</translation>
+    </message>
+    <message>
+        <source>E&amp;xporter image…</source>
+        <translation>Expor&amp;t image…</translation>
+    </message>
+    <message>
+        <source>dans la tolerance</source>
+        <translation>within tolerance</translation>
+    </message>
+    <message>
+        <source>hors tolerance</source>
+        <translation>outside tolerance</translation>
+    </message>
+    <message>
+        <source>CORRECT</source>
+        <translation>PASSED</translation>
+    </message>
+    <message>
+        <source>DEFAUT</source>
+        <translation>FAILED</translation>
+    </message>
+    <message>
+        <source>sans verdict</source>
+        <translation>no verdict</translation>
+    </message>
+    <message>
+        <source>Rapport nominal</source>
+        <translation>Rated ratio</translation>
+    </message>
+    <message>
+        <source>Tolerance (%)</source>
+        <translation>Tolerance (%)</translation>
+    </message>
+    <message>
+        <source>Exporter PDF</source>
+        <translation>Export PDF</translation>
+    </message>
+    <message>
+        <source>Rapport PDF (*.pdf)</source>
+        <translation>PDF report (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Exporter CSV</source>
+        <translation>Export CSV</translation>
+    </message>
+    <message>
+        <source>Tableau CSV (*.csv)</source>
+        <translation>CSV table (*.csv)</translation>
+    </message>
+    <message>
+        <source>Exporter image</source>
+        <translation>Export image</translation>
+    </message>
+    <message>
+        <source>Rapport d&apos;essai QUARVEN 2</source>
+        <translation>QUARVEN 2 test report</translation>
+    </message>
+    <message>
+        <source>Rapport mesure</source>
+        <translation>Measured ratio</translation>
+    </message>
+    <message>
+        <source>Ecart</source>
+        <translation>Deviation</translation>
+    </message>
+    <message>
+        <source>Tolerance ±%1 %</source>
+        <translation>Tolerance ±%1 %</translation>
+    </message>
+    <message>
+        <source>non disponible</source>
+        <translation>not available</translation>
+    </message>
+    <message>
+        <source>Exporte le %1</source>
+        <translation>Exported on %1</translation>
+    </message>
+    <message>
+        <source>Signature :</source>
+        <translation>Signature:</translation>
+    </message>
+    <message>
+        <source>mesure non enregistree</source>
+        <translation>measurement not saved</translation>
+    </message>
+    <message>
+        <source>page 1 / 1</source>
+        <translation>page 1 / 1</translation>
+    </message>
+    <message>
+        <source>Information (rapport nominal %1, tolerance ±%2 %)</source>
+        <translation>Information (rated ratio %1, tolerance ±%2 %)</translation>
+    </message>
+    <message>
+        <source>Image PNG (*.png)</source>
+        <translation>PNG image (*.png)</translation>
+    </message>
+    <message>
+        <source>Image SVG (*.svg)</source>
+        <translation>SVG image (*.svg)</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR" sourcelanguage="fr_FR">
 <context>
+    <name>CurvePlot</name>
+    <message>
+        <source>point %1 : %2</source>
+        <translation>point %1 : %2</translation>
+    </message>
+</context>
+<context>
     <name>DialogTelech</name>
     <message>
         <source>Mise a jour firmware</source>
@@ -582,6 +589,114 @@ Reconnectez l&apos;appareil puis relancez la mise a jour.</translation>
     <message>
         <source>Le document %1 n&apos;existe plus. Il est retire de la liste.</source>
         <translation>Le document %1 n&apos;existe plus. Il est retire de la liste.</translation>
+    </message>
+    <message>
+        <source>Exporter &amp;PDF…</source>
+        <translation>Exporter &amp;PDF…</translation>
+    </message>
+    <message>
+        <source>Exporter &amp;CSV…</source>
+        <translation>Exporter &amp;CSV…</translation>
+    </message>
+    <message>
+        <source>E&amp;xporter image…</source>
+        <translation>E&amp;xporter image…</translation>
+    </message>
+    <message>
+        <source>dans la tolerance</source>
+        <translation>dans la tolerance</translation>
+    </message>
+    <message>
+        <source>hors tolerance</source>
+        <translation>hors tolerance</translation>
+    </message>
+    <message>
+        <source>CORRECT</source>
+        <translation>CORRECT</translation>
+    </message>
+    <message>
+        <source>DEFAUT</source>
+        <translation>DEFAUT</translation>
+    </message>
+    <message>
+        <source>sans verdict</source>
+        <translation>sans verdict</translation>
+    </message>
+    <message>
+        <source>Rapport nominal</source>
+        <translation>Rapport nominal</translation>
+    </message>
+    <message>
+        <source>Tolerance (%)</source>
+        <translation>Tolerance (%)</translation>
+    </message>
+    <message>
+        <source>Exporter PDF</source>
+        <translation>Exporter PDF</translation>
+    </message>
+    <message>
+        <source>Rapport PDF (*.pdf)</source>
+        <translation>Rapport PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Exporter CSV</source>
+        <translation>Exporter CSV</translation>
+    </message>
+    <message>
+        <source>Tableau CSV (*.csv)</source>
+        <translation>Tableau CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Exporter image</source>
+        <translation>Exporter image</translation>
+    </message>
+    <message>
+        <source>Rapport d&apos;essai QUARVEN 2</source>
+        <translation>Rapport d&apos;essai QUARVEN 2</translation>
+    </message>
+    <message>
+        <source>Rapport mesure</source>
+        <translation>Rapport mesure</translation>
+    </message>
+    <message>
+        <source>Ecart</source>
+        <translation>Ecart</translation>
+    </message>
+    <message>
+        <source>Tolerance ±%1 %</source>
+        <translation>Tolerance ±%1 %</translation>
+    </message>
+    <message>
+        <source>non disponible</source>
+        <translation>non disponible</translation>
+    </message>
+    <message>
+        <source>Exporte le %1</source>
+        <translation>Exporte le %1</translation>
+    </message>
+    <message>
+        <source>Signature :</source>
+        <translation>Signature :</translation>
+    </message>
+    <message>
+        <source>mesure non enregistree</source>
+        <translation>mesure non enregistree</translation>
+    </message>
+    <message>
+        <source>page 1 / 1</source>
+        <translation>page 1 / 1</translation>
+    </message>
+    <message>
+        <source>Information (rapport nominal %1, tolerance ±%2 %)</source>
+        <translation>Information (rapport nominal %1, tolerance ±%2 %)</translation>
+    </message>
+    <message>
+        <source>Image PNG (*.png)</source>
+        <translation>Image PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>Image SVG (*.svg)</source>
+        <translation>Image SVG (*.svg)</translation>
     </message>
 </context>
 <context>

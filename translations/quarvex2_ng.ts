@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nb_NO" sourcelanguage="fr_FR">
 <context>
+    <name>CurvePlot</name>
+    <message>
+        <source>point %1 : %2</source>
+        <translation>punkt %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>DialogTelech</name>
     <message>
         <source>Mise a jour firmware</source>
@@ -582,6 +589,114 @@ Koble til instrumentet igjen og start oppdateringen på nytt.</translation>
     <message>
         <source>Le document %1 n&apos;existe plus. Il est retire de la liste.</source>
         <translation>Dokumentet %1 finnes ikke lenger. Det er fjernet fra listen.</translation>
+    </message>
+    <message>
+        <source>Exporter &amp;PDF…</source>
+        <translation>&amp;Eksporter PDF…</translation>
+    </message>
+    <message>
+        <source>Exporter &amp;CSV…</source>
+        <translation>Eksporter &amp;CSV…</translation>
+    </message>
+    <message>
+        <source>E&amp;xporter image…</source>
+        <translation>Eksporter &amp;bilde…</translation>
+    </message>
+    <message>
+        <source>dans la tolerance</source>
+        <translation>innenfor toleransen</translation>
+    </message>
+    <message>
+        <source>hors tolerance</source>
+        <translation>utenfor toleransen</translation>
+    </message>
+    <message>
+        <source>CORRECT</source>
+        <translation>BESTÅTT</translation>
+    </message>
+    <message>
+        <source>DEFAUT</source>
+        <translation>FEIL</translation>
+    </message>
+    <message>
+        <source>sans verdict</source>
+        <translation>ingen vurdering</translation>
+    </message>
+    <message>
+        <source>Rapport nominal</source>
+        <translation>Merkeomsetning</translation>
+    </message>
+    <message>
+        <source>Tolerance (%)</source>
+        <translation>Toleranse (%)</translation>
+    </message>
+    <message>
+        <source>Exporter PDF</source>
+        <translation>Eksporter PDF</translation>
+    </message>
+    <message>
+        <source>Rapport PDF (*.pdf)</source>
+        <translation>PDF-rapport (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Exporter CSV</source>
+        <translation>Eksporter CSV</translation>
+    </message>
+    <message>
+        <source>Tableau CSV (*.csv)</source>
+        <translation>CSV-tabell (*.csv)</translation>
+    </message>
+    <message>
+        <source>Exporter image</source>
+        <translation>Eksporter bilde</translation>
+    </message>
+    <message>
+        <source>Rapport d&apos;essai QUARVEN 2</source>
+        <translation>QUARVEN 2 testrapport</translation>
+    </message>
+    <message>
+        <source>Rapport mesure</source>
+        <translation>Målt omsetning</translation>
+    </message>
+    <message>
+        <source>Ecart</source>
+        <translation>Avvik</translation>
+    </message>
+    <message>
+        <source>Tolerance ±%1 %</source>
+        <translation>Toleranse ±%1 %</translation>
+    </message>
+    <message>
+        <source>non disponible</source>
+        <translation>ikke tilgjengelig</translation>
+    </message>
+    <message>
+        <source>Exporte le %1</source>
+        <translation>Eksportert %1</translation>
+    </message>
+    <message>
+        <source>Signature :</source>
+        <translation>Signatur:</translation>
+    </message>
+    <message>
+        <source>mesure non enregistree</source>
+        <translation>måling ikke lagret</translation>
+    </message>
+    <message>
+        <source>page 1 / 1</source>
+        <translation>side 1 / 1</translation>
+    </message>
+    <message>
+        <source>Information (rapport nominal %1, tolerance ±%2 %)</source>
+        <translation>Informasjon (merkeomsetning %1, toleranse ±%2 %)</translation>
+    </message>
+    <message>
+        <source>Image PNG (*.png)</source>
+        <translation>PNG-bilde (*.png)</translation>
+    </message>
+    <message>
+        <source>Image SVG (*.svg)</source>
+        <translation>SVG-bilde (*.svg)</translation>
     </message>
 </context>
 <context>

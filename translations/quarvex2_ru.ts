@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU" sourcelanguage="fr_FR">
 <context>
+    <name>CurvePlot</name>
+    <message>
+        <source>point %1 : %2</source>
+        <translation>точка %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>DialogTelech</name>
     <message>
         <source>Mise a jour firmware</source>
@@ -582,6 +589,114 @@ Reconnectez l&apos;appareil puis relancez la mise a jour.</source>
     <message>
         <source>Le document %1 n&apos;existe plus. Il est retire de la liste.</source>
         <translation>Документ %1 больше не существует. Он удалён из списка.</translation>
+    </message>
+    <message>
+        <source>Exporter &amp;PDF…</source>
+        <translation>&amp;Экспорт в PDF…</translation>
+    </message>
+    <message>
+        <source>Exporter &amp;CSV…</source>
+        <translation>Экспорт в &amp;CSV…</translation>
+    </message>
+    <message>
+        <source>E&amp;xporter image…</source>
+        <translation>Экспорт &amp;изображения…</translation>
+    </message>
+    <message>
+        <source>dans la tolerance</source>
+        <translation>в пределах допуска</translation>
+    </message>
+    <message>
+        <source>hors tolerance</source>
+        <translation>вне допуска</translation>
+    </message>
+    <message>
+        <source>CORRECT</source>
+        <translation>НОРМА</translation>
+    </message>
+    <message>
+        <source>DEFAUT</source>
+        <translation>ДЕФЕКТ</translation>
+    </message>
+    <message>
+        <source>sans verdict</source>
+        <translation>нет результата</translation>
+    </message>
+    <message>
+        <source>Rapport nominal</source>
+        <translation>Номинальный коэффициент</translation>
+    </message>
+    <message>
+        <source>Tolerance (%)</source>
+        <translation>Допуск (%)</translation>
+    </message>
+    <message>
+        <source>Exporter PDF</source>
+        <translation>Экспорт в PDF</translation>
+    </message>
+    <message>
+        <source>Rapport PDF (*.pdf)</source>
+        <translation>Отчёт PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Exporter CSV</source>
+        <translation>Экспорт в CSV</translation>
+    </message>
+    <message>
+        <source>Tableau CSV (*.csv)</source>
+        <translation>Таблица CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Exporter image</source>
+        <translation>Экспорт изображения</translation>
+    </message>
+    <message>
+        <source>Rapport d&apos;essai QUARVEN 2</source>
+        <translation>Протокол испытаний QUARVEN 2</translation>
+    </message>
+    <message>
+        <source>Rapport mesure</source>
+        <translation>Измеренный коэффициент</translation>
+    </message>
+    <message>
+        <source>Ecart</source>
+        <translation>Отклонение</translation>
+    </message>
+    <message>
+        <source>Tolerance ±%1 %</source>
+        <translation>Допуск ±%1 %</translation>
+    </message>
+    <message>
+        <source>non disponible</source>
+        <translation>нет данных</translation>
+    </message>
+    <message>
+        <source>Exporte le %1</source>
+        <translation>Экспортировано %1</translation>
+    </message>
+    <message>
+        <source>Signature :</source>
+        <translation>Подпись:</translation>
+    </message>
+    <message>
+        <source>mesure non enregistree</source>
+        <translation>измерение не сохранено</translation>
+    </message>
+    <message>
+        <source>page 1 / 1</source>
+        <translation>страница 1 / 1</translation>
+    </message>
+    <message>
+        <source>Information (rapport nominal %1, tolerance ±%2 %)</source>
+        <translation>Информация (номинальный коэффициент %1, допуск ±%2 %)</translation>
+    </message>
+    <message>
+        <source>Image PNG (*.png)</source>
+        <translation>Изображение PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>Image SVG (*.svg)</source>
+        <translation>Изображение SVG (*.svg)</translation>
     </message>
 </context>
 <context>

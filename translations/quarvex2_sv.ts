@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="sv_SE" sourcelanguage="fr_FR">
 <context>
+    <name>CurvePlot</name>
+    <message>
+        <source>point %1 : %2</source>
+        <translation>punkt %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>DialogTelech</name>
     <message>
         <source>Mise a jour firmware</source>
@@ -582,6 +589,114 @@ Anslut instrumentet igen och starta sedan om uppdateringen.</translation>
     <message>
         <source>Le document %1 n&apos;existe plus. Il est retire de la liste.</source>
         <translation>Dokumentet %1 finns inte längre. Det har tagits bort från listan.</translation>
+    </message>
+    <message>
+        <source>Exporter &amp;PDF…</source>
+        <translation>&amp;Exportera PDF…</translation>
+    </message>
+    <message>
+        <source>Exporter &amp;CSV…</source>
+        <translation>Exportera &amp;CSV…</translation>
+    </message>
+    <message>
+        <source>E&amp;xporter image…</source>
+        <translation>Exportera &amp;bild…</translation>
+    </message>
+    <message>
+        <source>dans la tolerance</source>
+        <translation>inom toleransen</translation>
+    </message>
+    <message>
+        <source>hors tolerance</source>
+        <translation>utanför toleransen</translation>
+    </message>
+    <message>
+        <source>CORRECT</source>
+        <translation>GODKÄND</translation>
+    </message>
+    <message>
+        <source>DEFAUT</source>
+        <translation>FEL</translation>
+    </message>
+    <message>
+        <source>sans verdict</source>
+        <translation>ingen bedömning</translation>
+    </message>
+    <message>
+        <source>Rapport nominal</source>
+        <translation>Märkomsättning</translation>
+    </message>
+    <message>
+        <source>Tolerance (%)</source>
+        <translation>Tolerans (%)</translation>
+    </message>
+    <message>
+        <source>Exporter PDF</source>
+        <translation>Exportera PDF</translation>
+    </message>
+    <message>
+        <source>Rapport PDF (*.pdf)</source>
+        <translation>PDF-rapport (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Exporter CSV</source>
+        <translation>Exportera CSV</translation>
+    </message>
+    <message>
+        <source>Tableau CSV (*.csv)</source>
+        <translation>CSV-tabell (*.csv)</translation>
+    </message>
+    <message>
+        <source>Exporter image</source>
+        <translation>Exportera bild</translation>
+    </message>
+    <message>
+        <source>Rapport d&apos;essai QUARVEN 2</source>
+        <translation>QUARVEN 2 provningsrapport</translation>
+    </message>
+    <message>
+        <source>Rapport mesure</source>
+        <translation>Uppmätt omsättning</translation>
+    </message>
+    <message>
+        <source>Ecart</source>
+        <translation>Avvikelse</translation>
+    </message>
+    <message>
+        <source>Tolerance ±%1 %</source>
+        <translation>Tolerans ±%1 %</translation>
+    </message>
+    <message>
+        <source>non disponible</source>
+        <translation>inte tillgänglig</translation>
+    </message>
+    <message>
+        <source>Exporte le %1</source>
+        <translation>Exporterad %1</translation>
+    </message>
+    <message>
+        <source>Signature :</source>
+        <translation>Underskrift:</translation>
+    </message>
+    <message>
+        <source>mesure non enregistree</source>
+        <translation>mätning inte sparad</translation>
+    </message>
+    <message>
+        <source>page 1 / 1</source>
+        <translation>sida 1 / 1</translation>
+    </message>
+    <message>
+        <source>Information (rapport nominal %1, tolerance ±%2 %)</source>
+        <translation>Information (märkomsättning %1, tolerans ±%2 %)</translation>
+    </message>
+    <message>
+        <source>Image PNG (*.png)</source>
+        <translation>PNG-bild (*.png)</translation>
+    </message>
+    <message>
+        <source>Image SVG (*.svg)</source>
+        <translation>SVG-bild (*.svg)</translation>
     </message>
 </context>
 <context>

@@ -57,6 +57,11 @@ constexpr char CmdParamWrite[] = "PARAM %1 %2 %3\r";
 constexpr char CmdEepromSave[] = "EEPROM 01\r";
 constexpr char CmdInfo[] = "INFO 01\r";
 
+// Tolerance on the voltage ratio, either way, in per cent (IEC 60076-1, IEEE C57.12.00); config.xml may
+// set another in an optional element.
+constexpr double RatioTolerancePercent = 0.5;
+constexpr char ConfToleranceElement[] = "tolerance_rapport";
+
 // Parameters known by number or by name.
 constexpr int ParamCutoffTime = 13;
 constexpr int ParamStartRange = 14;

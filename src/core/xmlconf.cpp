@@ -189,6 +189,14 @@ QString XmlConf::getgdotitle() const
     return title;
 }
 
+double XmlConf::getToleranceRapport() const
+{
+    bool ok = false;
+    const double tolerance =
+        m_root.firstChildElement(Qvx2::ConfToleranceElement).attribute("val").trimmed().toDouble(&ok);
+    return ok && tolerance > 0 ? tolerance : Qvx2::RatioTolerancePercent;
+}
+
 void XmlConf::addFabricant(const QString &nom)
 {
     addEntry(m_fab, "fabricant", "nom", QString(), nom);

@@ -30,6 +30,8 @@ public:
     QString getLangageencours() const;
     void setLangageencours(const QString &code);
     QString getgdotitle() const;
+    // The ratio tolerance in per cent: <tolerance_rapport val="0.5"/>, the default when absent or unreadable.
+    double getToleranceRapport() const;
 
     void addFabricant(const QString &nom);
     void addPuissance(const QString &val);

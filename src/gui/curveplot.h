@@ -1,11 +1,14 @@
 #pragma once
 
 // The plot of the six curves of a record: their colours, the dotted horizontal grid, the legend at the top,
-// no visible axes. It owns its curves, grid and legend.
+// no visible axes. It owns its curves, grid and legend. The user reads it with Qwt's own tools: a rubber
+// band zooms, the wheel magnifies, Ctrl and a drag pans, Home or a double click shows the whole record
+// again, the cursor reads out point and value, and a legend entry hides or shows its curve.
 
 #include "constants.h"
 
 #include <QPointF>
+#include <QRectF>
 #include <QStringList>
 #include <QVector>
 #include <qwt_plot.h>
@@ -15,6 +18,9 @@
 #include <array>
 
 class QwtLegend;
+class QwtPlotMagnifier;
+class QwtPlotPanner;
+class QwtPlotZoomer;
 
 class CurvePlot : public QwtPlot
 {
@@ -35,10 +41,33 @@ public:
     void beginBatch();
     void endBatch();
 
+    // What the user made of the view: the scales shown (empty: the whole record) and the curves shown.
+    struct View {
+        QRectF shown;
+        std::array<bool, Qvx2::CurveCount> visible{};
+    };
+    View view() const;
+    void setView(const View &view);
+    bool isZoomed() const { return m_zoomed; }
+    // The whole record, every curve shown: what is printed and exported, whatever the screen shows.
+    void showWholeRecord();
+    void setCurveVisible(int index, bool visible);
+    // The tracker's text for a point of the plot.
+    static QString readout(const QPointF &point);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    void viewChanged();
+
     std::array<QwtPlotCurve, Qvx2::CurveCount> m_curves;
     QwtPlotGrid m_grid;
     QwtLegend *m_legend = nullptr; // handed to the plot, which owns it
+    QwtPlotZoomer *m_zoomer = nullptr;
+    QwtPlotPanner *m_panner = nullptr;
+    QwtPlotMagnifier *m_magnifier = nullptr;
     bool m_batching = false;
     bool m_replotPending = false;
+    bool m_zoomed = false;
 };

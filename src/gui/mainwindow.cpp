@@ -79,6 +79,8 @@ MainWindow::MainWindow(const AppPaths &paths, PortCatalog ports, QWidget *parent
     m_configFile = m_currentPath + QLatin1String(Qvx2::ConfigFileName);
     loadConfiguration();
     connectForm();
+    setupEvaluation();
+    connect(ui->actionImprimer, &QAction::changed, this, &MainWindow::updateExportActions);
 
     m_recup_info = new recup_info(this);
     m_recup_info->setDataDir(m_currentPath + QLatin1String(Qvx2::DataDir));
@@ -168,6 +170,7 @@ void MainWindow::retranslateForm()
     // A long test name must show its beginning, not its end, when the row is narrow.
     for (QLineEdit *edit : ui->TestGroupBox->findChildren<QLineEdit *>())
         edit->setCursorPosition(0);
+    showEvaluation(); // its words, and the rated ratio in the information box's title
 }
 
 void MainWindow::setPrintEnabled(bool enabled)

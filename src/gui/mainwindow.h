@@ -5,9 +5,11 @@
 
 #include "apppaths.h"
 #include "constants.h"
+#include "csvexport.h"
 #include "instrumentlink.h"
 #include "measurement.h"
 #include "portcatalog.h"
+#include "ratioevaluation.h"
 
 #include <QLabel>
 #include <QMainWindow>
@@ -84,6 +86,10 @@ public:
     bool openDocument(const QString &fileName);
     // The measurement the window shows.
     const Measurement &currentMeasurement() const { return m_measurement; }
+    // The measured ratios against the rated ratio of the form's voltages, with the configured tolerance.
+    RatioEvaluation evaluation() const { return RatioEvaluation::of(m_measurement, m_tolerance); }
+    // The words of a report in the interface's language.
+    ReportTexts reportTexts() const;
     void showMeasurement(const Measurement &measurement);
     // Downloaded or edited since it was last saved or opened.
     bool hasUnsavedData() const;
@@ -131,6 +137,9 @@ public slots:
     void slotPingQV2();
     void on_actionPatch_DIREVE_triggered();
     void on_actionImprimer_triggered();
+    void on_actionExporterPdf_triggered();
+    void on_actionExporterCsv_triggered();
+    void on_actionExporterImage_triggered();
     void on_actionOuvrir_triggered();
     void on_actionEnregistrer_triggered();
     void on_actionQuitter_triggered();
@@ -185,6 +194,16 @@ private:
     QString searchReport() const;
     // A record cut off by a lost link or a time-out is shown as such until the next one or a document.
     void setIncomplete(bool incomplete);
+    // The deviation fields beside the ratios, brought up to date with the form and the ratios.
+    void setupEvaluation();
+    void showEvaluation();
+    // A form label as a name: without its colon.
+    static QString fieldName(const QLabel *label);
+    // The files exported from the window.
+    QString exportFileName(const QString &title, const QString &suffix, const QString &filter);
+    bool writeExport(const QString &fileName, const std::function<bool(QIODevice *)> &write);
+    bool writePdf(QIODevice *device);
+    void updateExportActions();
 
     Ui::MainWindow *ui = nullptr;
     InstrumentLink *m_link = nullptr; // the serial port, its parser and the ping; a child of the window
@@ -194,6 +213,8 @@ private:
     QLabel m_recordNote; // the record shown is incomplete
     enum class LinkNote { None, SearchFailed, Lost } m_linkNote = LinkNote::None;
     QString m_lostPort;
+    double m_tolerance = Qvx2::RatioTolerancePercent;
+    std::array<QLabel *, Qvx2::RatioShown> m_deviations{};
     QLabel *testIcons[Qvx2::TestCount] = {};
     Measurement m_measurement;  // what the window shows and a save stores
     Measurement m_savedState;   // what was last saved or opened, to tell edits since

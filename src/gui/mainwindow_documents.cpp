@@ -49,6 +49,7 @@ void MainWindow::loadConfiguration()
     ui->CodeGDOLabel->setText(m_code_gdo);
     qDebug() << "m_code_gdo " << m_code_gdo;
     batteryList = conf.getPiles();
+    m_tolerance = conf.getToleranceRapport();
 }
 
 void MainWindow::ensureConfigReadable()
@@ -118,6 +119,15 @@ void MainWindow::recreateDateEdit()
     connect(edit, &QDateEdit::dateChanged, this, [this](const QDate &d) { m_measurement.date = d; });
 }
 
+QString MainWindow::fieldName(const QLabel *label)
+{
+    // "Nom du poste :" is named as "Nom du poste".
+    QString name = label->text().trimmed();
+    if (name.endsWith(QLatin1Char(':')))
+        name.chop(1);
+    return name.trimmed();
+}
+
 bool MainWindow::isFormFilled() const
 {
     return emptyRequiredFields().isEmpty();
@@ -130,13 +140,8 @@ QStringList MainWindow::emptyRequiredFields() const
                                                                      {ui->NumTranfoEdit, ui->NumTranfoLabel}};
     QStringList empty;
     for (const auto &field : required) {
-        if (field.first->text().isEmpty()) {
-            // "Nom du poste :" is named as "Nom du poste".
-            QString label = field.second->text().trimmed();
-            if (label.endsWith(QLatin1Char(':')))
-                label.chop(1);
-            empty.append(label.trimmed());
-        }
+        if (field.first->text().isEmpty())
+            empty.append(fieldName(field.second));
     }
     return empty;
 }

@@ -1,0 +1,58 @@
+// The turns ratios judged against the rated ratio of the transformer: a signed deviation beside each ratio,
+// marked within or outside the tolerance by colour and by a word, never by colour alone.
+
+#include "mainwindow.h"
+#include "ui_mainwindow.h"
+
+#include <QBoxLayout>
+
+void MainWindow::setupEvaluation()
+{
+    struct Field {
+        QLineEdit *edit;
+        QBoxLayout *row;
+        const char *name;
+    };
+    const Field fields[] = {{ui->EditRapportL1, ui->horizontalLayout_6, "EcartHTA"},
+                            {ui->EditRapportL2, ui->horizontalLayout_6, "EcartHTB"},
+                            {ui->EditRapportL3, ui->horizontalLayout_6, "EcartHTC"},
+                            {ui->leratio, ui->horizontalLayout, "EcartMoyen"}};
+    for (size_t i = 0; i < m_deviations.size(); ++i) {
+        QLineEdit *edit = fields[i].edit;
+        QBoxLayout *row = fields[i].row;
+        auto *label = new QLabel(edit->parentWidget());
+        label->setObjectName(QLatin1String(fields[i].name));
+        label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QStringLiteral("+00.00 %")));
+        row->insertWidget(row->indexOf(edit) + 1, label);
+        m_deviations[i] = label;
+        connect(edit, &QLineEdit::textChanged, this, &MainWindow::showEvaluation);
+    }
+    for (QComboBox *voltage : {ui->TensionHT1Combo, ui->TensionBtCombo})
+        connect(voltage, &QComboBox::currentTextChanged, this, &MainWindow::showEvaluation);
+    showEvaluation();
+}
+
+void MainWindow::showEvaluation()
+{
+    if (!m_deviations[0])
+        return; // the form is being built
+    const RatioEvaluation e = evaluation();
+    for (size_t i = 0; i < m_deviations.size(); ++i) {
+        QLabel *label = m_deviations[i];
+        const RatioEvaluation::Deviation &d = e.deviations[i];
+        const QString verdict = !d.valid   ? QString()
+                                : d.within ? tr("dans la tolerance")
+                                           : tr("hors tolerance");
+        label->setText(d.valid ? RatioEvaluation::percentText(d.percent) : QString());
+        label->setStyleSheet(!d.valid   ? QString()
+                             : d.within ? QStringLiteral("color: #1b5e20; font-weight: bold;")
+                                        : QStringLiteral("color: #b00020; font-weight: bold;"));
+        label->setAccessibleName(verdict);
+        label->setToolTip(verdict);
+    }
+    // In the box's title: a line of its own would make the window too tall for a small laptop screen.
+    ui->infoBox->setTitle(e.hasRated() ? tr("Information (rapport nominal %1, tolerance \u00b1%2 %)")
+                                             .arg(RatioEvaluation::ratioText(e.rated))
+                                             .arg(e.tolerance)
+                                       : tr("Information"));
+}
