@@ -5,6 +5,7 @@
 //
 // LANG (default fr) is loaded from the translation files of the build's program folder when they exist.
 
+#include "curveplot.h"
 #include "mainwindow.h"
 #include "recup_info.h"
 #include "simrig.h"
@@ -25,6 +26,7 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QProgressDialog>
 #include <QStatusBar>
 #include <QThread>
@@ -32,6 +34,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
+#include <qwt_scale_div.h>
 
 namespace
 {
@@ -242,7 +245,7 @@ void shootMenu(MainWindow *window, const char *menuName, const QString &name)
 void shootStatus(MainWindow *window, const QString &name)
 {
     const QPixmap bar = window->statusBar()->grab();
-    save(bar.copy(0, 0, qMin(bar.width(), 360), bar.height()), name);
+    save(bar.copy(0, 0, qMin(bar.width(), 560), bar.height()), name);
 }
 
 // A firmware image for the simulated bootloader: a few dozen pages of arbitrary bytes.
@@ -287,7 +290,7 @@ void fillForm(MainWindow *window, const QString &language)
     child<QDateEdit>(window, "DateEdit")->setDate(QDate(2024, 5, 14));
     selectEntry(window, "VendorCombo", QStringLiteral("France Transfo(FTR)"));
     selectEntry(window, "PuissanceCombo", QStringLiteral("250 kVA"));
-    selectEntry(window, "TensionHT1Combo", QStringLiteral("20 kV"));
+    selectEntry(window, "TensionHT1Combo", QStringLiteral("5.5kV")); // the simulated transformer's
     selectEntry(window, "TensionBtCombo", QStringLiteral("410 V"));
     selectEntry(window, "FuseCombo", child<QComboBox>(window, "FuseCombo")->itemText(1));
     auto *comment = child<QPlainTextEdit>(window, "CommentText");
@@ -353,6 +356,32 @@ int main(int argc, char *argv[])
     pause(300);
     shoot(window, QStringLiteral("main-window"));
     shootStatus(window, QStringLiteral("status-connected"));
+    shoot(child<QWidget>(window, "infoBox"), QStringLiteral("evaluation"));
+
+    // The plot zoomed into the first quarter of the record, the bt curves hidden from the legend.
+    auto *plot = child<CurvePlot>(window, "reponsePlot");
+    const QwtScaleDiv y = plot->axisScaleDiv(QwtPlot::yLeft);
+    CurvePlot::View zoomed = plot->view();
+    zoomed.shown =
+        QRectF(QPointF(0, y.lowerBound()), QPointF(plot->curve(0).dataSize() / 4.0, y.upperBound()));
+    zoomed.visible = {true, true, true, false, false, false};
+    plot->setView(zoomed);
+    pause(200);
+    shoot(plot, QStringLiteral("plot-zoomed"));
+    plot->showWholeRecord();
+
+    // The report exported for paper, as its first page looks.
+    const QString report = appDir + QStringLiteral("/rapport.pdf");
+    pilot.expect(QStringLiteral("PDF export dialog"), isA<QFileDialog>(),
+                 [report](QWidget *w) { acceptFile(w, report); });
+    trigger(window, "actionExporterPdf");
+    if (QProcess::execute(QStringLiteral("pdftoppm"),
+                          {QStringLiteral("-r"), QStringLiteral("60"), QStringLiteral("-png"),
+                           QStringLiteral("-singlefile"), report, outDir + QStringLiteral("/report-pdf")}) !=
+        0) {
+        std::fprintf(stderr, "qvx2-shoot: the exported PDF could not be rendered\n");
+        ++failures;
+    }
 
     // A second download with the record unsaved: the question, then the dialog closed.
     pilot.expect(QStringLiteral("unsaved question"), isA<QMessageBox>(), [](QWidget *w) {
@@ -472,6 +501,25 @@ int main(int argc, char *argv[])
     pause(500);
     pilot.finish();
     rig.window.reset();
+
+    // An instrument that stops answering its pings, with pings a few tenths of a second apart.
+    {
+        InstrumentLink::setWatchTiming(300, 150, Qvx2::PortWatchMs);
+        SimRig silent;
+        copyTranslations(language, silent.appDir());
+        if (silent.start()) {
+            silent.window->loadLanguage(language);
+            silent.window->showNormal();
+            silent.window->resize(1200, 960);
+            pause(700);
+            silent.sim.faults().silent = true;
+            pause(1500);
+            shootStatus(silent.window.get(), QStringLiteral("status-not-responding"));
+        } else {
+            ++failures;
+        }
+        InstrumentLink::setWatchTiming(Qvx2::PingPeriodMs, Qvx2::PingAnswerMs, Qvx2::PortWatchMs);
+    }
 
     // Without an instrument: the status bar says so.
     {

@@ -588,7 +588,7 @@ void TestWindow::exports()
     QVERIFY(text.waitForFinished() && info.waitForFinished());
     const QString report = QString::fromUtf8(text.readAllStandardOutput());
     QVERIFY2(report.contains(QString::fromUtf8("Léa Dupré")) && report.contains("CORRECT") &&
-                 report.contains("48.78"),
+                 report.contains("48.78") && report.contains("BT.C (sec.) Coherence courbe"),
              qPrintable(report));
     QVERIFY(info.readAllStandardOutput().contains("Pages:           1"));
     QCOMPARE(TestUtil::readFile(csv),

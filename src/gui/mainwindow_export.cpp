@@ -13,6 +13,7 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QSvgGenerator>
 #include <qwt_plot_renderer.h>
@@ -40,8 +41,12 @@ ReportTexts MainWindow::reportTexts() const
          {ui->NameLabel, ui->DateLabel, ui->NamePosteLabel, ui->CodeGDOLabel, ui->NumTranfoLabel,
           ui->PowerLabel, ui->VendorLabel, ui->TensionHT1Label, ui->FuseLabel, ui->SecondBtLabel1})
         t.identification << fieldName(label);
-    for (int n = 1; n <= Qvx2::TestCount; ++n)
-        t.tests << ui->TestGroupBox->findChild<QLabel *>(QStringLiteral("TextT%1").arg(n))->text().trimmed();
+    // The test names' fields, Test1Edit ... TesT19Edit as the form names them.
+    t.tests = QVector<QString>(Qvx2::TestCount).toList();
+    const QRegularExpression testField(QStringLiteral("^test(\\d+)edit$"),
+                                       QRegularExpression::CaseInsensitiveOption);
+    for (const QLineEdit *edit : ui->TestGroupBox->findChildren<QLineEdit *>(testField))
+        t.tests[testField.match(edit->objectName()).captured(1).toInt() - 1] = edit->text().trimmed();
     for (const QLabel *label : {ui->LabelRapportL1, ui->LabelRapportL2, ui->LabelRapportL3, ui->label})
         t.ratios << fieldName(label);
     t.curves = QStringList{tr("HT.A"), tr("HT.B"), tr("HT.C"), tr("bt.a"), tr("bt.b"), tr("bt.c")};
@@ -197,8 +202,10 @@ bool MainWindow::writePdf(QIODevice *device)
                                                                  : t.none;
         const int x = (i / rows) * half;
         const int row = y + (i % rows) * line;
-        p.drawText(QRect(x, row, half * 3 / 4, line), Qt::AlignLeft,
-                   QStringLiteral("%1  %2").arg(i + 1).arg(t.tests[i]));
+        const int nameWidth = half * 3 / 4 - line / 2;
+        p.drawText(QRect(x, row, nameWidth, line), Qt::AlignLeft,
+                   p.fontMetrics().elidedText(QStringLiteral("%1  %2").arg(i + 1).arg(t.tests[i]),
+                                              Qt::ElideRight, nameWidth));
         p.setPen(v == Measurement::Verdict::Failed ? QColor(0xb0, 0x00, 0x20) : QColor(Qt::black));
         p.drawText(QRect(x + half * 3 / 4, row, half / 4 - line / 2, line), Qt::AlignLeft, word);
         p.setPen(Qt::black);
