@@ -619,6 +619,9 @@ void TestCore::csvExport()
             ++point;
         }
     QCOMPARE(point, m.curves[0].size());
+    QCOMPARE(QStringList({CsvExport::field("a,b"), CsvExport::field(" a"), CsvExport::field("a\rb"),
+                          CsvExport::field("a")}),
+             QStringList({"\"a,b\"", "\" a\"", "\"a\rb\"", "a"}));
 }
 
 #include "tst_core.moc"

@@ -95,8 +95,8 @@ void TestLink::search()
 }
 
 // The flags are cleared before the command goes out; an empty command only waits; an answer already there
-// ends the wait at once; a wait of tempo cycles gives up in cycle tempo + 2; a read error closes the link only
-// once the device is gone.
+// ends the wait at once; a wait of tempo cycles gives up in cycle tempo + 2; a read error closes the link
+// only once the device is gone.
 void TestLink::sendAndWait()
 {
     Rig rig;
@@ -114,7 +114,7 @@ void TestLink::sendAndWait()
     QVERIFY(link.ls_attente_trame(100, Qvx2::FlagRange) && t.elapsed() < 100 * Qvx2::LinkCycleMs);
     t.restart();
     QVERIFY(!link.ls_attente_trame(0, 27) && t.elapsed() >= 2 * Qvx2::LinkCycleMs);
-    QVERIFY(!link.ls_attente_trame(0, Qvx2::FlagCount)); // no such flag
+    QVERIFY(!link.ls_attente_trame(0, Qvx2::FlagCount));     // no such flag
     emit link.port()->errorOccurred(QSerialPort::ReadError); // a passing error: the device is still there
     QVERIFY(link.isConnected() && link.isOpen());
     rig.sim().unplug(); // its pseudo-terminal is gone, though the port list still names it

@@ -1,6 +1,7 @@
 // The program without an instrument: one copy at a time, first start, the display of the instrument's lines,
 // documents through the form, config.xml failures, the languages, help, and the parameter editors.
 
+#include "curveplot.h"
 #include "dialogscript.h"
 #include "mainwindow.h"
 #include "recup_cutoff.h"
@@ -15,6 +16,8 @@
 #include <QtPrintSupport>
 #include <QtTest>
 #include <QtWidgets>
+#include <qwt_legend_label.h>
+#include <qwt_plot_zoomer.h>
 
 QImage image(const char *resource)
 {
@@ -152,6 +155,7 @@ private slots:
     void editors();
     void session();
     void exports();
+    void plotTools();
 };
 
 // A second copy is refused and told why; a copy killed without cleaning up does not block the next start.
@@ -596,6 +600,36 @@ void TestWindow::exports()
     QVERIFY(QImage(png).width() >= 1600);
     QXmlStreamReader xml(TestUtil::readFile(svg));
     QVERIFY(xml.readNextStartElement() && xml.name() == QLatin1String("svg"));
+}
+
+// The plot's tools: a rubber band zooms, Home and a double click show the whole record again, a legend entry
+// hides and shows its curve, the cursor reads out point and value; the print and the exports leave the
+// user's view as it was.
+void TestWindow::plotTools()
+{
+    fillForm();
+    auto *plot = get<CurvePlot>("reponsePlot");
+    w->showNormal();
+    plot->resize(600, 400);
+    QWidget *canvas = plot->canvas();
+    canvas->findChild<QwtPlotZoomer *>()->zoom(QRectF(2, 0, 6, 600)); // what a rubber band asks
+    QVERIFY(plot->isZoomed() && !plot->view().shown.isEmpty());
+    QTest::keyClick(canvas, Qt::Key_Home);
+    QVERIFY(!plot->isZoomed());
+    auto *legend = plot->findChildren<QwtLegendLabel *>().value(3); // bt.a
+    QTest::mouseClick(legend, Qt::LeftButton);
+    QVERIFY(!plot->curve(3).isVisible() && plot->curve(0).isVisible());
+    const CurvePlot::View zoomed{QRectF(QPointF(2, 0), QPointF(8, 600)),
+                                 {true, true, false, false, true, true}};
+    plot->setView(zoomed);
+    TestUtil::DialogScript script;
+    script.file(data("r.png"));
+    w->setPrintEnabled(true);
+    w->on_actionExporterImage_triggered();
+    QVERIFY(plot->view().shown == zoomed.shown && plot->view().visible == zoomed.visible);
+    QTest::mouseDClick(canvas, Qt::LeftButton);
+    QVERIFY(!plot->isZoomed() && plot->curve(3).isVisible());
+    QCOMPARE(CurvePlot::readout(QPointF(12.4, 300.6)), QString("point 12 : 301"));
 }
 
 int main(int argc, char *argv[])
