@@ -620,8 +620,14 @@ void TestCore::csvExport()
         }
     QCOMPARE(point, m.curves[0].size());
     QCOMPARE(QStringList({CsvExport::field("a,b"), CsvExport::field(" a"), CsvExport::field("a\rb"),
-                          CsvExport::field("a")}),
-             QStringList({"\"a,b\"", "\" a\"", "\"a\rb\"", "a"}));
+                          CsvExport::field("a\nb"), CsvExport::field("a\"b"), CsvExport::field("a")}),
+             QStringList({"\"a,b\"", "\" a\"", "\"a\rb\"", "\"a\nb\"", "\"a\"\"b\"", "a"}));
+    m.tensionHt =
+        "Autre"; // no rated ratio: no rated line, no deviations; a ratio that does not read is left out
+    m.ratios[1] = "?";
+    const QByteArray unrated = CsvExport::render(m, RatioEvaluation::of(m, 0.5), t);
+    QVERIFY(!unrated.contains("\r\nrated,") && !unrated.contains("\r\ndeviation,") &&
+            unrated.count("\r\nratio,,,,") == 1);
 }
 
 #include "tst_core.moc"

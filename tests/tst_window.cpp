@@ -616,6 +616,11 @@ void TestWindow::plotTools()
     QVERIFY(plot->isZoomed() && !plot->view().shown.isEmpty());
     QTest::keyClick(canvas, Qt::Key_Home);
     QVERIFY(!plot->isZoomed());
+    QWheelEvent wheel(QPointF(100, 100), QPointF(canvas->mapToGlobal(QPoint(100, 100))), {}, {0, 120},
+                      Qt::NoButton, {}, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(canvas, &wheel);
+    QTRY_VERIFY(plot->isZoomed()); // the wheel magnifies
+    QTest::keyClick(canvas, Qt::Key_Home);
     auto *legend = plot->findChildren<QwtLegendLabel *>().value(3); // bt.a
     QTest::mouseClick(legend, Qt::LeftButton);
     QVERIFY(!plot->curve(3).isVisible() && plot->curve(0).isVisible());
@@ -625,6 +630,7 @@ void TestWindow::plotTools()
     TestUtil::DialogScript script;
     script.file(data("r.png"));
     w->setPrintEnabled(true);
+    w->setWindowTitleFile("essai.qv2"); // the picture is proposed under the document's name
     w->on_actionExporterImage_triggered();
     QVERIFY(plot->view().shown == zoomed.shown && plot->view().visible == zoomed.visible);
     QTest::mouseDClick(canvas, Qt::LeftButton);

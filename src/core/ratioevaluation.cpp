@@ -12,9 +12,9 @@ double RatioEvaluation::volts(const QString &text)
     // A bare "k" is no unit; a number alone is in volts.
     if (!m.hasMatch() || (!m.captured(2).isEmpty() && m.captured(3).isEmpty()))
         return 0;
-    bool ok = false;
-    const double value = m.captured(1).replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
-    return ok ? value * (m.captured(2).isEmpty() ? 1.0 : 1000.0) : 0;
+    // The pattern leaves only digits and one decimal mark: the number always reads.
+    return m.captured(1).replace(QLatin1Char(','), QLatin1Char('.')).toDouble() *
+           (m.captured(2).isEmpty() ? 1.0 : 1000.0);
 }
 
 RatioEvaluation RatioEvaluation::of(const Measurement &m, double tolerancePercent)
