@@ -282,7 +282,7 @@ void InstrumentLink::watchPorts()
     const QList<PortCandidate> ports = m_ports();
     const QSet<QString> before = m_seenPorts;
     m_seenPorts = portKeys(ports);
-    if (m_isSerialConnected)
+    if (m_isSerialConnected || m_paused) // no search while the bootloader may still hold the port
         return;
     // Only what appeared since the last look: a port that did not answer is not probed again and again.
     QList<PortCandidate> fresh;
