@@ -82,6 +82,8 @@ private slots:
     void soak();
     void linkInField_data();
     void linkInField();
+    void downloadAll_data();
+    void downloadAll();
 };
 
 // The record dialog names each record by its slot in the instrument's ring of ten; the chosen one is fetched
@@ -630,6 +632,55 @@ void TestCommands::linkInField()
         QCOMPARE(w->findChild<QAction *>("actionTelecharger")->isEnabled(),
                  expected.startsWith("Connecte ("));
     }
+}
+
+void TestCommands::downloadAll_data()
+{
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<int>("cancelAt"); // the record during which Cancel is pressed, 0: none
+    QTest::addColumn<QString>("told"); // saved, skipped and failed on each of two runs
+    QTest::newRow("ten, then all skipped") << "" << 0 << "10 0 0|0 10 0";
+    QTest::newRow("cancel during the third") << "" << 3 << "3 0 0|0 3 0";
+    QTest::newRow("link lost in the first") << "die-after=40" << 0 << "0 0 10|0 0 10";
+}
+
+// Every record becomes its own document, named by its number, with an empty form; one that has its
+// document is skipped, never overwritten; Cancel stops after the current record; a record cut off is not
+// saved; the summary tells it; the window keeps its own measurement, unsaved work included.
+void TestCommands::downloadAll()
+{
+    QFETCH(QString, fault);
+    QFETCH(int, cancelAt);
+    QFETCH(QString, told);
+    download(2, "en cours"); // a record on screen, edited, not saved
+    qvx2sim::applyFault(rig->sim.faults(), fault);
+    const Measurement before = w->currentMeasurement();
+    int fetched = 0;
+    connect(&rig->sim, &qvx2sim::PtyInstrument::commandReceived, this, [&](const QByteArray &line) {
+        if (line.startsWith("TEST1 06") && ++fetched == cancelAt)
+            w->findChild<QProgressDialog *>()->cancel();
+    });
+    QStringList summaries;
+    for (int run = 0; run < 2; ++run) {
+        TestUtil::DialogScript script(true);
+        script.dialog([](QWidget *) {}); // the progress, left to run
+        w->on_actionTelechargerTout_triggered();
+        summaries << script.boxes().join("").remove(QRegularExpression("[^0-9 ]")).simplified();
+        fetched = 0;
+    }
+    QCOMPARE(summaries.join('|'), told);
+    QVERIFY(w->currentMeasurement() == before && w->hasUnsavedData());
+    const QStringList files = QDir(rig->appDir() + "/Data").entryList({"*.qv2"});
+    QCOMPARE(files.size(), told.section(' ', 0, 0).toInt());
+    if (files.isEmpty())
+        return;
+    Measurement saved;
+    QVERIFY(XmlMesure::load(rig->appDir() + "/Data/QVX2_0023.qv2", &saved));
+    const qvx2sim::Record newest = rig->sim.core().record(1);
+    for (int i = 0; i < 19; ++i)
+        QCOMPARE(saved.passed(i), newest.passed[size_t(i)]);
+    QVERIFY(saved.releveur.isEmpty() && saved.curves[0].size() == newest.curves[0].size());
+    QCOMPARE(saved.ratios[0], QString::number(newest.ratios[0], 'f', 2));
 }
 
 QTEST_MAIN(TestCommands)

@@ -698,6 +698,30 @@ Reconnect the instrument, then start the update again.</translation>
         <source>Image SVG (*.svg)</source>
         <translation>SVG image (*.svg)</translation>
     </message>
+    <message>
+        <source>Te&amp;lecharger tout</source>
+        <translation>Download &amp;all</translation>
+    </message>
+    <message>
+        <source>Telechargement des enregistrements…</source>
+        <translation>Downloading the records…</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Enregistrement %1 / %2</source>
+        <translation>Record %1 / %2</translation>
+    </message>
+    <message>
+        <source>Telecharger tout</source>
+        <translation>Download all</translation>
+    </message>
+    <message>
+        <source>Enregistres : %1. Deja presents, non remplaces : %2. En echec : %3.</source>
+        <translation>Saved: %1. Already there, not replaced: %2. Failed: %3.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

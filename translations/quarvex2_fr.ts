@@ -698,6 +698,30 @@ Reconnectez l&apos;appareil puis relancez la mise a jour.</translation>
         <source>Image SVG (*.svg)</source>
         <translation>Image SVG (*.svg)</translation>
     </message>
+    <message>
+        <source>Te&amp;lecharger tout</source>
+        <translation>Te&amp;lecharger tout</translation>
+    </message>
+    <message>
+        <source>Telechargement des enregistrements…</source>
+        <translation>Telechargement des enregistrements…</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Enregistrement %1 / %2</source>
+        <translation>Enregistrement %1 / %2</translation>
+    </message>
+    <message>
+        <source>Telecharger tout</source>
+        <translation>Telecharger tout</translation>
+    </message>
+    <message>
+        <source>Enregistres : %1. Deja presents, non remplaces : %2. En echec : %3.</source>
+        <translation>Enregistres : %1. Deja presents, non remplaces : %2. En echec : %3.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

@@ -698,6 +698,30 @@ Koble til instrumentet igjen og start oppdateringen på nytt.</translation>
         <source>Image SVG (*.svg)</source>
         <translation>SVG-bilde (*.svg)</translation>
     </message>
+    <message>
+        <source>Te&amp;lecharger tout</source>
+        <translation>Las&amp;t ned alle</translation>
+    </message>
+    <message>
+        <source>Telechargement des enregistrements…</source>
+        <translation>Laster ned målingene…</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Avbryt</translation>
+    </message>
+    <message>
+        <source>Enregistrement %1 / %2</source>
+        <translation>Måling %1 / %2</translation>
+    </message>
+    <message>
+        <source>Telecharger tout</source>
+        <translation>Last ned alle</translation>
+    </message>
+    <message>
+        <source>Enregistres : %1. Deja presents, non remplaces : %2. En echec : %3.</source>
+        <translation>Lagret: %1. Fantes allerede, ikke erstattet: %2. Mislyktes: %3.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

@@ -698,6 +698,30 @@ Reconnectez l&apos;appareil puis relancez la mise a jour.</source>
         <source>Image SVG (*.svg)</source>
         <translation>Изображение SVG (*.svg)</translation>
     </message>
+    <message>
+        <source>Te&amp;lecharger tout</source>
+        <translation>Считать все &amp;записи</translation>
+    </message>
+    <message>
+        <source>Telechargement des enregistrements…</source>
+        <translation>Считывание записей…</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Enregistrement %1 / %2</source>
+        <translation>Запись %1 / %2</translation>
+    </message>
+    <message>
+        <source>Telecharger tout</source>
+        <translation>Считать все записи</translation>
+    </message>
+    <message>
+        <source>Enregistres : %1. Deja presents, non remplaces : %2. En echec : %3.</source>
+        <translation>Сохранено: %1. Уже были, не заменены: %2. Ошибок: %3.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

@@ -698,6 +698,30 @@ Anslut instrumentet igen och starta sedan om uppdateringen.</translation>
         <source>Image SVG (*.svg)</source>
         <translation>SVG-bild (*.svg)</translation>
     </message>
+    <message>
+        <source>Te&amp;lecharger tout</source>
+        <translation>H&amp;ämta alla</translation>
+    </message>
+    <message>
+        <source>Telechargement des enregistrements…</source>
+        <translation>Hämtar mätningarna…</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Avbryt</translation>
+    </message>
+    <message>
+        <source>Enregistrement %1 / %2</source>
+        <translation>Mätning %1 / %2</translation>
+    </message>
+    <message>
+        <source>Telecharger tout</source>
+        <translation>Hämta alla</translation>
+    </message>
+    <message>
+        <source>Enregistres : %1. Deja presents, non remplaces : %2. En echec : %3.</source>
+        <translation>Sparade: %1. Fanns redan, inte ersatta: %2. Misslyckades: %3.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

@@ -273,7 +273,7 @@ void MainWindow::showHeldCurves()
 
 void MainWindow::cmd_deb_received(QString trame)
 {
-    if (m_infoRequest)
+    if (m_infoRequest || m_collecting)
         return;
     clearMeasurement();
     QTextCursor cursor = ui->CommentText->textCursor();
@@ -285,6 +285,8 @@ void MainWindow::cmd_deb_received(QString trame)
 
 void MainWindow::cmd_raw_data_received(QString data)
 {
+    if (m_collecting)
+        return;
     data.chop(1);
     m_recup_info->ajoute_texte(data);
     if (!m_infoRequest)
@@ -293,7 +295,7 @@ void MainWindow::cmd_raw_data_received(QString data)
 
 void MainWindow::cmd_result_received(uint n_test, bool isOk, QString com)
 {
-    if (m_infoRequest)
+    if (m_infoRequest || m_collecting)
         return;
     const unsigned i = n_test - 1u;
     if (i > Qvx2::TestCount - 1) {
@@ -310,7 +312,7 @@ void MainWindow::cmd_result_received(uint n_test, bool isOk, QString com)
 
 void MainWindow::cmd_values_received(uint n_curve, QVector<QPointF> &data)
 {
-    if (m_infoRequest)
+    if (m_infoRequest || m_collecting)
         return;
     if (n_curve > Qvx2::CurveCount - 1) {
         qDebug() << "cmd_values_received(): n_curve out of range";
@@ -323,7 +325,7 @@ void MainWindow::cmd_values_received(uint n_curve, QVector<QPointF> &data)
 
 void MainWindow::cmd_end_received(QString comment, QString gamme, QString ratio)
 {
-    if (m_infoRequest)
+    if (m_infoRequest || m_collecting)
         return;
     showHeldCurves();
     ui->le_gamme->setText(gamme);
@@ -336,7 +338,7 @@ void MainWindow::cmd_end_received(QString comment, QString gamme, QString ratio)
 void MainWindow::cmd_rapport_received(uint n_rapport, QString rapport)
 {
     qDebug() << " n_rapport  " << n_rapport << " rapport  " << rapport;
-    if (m_infoRequest)
+    if (m_infoRequest || m_collecting)
         return;
     QLineEdit *const edits[] = {ui->EditRapportL1, ui->EditRapportL2, ui->EditRapportL3, ui->leratio};
     if (n_rapport > 3) {

@@ -144,6 +144,7 @@ public slots:
     void on_actionEnregistrer_triggered();
     void on_actionQuitter_triggered();
     void on_actionTelecharger_triggered();
+    void on_actionTelechargerTout_triggered();
     void cmd_deb_received(QString trame);
     void cmd_raw_data_received(QString data);
     void cmd_result_received(uint n_test, bool isOk, QString com);
@@ -219,6 +220,7 @@ private:
     Measurement m_measurement;  // what the window shows and a save stores
     Measurement m_savedState;   // what was last saved or opened, to tell edits since
     bool m_infoRequest = false; // an information request: its lines go to the debug pane only
+    bool m_collecting = false;  // records downloaded into documents: the window keeps what it shows
     // Loaded once: a QPixmap built from a file name goes back to the file (and its cache) every time.
     const QPixmap m_imgNoVerdict{QLatin1String(Qvx2::ImgNoVerdict)};
     const QPixmap m_imgPassed{QLatin1String(Qvx2::ImgPassed)};

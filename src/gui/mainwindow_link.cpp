@@ -96,6 +96,7 @@ void MainWindow::updateConnectionActions()
     ui->actionUSB_recherche_automatique->setEnabled((!m_link->isConnected() || !m_link->isResponding()) &&
                                                     idle);
     QAction *const instrumentActions[] = {ui->actionTelecharger,
+                                          ui->actionTelechargerTout,
                                           ui->actionTemps_de_Coupure_du_QVX2,
                                           ui->actionChoix_de_la_gamme_au_d_marrage,
                                           ui->actionMise_jour_firmware,
