@@ -3,6 +3,7 @@
 // a stream cut anywhere, the firmware pages, patch lines, texts a document stores, and unreadable configs.
 
 #include "apppaths.h"
+#include "archiveindex.h"
 #include "cmdparser.h"
 #include "csvexport.h"
 #include "instrumentlink.h"
@@ -14,6 +15,7 @@
 #include "xmlmesure.h"
 #include "xmlreader.h"
 
+#include <QtSql>
 #include <QtTest>
 
 #include <functional>
@@ -157,6 +159,7 @@ private slots:
     void evaluation_data();
     void evaluation();
     void csvExport();
+    void archiveIndex();
 
 private:
     QTemporaryDir m_dir;
@@ -628,6 +631,54 @@ void TestCore::csvExport()
     const QByteArray unrated = CsvExport::render(m, RatioEvaluation::of(m, 0.5), t);
     QVERIFY(!unrated.contains("\r\nrated,") && !unrated.contains("\r\ndeviation,") &&
             unrated.count("\r\nratio,,,,") == 1);
+}
+
+// The index reads only what is new or changed, forgets what is gone, lists a file that is no document as
+// unreadable, writes nothing into Data/, and rebuilds an index file that is corrupt or of an older layout.
+void TestCore::archiveIndex()
+{
+    QTemporaryDir dir;
+    const QString data = dir.filePath("Data"), index = dir.filePath("user/archive.sqlite");
+    Measurement m = knownRecord();
+    QVERIFY(QDir().mkpath(data + "/2024") && XmlMesure::save(m, data + "/a.qv2"));
+    m.poste = "B";
+    QVERIFY(XmlMesure::save(m, data + "/2024/b.qv2") && TestUtil::writeFile(data + "/bad.qv2", "%PDF-1.4"));
+    int read = 0;
+    auto listed = [&read, &index, &data](bool rebuilt) {
+        ArchiveIndex archive(index, data);
+        read = 0;
+        QStringList shown;
+        if (!archive.update([&read](int, int) { return ++read > 0; }) || archive.wasRebuilt() != rebuilt)
+            return QString("not updated");
+        for (const ArchiveEntry &e : archive.entries())
+            shown << QFileInfo(e.path).fileName() + ':' +
+                         (e.readable ? e.poste + ' ' + QString::number(e.passed) + ' ' +
+                                           QString::number(e.deviation, 'f', 2)
+                                     : "unreadable");
+        return shown.join('|');
+    };
+    QCOMPARE(listed(true), QString("b.qv2:B 17 2.79|a.qv2:Poste 12 17 2.79|bad.qv2:unreadable"));
+    QCOMPARE(read, 3);
+    m.poste = "C";
+    QFile::remove(data + "/a.qv2");
+    QVERIFY(XmlMesure::save(m, data + "/2024/b.qv2"));
+    QFile changed(data + "/2024/b.qv2");
+    QVERIFY(changed.open(QIODevice::ReadWrite) &&
+            changed.setFileTime(QDateTime::currentDateTime().addSecs(5), QFileDevice::FileModificationTime));
+    changed.close();
+    QCOMPARE(listed(false), QString("b.qv2:C 17 2.79|bad.qv2:unreadable"));
+    QCOMPARE(read, 1);
+    QVERIFY(TestUtil::writeFile(index, "not a database"));
+    QCOMPARE(listed(true), QString("b.qv2:C 17 2.79|bad.qv2:unreadable"));
+    {
+        QSqlDatabase old = QSqlDatabase::addDatabase("QSQLITE", "old");
+        old.setDatabaseName(index);
+        QVERIFY(old.open() && QSqlQuery("PRAGMA user_version = 0", old).isActive());
+        old.close();
+    }
+    QSqlDatabase::removeDatabase("old");
+    QCOMPARE(listed(true), QString("b.qv2:C 17 2.79|bad.qv2:unreadable"));
+    QCOMPARE(QDir(data).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList({"2024", "bad.qv2"}));
 }
 
 #include "tst_core.moc"

@@ -1,6 +1,8 @@
 // The program without an instrument: one copy at a time, first start, the display of the instrument's lines,
 // documents through the form, config.xml failures, the languages, help, and the parameter editors.
 
+#include "archivewindow.h"
+#include "comparewindow.h"
 #include "curveplot.h"
 #include "dialogscript.h"
 #include "mainwindow.h"
@@ -10,6 +12,7 @@
 #include "recup_info.h"
 #include "singleinstance.h"
 #include "testutil.h"
+#include "trendwindow.h"
 #include "xmlconf.h"
 #include "xmlmesure.h"
 
@@ -17,6 +20,8 @@
 #include <QtTest>
 #include <QtWidgets>
 #include <qwt_legend_label.h>
+#include <qwt_plot.h>
+#include <qwt_plot_curve.h>
 #include <qwt_plot_zoomer.h>
 
 QImage image(const char *resource)
@@ -156,6 +161,7 @@ private slots:
     void session();
     void exports();
     void plotTools();
+    void archive();
 };
 
 // A second copy is refused and told why; a copy killed without cleaning up does not block the next start.
@@ -636,6 +642,63 @@ void TestWindow::plotTools()
     QTest::mouseDClick(canvas, Qt::LeftButton);
     QVERIFY(!plot->isZoomed() && plot->curve(3).isVisible());
     QCOMPARE(CurvePlot::readout(QPointF(12.4, 300.6)), QString("point 12 : 301"));
+}
+
+// The archive lists every document under Data/ from its index, an unreadable file as such; the filter
+// matches any column, the columns sort as numbers where they hold numbers; a double click opens a document;
+// the trend plots one transformer's ratios by date with its rated ratio, the comparison both records' curves
+// with the verdicts that differ.
+void TestWindow::archive()
+{
+    fillForm(); // 20 kV / 410 V, ratios 48.70 48.80 48.90
+    const std::pair<const char *, const char *> documents[] = {{"2024/a.qv2", "2024-05-14 P1 48.90"},
+                                                               {"b.qv2", "2023-05-14 P1 48.60"},
+                                                               {"c.qv2", "2022-01-02 P2 50.00"}};
+    for (const auto &d : documents) {
+        const QStringList f = QString(d.second).split(' ');
+        get<QDateEdit>("DateEdit")->setDate(QDate::fromString(f[0], Qt::ISODate));
+        get<QLineEdit>("NamePosteEdit")->setText(f[1]);
+        get<QLineEdit>("EditRapportL1")->setText(f[2]);
+        w->setTestResult(3, f[0] != "2023-05-14"); // test 4 failed in 2023 only
+        QVERIFY(QDir().mkpath(data("2024")) && w->saveResult(data(d.first)));
+    }
+    QVERIFY(TestUtil::writeFile(data("x.qv2"), "%PDF"));
+    ArchiveWindow archive(w.get(), dir->path() + "/Data", dir->filePath("index/archive.sqlite"));
+    QTRY_VERIFY(archive.isLoaded());
+    QSortFilterProxyModel *rows = archive.proxy();
+    auto column = [rows](int c) {
+        QStringList cells;
+        for (int r = 0; r < rows->rowCount(); ++r)
+            cells << rows->index(r, c).data().toString();
+        return cells.join('|');
+    };
+    QCOMPARE(column(ArchiveWindow::Substation), QString("P1|P1|P2|document illisible")); // newest first
+    archive.findChild<QLineEdit *>("archiveFilter")->setText("p1");
+    QCOMPARE(column(ArchiveWindow::Date).count('|'), 1);
+    archive.findChild<QLineEdit *>("archiveFilter")->clear();
+    archive.view()->sortByColumn(ArchiveWindow::Deviation, Qt::AscendingOrder);
+    QCOMPARE(column(ArchiveWindow::Deviation), QString("|+0.04 %|+0.04 %|+0.04 %"));
+    archive.findChild<QLineEdit *>("archiveFilter")->setText("P1");
+    archive.view()->selectAll();
+    auto *trend = qobject_cast<TrendWindow *>(archive.showTrend()); // 2023 and 2024 of P1, in date order
+    QVERIFY(trend && trend->series(0).size() == 2 && trend->series(0).last().y() == 48.90);
+    QVERIFY(trend->series(0).first().x() < trend->series(0).last().x() &&
+            qAbs(trend->rated() - 48.7805) < 1e-4);
+    auto *comparison = qobject_cast<CompareWindow *>(archive.showComparison());
+    QVERIFY(comparison && comparison->plot()->itemList(QwtPlotItem::Rtti_PlotCurve).size() == 12);
+    const auto curves = comparison->plot()->itemList(QwtPlotItem::Rtti_PlotCurve);
+    QVERIFY(static_cast<QwtPlotCurve *>(curves.last())->pen().style() == Qt::DashLine &&
+            comparison->differences()->rowCount() == 1 &&
+            comparison->differences()->item(0, 0)->text() == "4");
+    archive.findChild<QLineEdit *>("archiveFilter")->clear();
+    archive.view()->selectAll();
+    TestUtil::DialogScript script;
+    script.box(0);
+    QVERIFY(!archive.showTrend() && script.boxes().join("").contains("un seul transformateur"));
+    archive.findChild<QLineEdit *>("archiveFilter")->setText("P2");
+    w->setWindowTitleFile(QString());
+    emit archive.view()->doubleClicked(rows->index(0, 0)); // opened in the window
+    QCOMPARE(w->windowTitle(), QString("QUARVEN2 D504 - c.qv2"));
 }
 
 int main(int argc, char *argv[])

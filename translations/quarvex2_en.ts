@@ -2,6 +2,116 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_GB" sourcelanguage="fr_FR">
 <context>
+    <name>ArchiveWindow</name>
+    <message>
+        <source>Archives</source>
+        <translation>Archive</translation>
+    </message>
+    <message>
+        <source>Filtrer (toutes les colonnes)</source>
+        <translation>Filter (all columns)</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Poste</source>
+        <translation>Substation</translation>
+    </message>
+    <message>
+        <source>Transformateur</source>
+        <translation>Transformer</translation>
+    </message>
+    <message>
+        <source>Code site</source>
+        <translation>Site code</translation>
+    </message>
+    <message>
+        <source>Gamme</source>
+        <translation>Range</translation>
+    </message>
+    <message>
+        <source>Essais reussis</source>
+        <translation>Tests passed</translation>
+    </message>
+    <message>
+        <source>Rapport moyen</source>
+        <translation>Mean ratio</translation>
+    </message>
+    <message>
+        <source>Ecart</source>
+        <translation>Deviation</translation>
+    </message>
+    <message>
+        <source>Tendance</source>
+        <translation>Trend</translation>
+    </message>
+    <message>
+        <source>Comparer</source>
+        <translation>Compare</translation>
+    </message>
+    <message>
+        <source>document illisible</source>
+        <translation>unreadable document</translation>
+    </message>
+    <message>
+        <source>Choisissez des documents d&apos;un seul transformateur (meme poste et meme numero).</source>
+        <translation>Choose documents of one transformer (same substation and same number).</translation>
+    </message>
+    <message>
+        <source>Choisissez deux documents lisibles.</source>
+        <translation>Choose two readable documents.</translation>
+    </message>
+</context>
+<context>
+    <name>CompareWindow</name>
+    <message>
+        <source>Comparer : %1 et %2</source>
+        <translation>Compare: %1 and %2</translation>
+    </message>
+    <message>
+        <source>HT.A</source>
+        <translation>HV.A</translation>
+    </message>
+    <message>
+        <source>HT.B</source>
+        <translation>HV.B</translation>
+    </message>
+    <message>
+        <source>HT.C</source>
+        <translation>HV.C</translation>
+    </message>
+    <message>
+        <source>bt.a</source>
+        <translation>lv.a</translation>
+    </message>
+    <message>
+        <source>bt.b</source>
+        <translation>lv.b</translation>
+    </message>
+    <message>
+        <source>bt.c</source>
+        <translation>lv.c</translation>
+    </message>
+    <message>
+        <source>Essai</source>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>CORRECT</source>
+        <translation>PASSED</translation>
+    </message>
+    <message>
+        <source>DEFAUT</source>
+        <translation>FAILED</translation>
+    </message>
+    <message>
+        <source>sans verdict</source>
+        <translation>no verdict</translation>
+    </message>
+</context>
+<context>
     <name>CurvePlot</name>
     <message>
         <source>point %1 : %2</source>
@@ -722,6 +832,10 @@ Reconnect the instrument, then start the update again.</translation>
         <source>Enregistres : %1. Deja presents, non remplaces : %2. En echec : %3.</source>
         <translation>Saved: %1. Already there, not replaced: %2. Failed: %3.</translation>
     </message>
+    <message>
+        <source>&amp;Archives</source>
+        <translation>Arc&amp;hive</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -752,6 +866,37 @@ Reconnect the instrument, then start the update again.</translation>
     <message>
         <source>Pile rechargeable :</source>
         <translation>Rechargeable battery:</translation>
+    </message>
+</context>
+<context>
+    <name>TrendWindow</name>
+    <message>
+        <source>Tendance : %1, transformateur %2</source>
+        <translation>Trend: %1, transformer %2</translation>
+    </message>
+    <message>
+        <source>HT.A / bt.a</source>
+        <translation>HV.A / lv.a</translation>
+    </message>
+    <message>
+        <source>HT.B / bt.b</source>
+        <translation>HV.B / lv.b</translation>
+    </message>
+    <message>
+        <source>HT.C / bt.c</source>
+        <translation>HV.C / lv.c</translation>
+    </message>
+    <message>
+        <source>Moyenne</source>
+        <translation>Mean</translation>
+    </message>
+    <message>
+        <source>Tolerance ±%1 %</source>
+        <translation>Tolerance ±%1 %</translation>
+    </message>
+    <message>
+        <source>Rapport nominal %1</source>
+        <translation>Rated ratio %1</translation>
     </message>
 </context>
 <context>

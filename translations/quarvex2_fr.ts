@@ -2,6 +2,116 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR" sourcelanguage="fr_FR">
 <context>
+    <name>ArchiveWindow</name>
+    <message>
+        <source>Archives</source>
+        <translation>Archives</translation>
+    </message>
+    <message>
+        <source>Filtrer (toutes les colonnes)</source>
+        <translation>Filtrer (toutes les colonnes)</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Poste</source>
+        <translation>Poste</translation>
+    </message>
+    <message>
+        <source>Transformateur</source>
+        <translation>Transformateur</translation>
+    </message>
+    <message>
+        <source>Code site</source>
+        <translation>Code site</translation>
+    </message>
+    <message>
+        <source>Gamme</source>
+        <translation>Gamme</translation>
+    </message>
+    <message>
+        <source>Essais reussis</source>
+        <translation>Essais reussis</translation>
+    </message>
+    <message>
+        <source>Rapport moyen</source>
+        <translation>Rapport moyen</translation>
+    </message>
+    <message>
+        <source>Ecart</source>
+        <translation>Ecart</translation>
+    </message>
+    <message>
+        <source>Tendance</source>
+        <translation>Tendance</translation>
+    </message>
+    <message>
+        <source>Comparer</source>
+        <translation>Comparer</translation>
+    </message>
+    <message>
+        <source>document illisible</source>
+        <translation>document illisible</translation>
+    </message>
+    <message>
+        <source>Choisissez des documents d&apos;un seul transformateur (meme poste et meme numero).</source>
+        <translation>Choisissez des documents d&apos;un seul transformateur (meme poste et meme numero).</translation>
+    </message>
+    <message>
+        <source>Choisissez deux documents lisibles.</source>
+        <translation>Choisissez deux documents lisibles.</translation>
+    </message>
+</context>
+<context>
+    <name>CompareWindow</name>
+    <message>
+        <source>Comparer : %1 et %2</source>
+        <translation>Comparer : %1 et %2</translation>
+    </message>
+    <message>
+        <source>HT.A</source>
+        <translation>HT.A</translation>
+    </message>
+    <message>
+        <source>HT.B</source>
+        <translation>HT.B</translation>
+    </message>
+    <message>
+        <source>HT.C</source>
+        <translation>HT.C</translation>
+    </message>
+    <message>
+        <source>bt.a</source>
+        <translation>bt.a</translation>
+    </message>
+    <message>
+        <source>bt.b</source>
+        <translation>bt.b</translation>
+    </message>
+    <message>
+        <source>bt.c</source>
+        <translation>bt.c</translation>
+    </message>
+    <message>
+        <source>Essai</source>
+        <translation>Essai</translation>
+    </message>
+    <message>
+        <source>CORRECT</source>
+        <translation>CORRECT</translation>
+    </message>
+    <message>
+        <source>DEFAUT</source>
+        <translation>DEFAUT</translation>
+    </message>
+    <message>
+        <source>sans verdict</source>
+        <translation>sans verdict</translation>
+    </message>
+</context>
+<context>
     <name>CurvePlot</name>
     <message>
         <source>point %1 : %2</source>
@@ -722,6 +832,10 @@ Reconnectez l&apos;appareil puis relancez la mise a jour.</translation>
         <source>Enregistres : %1. Deja presents, non remplaces : %2. En echec : %3.</source>
         <translation>Enregistres : %1. Deja presents, non remplaces : %2. En echec : %3.</translation>
     </message>
+    <message>
+        <source>&amp;Archives</source>
+        <translation>&amp;Archives</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -752,6 +866,37 @@ Reconnectez l&apos;appareil puis relancez la mise a jour.</translation>
     <message>
         <source>Pile rechargeable :</source>
         <translation>Pile rechargeable :</translation>
+    </message>
+</context>
+<context>
+    <name>TrendWindow</name>
+    <message>
+        <source>Tendance : %1, transformateur %2</source>
+        <translation>Tendance : %1, transformateur %2</translation>
+    </message>
+    <message>
+        <source>HT.A / bt.a</source>
+        <translation>HT.A / bt.a</translation>
+    </message>
+    <message>
+        <source>HT.B / bt.b</source>
+        <translation>HT.B / bt.b</translation>
+    </message>
+    <message>
+        <source>HT.C / bt.c</source>
+        <translation>HT.C / bt.c</translation>
+    </message>
+    <message>
+        <source>Moyenne</source>
+        <translation>Moyenne</translation>
+    </message>
+    <message>
+        <source>Tolerance ±%1 %</source>
+        <translation>Tolerance ±%1 %</translation>
+    </message>
+    <message>
+        <source>Rapport nominal %1</source>
+        <translation>Rapport nominal %1</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,116 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nb_NO" sourcelanguage="fr_FR">
 <context>
+    <name>ArchiveWindow</name>
+    <message>
+        <source>Archives</source>
+        <translation>Arkiv</translation>
+    </message>
+    <message>
+        <source>Filtrer (toutes les colonnes)</source>
+        <translation>Filtrer (alle kolonner)</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Dato</translation>
+    </message>
+    <message>
+        <source>Poste</source>
+        <translation>Nettstasjon</translation>
+    </message>
+    <message>
+        <source>Transformateur</source>
+        <translation>Transformator</translation>
+    </message>
+    <message>
+        <source>Code site</source>
+        <translation>Stedskode</translation>
+    </message>
+    <message>
+        <source>Gamme</source>
+        <translation>Område</translation>
+    </message>
+    <message>
+        <source>Essais reussis</source>
+        <translation>Beståtte tester</translation>
+    </message>
+    <message>
+        <source>Rapport moyen</source>
+        <translation>Gjennomsnittlig omsetning</translation>
+    </message>
+    <message>
+        <source>Ecart</source>
+        <translation>Avvik</translation>
+    </message>
+    <message>
+        <source>Tendance</source>
+        <translation>Trend</translation>
+    </message>
+    <message>
+        <source>Comparer</source>
+        <translation>Sammenlign</translation>
+    </message>
+    <message>
+        <source>document illisible</source>
+        <translation>uleselig dokument</translation>
+    </message>
+    <message>
+        <source>Choisissez des documents d&apos;un seul transformateur (meme poste et meme numero).</source>
+        <translation>Velg dokumenter for én transformator (samme nettstasjon og samme nummer).</translation>
+    </message>
+    <message>
+        <source>Choisissez deux documents lisibles.</source>
+        <translation>Velg to lesbare dokumenter.</translation>
+    </message>
+</context>
+<context>
+    <name>CompareWindow</name>
+    <message>
+        <source>Comparer : %1 et %2</source>
+        <translation>Sammenlign: %1 og %2</translation>
+    </message>
+    <message>
+        <source>HT.A</source>
+        <translation>HS.A</translation>
+    </message>
+    <message>
+        <source>HT.B</source>
+        <translation>HS.B</translation>
+    </message>
+    <message>
+        <source>HT.C</source>
+        <translation>HS.C</translation>
+    </message>
+    <message>
+        <source>bt.a</source>
+        <translation>ls.a</translation>
+    </message>
+    <message>
+        <source>bt.b</source>
+        <translation>ls.b</translation>
+    </message>
+    <message>
+        <source>bt.c</source>
+        <translation>ls.c</translation>
+    </message>
+    <message>
+        <source>Essai</source>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>CORRECT</source>
+        <translation>BESTÅTT</translation>
+    </message>
+    <message>
+        <source>DEFAUT</source>
+        <translation>FEIL</translation>
+    </message>
+    <message>
+        <source>sans verdict</source>
+        <translation>ingen vurdering</translation>
+    </message>
+</context>
+<context>
     <name>CurvePlot</name>
     <message>
         <source>point %1 : %2</source>
@@ -722,6 +832,10 @@ Koble til instrumentet igjen og start oppdateringen på nytt.</translation>
         <source>Enregistres : %1. Deja presents, non remplaces : %2. En echec : %3.</source>
         <translation>Lagret: %1. Fantes allerede, ikke erstattet: %2. Mislyktes: %3.</translation>
     </message>
+    <message>
+        <source>&amp;Archives</source>
+        <translation>A&amp;rkiv</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -752,6 +866,37 @@ Koble til instrumentet igjen og start oppdateringen på nytt.</translation>
     <message>
         <source>Pile rechargeable :</source>
         <translation>Oppladbart batteri:</translation>
+    </message>
+</context>
+<context>
+    <name>TrendWindow</name>
+    <message>
+        <source>Tendance : %1, transformateur %2</source>
+        <translation>Trend: %1, transformator %2</translation>
+    </message>
+    <message>
+        <source>HT.A / bt.a</source>
+        <translation>HS.A / ls.a</translation>
+    </message>
+    <message>
+        <source>HT.B / bt.b</source>
+        <translation>HS.B / ls.b</translation>
+    </message>
+    <message>
+        <source>HT.C / bt.c</source>
+        <translation>HS.C / ls.c</translation>
+    </message>
+    <message>
+        <source>Moyenne</source>
+        <translation>Gjennomsnitt</translation>
+    </message>
+    <message>
+        <source>Tolerance ±%1 %</source>
+        <translation>Toleranse ±%1 %</translation>
+    </message>
+    <message>
+        <source>Rapport nominal %1</source>
+        <translation>Merkeomsetning %1</translation>
     </message>
 </context>
 <context>

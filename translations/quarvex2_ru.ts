@@ -2,6 +2,116 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU" sourcelanguage="fr_FR">
 <context>
+    <name>ArchiveWindow</name>
+    <message>
+        <source>Archives</source>
+        <translation>Архив</translation>
+    </message>
+    <message>
+        <source>Filtrer (toutes les colonnes)</source>
+        <translation>Фильтр (все столбцы)</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Дата</translation>
+    </message>
+    <message>
+        <source>Poste</source>
+        <translation>Подстанция</translation>
+    </message>
+    <message>
+        <source>Transformateur</source>
+        <translation>Трансформатор</translation>
+    </message>
+    <message>
+        <source>Code site</source>
+        <translation>Код объекта</translation>
+    </message>
+    <message>
+        <source>Gamme</source>
+        <translation>Диапазон</translation>
+    </message>
+    <message>
+        <source>Essais reussis</source>
+        <translation>Пройдено испытаний</translation>
+    </message>
+    <message>
+        <source>Rapport moyen</source>
+        <translation>Средний коэффициент</translation>
+    </message>
+    <message>
+        <source>Ecart</source>
+        <translation>Отклонение</translation>
+    </message>
+    <message>
+        <source>Tendance</source>
+        <translation>Тенденция</translation>
+    </message>
+    <message>
+        <source>Comparer</source>
+        <translation>Сравнить</translation>
+    </message>
+    <message>
+        <source>document illisible</source>
+        <translation>нечитаемый документ</translation>
+    </message>
+    <message>
+        <source>Choisissez des documents d&apos;un seul transformateur (meme poste et meme numero).</source>
+        <translation>Выберите документы одного трансформатора (та же подстанция и тот же номер).</translation>
+    </message>
+    <message>
+        <source>Choisissez deux documents lisibles.</source>
+        <translation>Выберите два читаемых документа.</translation>
+    </message>
+</context>
+<context>
+    <name>CompareWindow</name>
+    <message>
+        <source>Comparer : %1 et %2</source>
+        <translation>Сравнение: %1 и %2</translation>
+    </message>
+    <message>
+        <source>HT.A</source>
+        <translation>ВН.А</translation>
+    </message>
+    <message>
+        <source>HT.B</source>
+        <translation>ВН.В</translation>
+    </message>
+    <message>
+        <source>HT.C</source>
+        <translation>ВН.С</translation>
+    </message>
+    <message>
+        <source>bt.a</source>
+        <translation>нн.а</translation>
+    </message>
+    <message>
+        <source>bt.b</source>
+        <translation>нн.в</translation>
+    </message>
+    <message>
+        <source>bt.c</source>
+        <translation>нн.с</translation>
+    </message>
+    <message>
+        <source>Essai</source>
+        <translation>Испытание</translation>
+    </message>
+    <message>
+        <source>CORRECT</source>
+        <translation>НОРМА</translation>
+    </message>
+    <message>
+        <source>DEFAUT</source>
+        <translation>ДЕФЕКТ</translation>
+    </message>
+    <message>
+        <source>sans verdict</source>
+        <translation>нет результата</translation>
+    </message>
+</context>
+<context>
     <name>CurvePlot</name>
     <message>
         <source>point %1 : %2</source>
@@ -722,6 +832,10 @@ Reconnectez l&apos;appareil puis relancez la mise a jour.</source>
         <source>Enregistres : %1. Deja presents, non remplaces : %2. En echec : %3.</source>
         <translation>Сохранено: %1. Уже были, не заменены: %2. Ошибок: %3.</translation>
     </message>
+    <message>
+        <source>&amp;Archives</source>
+        <translation>&amp;Архив</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -752,6 +866,37 @@ Reconnectez l&apos;appareil puis relancez la mise a jour.</source>
     <message>
         <source>Pile rechargeable :</source>
         <translation>Аккумулятор:</translation>
+    </message>
+</context>
+<context>
+    <name>TrendWindow</name>
+    <message>
+        <source>Tendance : %1, transformateur %2</source>
+        <translation>Тенденция: %1, трансформатор %2</translation>
+    </message>
+    <message>
+        <source>HT.A / bt.a</source>
+        <translation>ВН.А / нн.а</translation>
+    </message>
+    <message>
+        <source>HT.B / bt.b</source>
+        <translation>ВН.В / нн.в</translation>
+    </message>
+    <message>
+        <source>HT.C / bt.c</source>
+        <translation>ВН.С / нн.с</translation>
+    </message>
+    <message>
+        <source>Moyenne</source>
+        <translation>Среднее</translation>
+    </message>
+    <message>
+        <source>Tolerance ±%1 %</source>
+        <translation>Допуск ±%1 %</translation>
+    </message>
+    <message>
+        <source>Rapport nominal %1</source>
+        <translation>Номинальный коэффициент %1</translation>
     </message>
 </context>
 <context>

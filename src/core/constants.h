@@ -76,6 +76,7 @@ constexpr char DocDir[] = "Doc/";
 constexpr char PatchVoltaneFile[] = "patch_voltane.txt";
 constexpr char PatchDireveFile[] = "patch_direve.txt";
 constexpr char InstalledShareDir[] = "share/quarvex2/"; // beside bin/ in an installed copy
+constexpr char ArchiveIndexFile[] = "archive.sqlite"; // in the user's data location
 constexpr char RecordFilePattern[] = "QVX2_%1.qv2";     // a downloaded record, by its number (4 digits)
 constexpr int RecordFileDigits = 4;
 constexpr char DocumentFilter[] = "Orva Quarvex2 (*.qv2)";

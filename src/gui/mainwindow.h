@@ -15,11 +15,13 @@
 #include <QMainWindow>
 #include <QPixmap>
 #include <QPointF>
+#include <QPointer>
 #include <QStringList>
 #include <QTranslator>
 #include <QVector>
 #include <qwt_plot_curve.h>
 
+class ArchiveWindow;
 class QActionGroup;
 class XmlConf;
 class recup_info;
@@ -27,7 +29,7 @@ class recup_info;
 namespace Ui
 {
 class MainWindow;
-}
+} // namespace Ui
 
 class MainWindow : public QMainWindow
 {
@@ -145,6 +147,7 @@ public slots:
     void on_actionQuitter_triggered();
     void on_actionTelecharger_triggered();
     void on_actionTelechargerTout_triggered();
+    ArchiveWindow *on_actionArchive_triggered();
     void cmd_deb_received(QString trame);
     void cmd_raw_data_received(QString data);
     void cmd_result_received(uint n_test, bool isOk, QString com);
@@ -217,10 +220,11 @@ private:
     double m_tolerance = Qvx2::RatioTolerancePercent;
     std::array<QLabel *, Qvx2::RatioShown> m_deviations{};
     QLabel *testIcons[Qvx2::TestCount] = {};
-    Measurement m_measurement;  // what the window shows and a save stores
-    Measurement m_savedState;   // what was last saved or opened, to tell edits since
-    bool m_infoRequest = false; // an information request: its lines go to the debug pane only
-    bool m_collecting = false;  // records downloaded into documents: the window keeps what it shows
+    Measurement m_measurement;         // what the window shows and a save stores
+    Measurement m_savedState;          // what was last saved or opened, to tell edits since
+    bool m_infoRequest = false;        // an information request: its lines go to the debug pane only
+    QPointer<ArchiveWindow> m_archive; // open while the user keeps it
+    bool m_collecting = false;         // records downloaded into documents: the window keeps what it shows
     // Loaded once: a QPixmap built from a file name goes back to the file (and its cache) every time.
     const QPixmap m_imgNoVerdict{QLatin1String(Qvx2::ImgNoVerdict)};
     const QPixmap m_imgPassed{QLatin1String(Qvx2::ImgPassed)};

@@ -1,5 +1,6 @@
 // Measurement documents: the form, save, open, and the configuration's lists.
 
+#include "archivewindow.h"
 #include "mainwindow.h"
 #include "recup_info.h"
 #include "ui_mainwindow.h"
@@ -16,6 +17,7 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QRegularExpression>
+#include <QStandardPaths>
 
 namespace
 {
@@ -299,4 +301,18 @@ void MainWindow::on_NumTranfoEdit_textChanged(QString arg1)
 void MainWindow::on_CodeGDOEdit_textChanged(QString arg1)
 {
     qDebug() << " on_CodeGDOEdit_textChanged  " << arg1;
+}
+
+ArchiveWindow *MainWindow::on_actionArchive_triggered()
+{
+    // The index lives with the user's data, never in Data/, which may be read-only or shared.
+    if (!m_archive) {
+        m_archive = new ArchiveWindow(this, m_currentPath + QLatin1String(Qvx2::DataDir),
+                                      QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+                                          QLatin1Char('/') + QLatin1String(Qvx2::ArchiveIndexFile));
+        m_archive->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_archive->show();
+    m_archive->raise();
+    return m_archive;
 }

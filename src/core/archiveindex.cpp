@@ -1,0 +1,197 @@
+#include "archiveindex.h"
+
+#include "ratioevaluation.h"
+#include "xmlmesure.h"
+
+#include <QDebug>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QUuid>
+#include <QVariant>
+
+#include <cmath>
+#include <limits>
+
+namespace
+{
+constexpr double None = std::numeric_limits<double>::quiet_NaN();
+const char Columns[] = "path, size, mtime, readable, date, poste, transfo, gdo, gamme, ht, bt, passed, "
+                       "ra, rb, rc, rmean, deviation";
+
+QVariant number(double value)
+{
+    return std::isnan(value) ? QVariant() : QVariant(value);
+}
+
+double number(const QVariant &value)
+{
+    return value.isNull() ? None : value.toDouble();
+}
+} // namespace
+
+ArchiveIndex::ArchiveIndex(const QString &indexFile, const QString &dataDir)
+    : m_indexFile(indexFile), m_dataDir(QDir(dataDir).absolutePath()),
+      m_connection(QStringLiteral("archive-") + QUuid::createUuid().toString(QUuid::WithoutBraces))
+{
+}
+
+ArchiveIndex::~ArchiveIndex()
+{
+    if (QSqlDatabase::contains(m_connection)) {
+        QSqlDatabase::database(m_connection, false).close();
+        QSqlDatabase::removeDatabase(m_connection);
+    }
+}
+
+bool ArchiveIndex::open()
+{
+    if (m_open)
+        return true;
+    QDir().mkpath(QFileInfo(m_indexFile).absolutePath());
+    for (int attempt = 0; attempt < 2 && !m_open; ++attempt) {
+        QSqlDatabase db = QSqlDatabase::contains(m_connection)
+                              ? QSqlDatabase::database(m_connection, false)
+                              : QSqlDatabase::addDatabase("QSQLITE", m_connection);
+        db.setDatabaseName(m_indexFile);
+        QSqlQuery version(db);
+        if (db.open() && version.exec(QStringLiteral("PRAGMA user_version")) && version.next()) {
+            const int layout = version.value(0).toInt();
+            version.finish(); // a statement left open would lock the table against the rebuild
+            if (layout == Layout) {
+                m_open = true;
+                break;
+            }
+            // An older layout, or a new file: the table is made anew.
+            QSqlQuery q(db);
+            m_open = q.exec(QStringLiteral("DROP TABLE IF EXISTS files")) &&
+                     q.exec(QStringLiteral(
+                         "CREATE TABLE files (path TEXT PRIMARY KEY, size INTEGER, mtime INTEGER, "
+                         "readable INTEGER, date TEXT, poste TEXT, transfo TEXT, gdo TEXT, "
+                         "gamme TEXT, ht TEXT, bt TEXT, passed INTEGER, ra REAL, rb REAL, rc REAL, "
+                         "rmean REAL, deviation REAL)")) &&
+                     q.exec(QStringLiteral("PRAGMA user_version = %1").arg(Layout));
+            m_rebuilt = true;
+            break;
+        }
+        // Not a database at all: it is only an index of files that are still there, so it goes.
+        qDebug() << "archive index unreadable, rebuilt:" << m_indexFile << db.lastError().text();
+        db.close();
+        QFile::remove(m_indexFile);
+    }
+    return m_open;
+}
+
+ArchiveEntry ArchiveIndex::read(const QString &path)
+{
+    ArchiveEntry e;
+    e.path = path;
+    e.ratios.fill(None);
+    e.deviation = None;
+    Measurement m;
+    e.readable = XmlMesure::load(path, &m);
+    if (!e.readable)
+        return e;
+    e.date = m.date;
+    e.poste = m.poste;
+    e.numTransfo = m.numTransfo;
+    e.codeGdo = m.codeGdo;
+    e.gamme = m.gamme;
+    e.tensionHt = m.tensionHt;
+    e.tensionBt = m.tensionBt;
+    for (int i = 0; i < Qvx2::TestCount; ++i)
+        e.passed += m.passed(i) ? 1 : 0;
+    for (size_t i = 0; i < e.ratios.size(); ++i) {
+        bool ok = false;
+        const double ratio = m.ratios[i].toDouble(&ok);
+        e.ratios[i] = ok ? ratio : None;
+    }
+    const RatioEvaluation::Deviation mean = RatioEvaluation::of(m, Qvx2::RatioTolerancePercent).deviations[3];
+    e.deviation = mean.valid ? mean.percent : None;
+    return e;
+}
+
+bool ArchiveIndex::update(const std::function<bool(int, int)> &progress)
+{
+    if (!open())
+        return false;
+    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+    QHash<QString, QPair<qint64, qint64>> known; // path -> size, modification time
+    QSqlQuery all(QStringLiteral("SELECT path, size, mtime FROM files"), db);
+    while (all.next())
+        known.insert(all.value(0).toString(), {all.value(1).toLongLong(), all.value(2).toLongLong()});
+
+    QList<QFileInfo> changed;
+    QDirIterator it(m_dataDir, {QStringLiteral("*.qv2")}, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        it.next();
+        const QFileInfo info = it.fileInfo();
+        const auto stamp = qMakePair(info.size(), info.lastModified().toMSecsSinceEpoch());
+        const auto found = known.find(info.absoluteFilePath());
+        if (found == known.end() || found.value() != stamp)
+            changed << info;
+        if (found != known.end())
+            known.erase(found);
+    }
+
+    db.transaction();
+    QSqlQuery remove(db);
+    remove.prepare(QStringLiteral("DELETE FROM files WHERE path = ?"));
+    for (auto gone = known.cbegin(); gone != known.cend(); ++gone) {
+        remove.addBindValue(gone.key());
+        remove.exec();
+    }
+    QSqlQuery insert(db);
+    insert.prepare(
+        QStringLiteral("INSERT OR REPLACE INTO files (%1) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, "
+                       "?, ?, ?)")
+            .arg(QLatin1String(Columns)));
+    bool going = true;
+    for (int i = 0; i < changed.size() && going; ++i) {
+        const QFileInfo &info = changed[i];
+        const ArchiveEntry e = read(info.absoluteFilePath());
+        for (const QVariant &value :
+             {QVariant(e.path), QVariant(info.size()), QVariant(info.lastModified().toMSecsSinceEpoch()),
+              QVariant(e.readable), QVariant(e.date.toString(Qt::ISODate)), QVariant(e.poste),
+              QVariant(e.numTransfo), QVariant(e.codeGdo), QVariant(e.gamme), QVariant(e.tensionHt),
+              QVariant(e.tensionBt), QVariant(e.passed), number(e.ratios[0]), number(e.ratios[1]),
+              number(e.ratios[2]), number(e.ratios[3]), number(e.deviation)})
+            insert.addBindValue(value);
+        insert.exec();
+        if (progress)
+            going = progress(i + 1, changed.size());
+    }
+    return db.commit();
+}
+
+QList<ArchiveEntry> ArchiveIndex::entries()
+{
+    QList<ArchiveEntry> list;
+    if (!open())
+        return list;
+    QSqlQuery q(QStringLiteral("SELECT %1 FROM files ORDER BY path").arg(QLatin1String(Columns)),
+                QSqlDatabase::database(m_connection, false));
+    while (q.next()) {
+        ArchiveEntry e;
+        e.path = q.value(0).toString();
+        e.readable = q.value(3).toBool();
+        e.date = QDate::fromString(q.value(4).toString(), Qt::ISODate);
+        e.poste = q.value(5).toString();
+        e.numTransfo = q.value(6).toString();
+        e.codeGdo = q.value(7).toString();
+        e.gamme = q.value(8).toString();
+        e.tensionHt = q.value(9).toString();
+        e.tensionBt = q.value(10).toString();
+        e.passed = q.value(11).toInt();
+        for (int i = 0; i < Qvx2::RatioShown; ++i)
+            e.ratios[size_t(i)] = number(q.value(12 + i));
+        e.deviation = number(q.value(16));
+        list << e;
+    }
+    return list;
+}

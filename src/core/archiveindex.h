@@ -1,0 +1,57 @@
+#pragma once
+
+// The index of every measurement document under Data/, kept in SQLite (Qt SQL's driver) in the user's data
+// location so that Data/ may be read-only or shared. Brought up to date by each file's path, size and
+// modification time: only new or changed files are read. An index that is missing, unreadable or of an
+// older layout is rebuilt; it never stops the program.
+
+#include "constants.h"
+
+#include <QDate>
+#include <QList>
+#include <QString>
+
+#include <array>
+#include <functional>
+
+struct ArchiveEntry {
+    QString path;          // absolute
+    bool readable = false; // false: the file does not read as a measurement document
+    QDate date;
+    QString poste, numTransfo, codeGdo, gamme, tensionHt, tensionBt;
+    int passed = 0; // tests passed out of the nineteen
+    // Phases A, B, C and the mean; NaN when the document holds none.
+    std::array<double, Qvx2::RatioShown> ratios{};
+    double deviation = 0; // of the mean from the rated ratio, in %; NaN without one
+    // Documents of one transformer share this.
+    QString transformer() const { return poste + QLatin1Char('\n') + numTransfo; }
+};
+
+class ArchiveIndex
+{
+public:
+    static constexpr int Layout = 1; // raised whenever the table changes: an older index is rebuilt
+
+    ArchiveIndex(const QString &indexFile, const QString &dataDir);
+    ~ArchiveIndex();
+    ArchiveIndex(const ArchiveIndex &) = delete;
+    ArchiveIndex &operator=(const ArchiveIndex &) = delete;
+
+    // Reads what is new or changed under Data/ and forgets what is gone. progress(done, total) is told as
+    // files are read; false from it stops (what was read is kept). False when no index could be opened.
+    bool update(const std::function<bool(int done, int total)> &progress = {});
+    QList<ArchiveEntry> entries(); // as the index holds them, by path
+    // The index's own file was rebuilt at the last opening (missing, unreadable or older).
+    bool wasRebuilt() const { return m_rebuilt; }
+
+    static ArchiveEntry read(const QString &path); // one document, as the index holds it
+
+private:
+    bool open();
+
+    QString m_indexFile;
+    QString m_dataDir;
+    QString m_connection;
+    bool m_open = false;
+    bool m_rebuilt = false;
+};

@@ -1,0 +1,179 @@
+#include "archivewindow.h"
+
+#include "comparewindow.h"
+#include "mainwindow.h"
+#include "ratioevaluation.h"
+#include "trendwindow.h"
+
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSortFilterProxyModel>
+#include <QStandardItemModel>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+ArchiveWindow::ArchiveWindow(MainWindow *window, const QString &dataDir, const QString &indexFile)
+    : QDialog(window), m_window(window), m_dataDir(dataDir), m_indexFile(indexFile)
+{
+    setObjectName(QStringLiteral("archiveWindow"));
+    setWindowTitle(tr("Archives"));
+    m_filter = new QLineEdit(this);
+    m_filter->setObjectName(QStringLiteral("archiveFilter"));
+    m_filter->setPlaceholderText(tr("Filtrer (toutes les colonnes)"));
+    m_filter->setClearButtonEnabled(true);
+    m_model = new QStandardItemModel(0, ColumnCount, this);
+    m_model->setHorizontalHeaderLabels({tr("Date"), tr("Poste"), tr("Transformateur"), tr("Code site"),
+                                        tr("Gamme"), tr("Essais reussis"), tr("Rapport moyen"), tr("Ecart")});
+    m_proxy = new QSortFilterProxyModel(this);
+    m_proxy->setSourceModel(m_model);
+    m_proxy->setFilterKeyColumn(-1);
+    m_proxy->setFilterCaseSensitivity(Qt::CaseInsensitive);
+    m_proxy->setSortRole(SortRole);
+    m_view = new QTableView(this);
+    m_view->setObjectName(QStringLiteral("archiveView"));
+    m_view->setModel(m_proxy);
+    m_view->setSortingEnabled(true);
+    m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_view->horizontalHeader()->setStretchLastSection(true);
+    m_view->verticalHeader()->hide();
+    m_progress = new QProgressBar(this);
+    m_progress->setObjectName(QStringLiteral("archiveProgress"));
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    QPushButton *trend = buttons->addButton(tr("Tendance"), QDialogButtonBox::ActionRole);
+    QPushButton *compare = buttons->addButton(tr("Comparer"), QDialogButtonBox::ActionRole);
+    trend->setObjectName(QStringLiteral("archiveTrend"));
+    compare->setObjectName(QStringLiteral("archiveCompare"));
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_filter);
+    layout->addWidget(m_view);
+    layout->addWidget(m_progress);
+    layout->addWidget(buttons);
+    resize(1000, 600);
+
+    connect(m_filter, &QLineEdit::textChanged, m_proxy, &QSortFilterProxyModel::setFilterFixedString);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
+    connect(trend, &QPushButton::clicked, this, &ArchiveWindow::showTrend);
+    connect(compare, &QPushButton::clicked, this, &ArchiveWindow::showComparison);
+    connect(m_view, &QTableView::doubleClicked, this,
+            [this](const QModelIndex &index) { m_window->openDocument(index.data(PathRole).toString()); });
+
+    // The index is brought up to date on a thread of its own: the window stays responsive meanwhile.
+    m_indexer = QThread::create([this] {
+        ArchiveIndex index(m_indexFile, m_dataDir);
+        index.update([this](int done, int total) {
+            QMetaObject::invokeMethod(m_progress, [this, done, total] {
+                m_progress->setMaximum(total);
+                m_progress->setValue(done);
+            });
+            return !QThread::currentThread()->isInterruptionRequested();
+        });
+        const QList<ArchiveEntry> entries = index.entries();
+        QMetaObject::invokeMethod(this, [this, entries] { fill(entries); });
+    });
+    m_indexer->start();
+}
+
+ArchiveWindow::~ArchiveWindow()
+{
+    m_indexer->requestInterruption();
+    m_indexer->wait();
+    delete m_indexer;
+}
+
+void ArchiveWindow::fill(const QList<ArchiveEntry> &entries)
+{
+    m_entries = entries;
+    m_model->setRowCount(0);
+    m_proxy->setDynamicSortFilter(false);
+    auto item = [](const QString &text, const QVariant &sort) {
+        auto *i = new QStandardItem(text);
+        i->setData(sort.isValid() ? sort : QVariant(text), SortRole);
+        return i;
+    };
+    auto decimal = [](double value, const QString &suffix) {
+        return std::isnan(value) ? QString() : QString::number(value, 'f', 2) + suffix;
+    };
+    for (int row = 0; row < entries.size(); ++row) {
+        const ArchiveEntry &e = entries[row];
+        const double mean = e.ratios[3];
+        QList<QStandardItem *> items;
+        if (e.readable)
+            items = {item(QLocale().toString(e.date, QLocale::ShortFormat), e.date),
+                     item(e.poste, {}),
+                     item(e.numTransfo, {}),
+                     item(e.codeGdo, {}),
+                     item(e.gamme, {}),
+                     item(QStringLiteral("%1 / %2").arg(e.passed).arg(Qvx2::TestCount), e.passed),
+                     item(decimal(mean, QString()), std::isnan(mean) ? QVariant() : QVariant(mean)),
+                     item(std::isnan(e.deviation) ? QString() : RatioEvaluation::percentText(e.deviation),
+                          std::isnan(e.deviation) ? QVariant() : QVariant(e.deviation))};
+        else
+            for (const QString &text : {QString(), tr("document illisible"), QFileInfo(e.path).fileName(),
+                                        QString(), QString(), QString(), QString(), QString()})
+                items << item(text, {});
+        for (QStandardItem *i : items) {
+            i->setData(e.path, PathRole);
+            i->setToolTip(QDir::toNativeSeparators(e.path));
+        }
+        m_model->appendRow(items);
+    }
+    m_proxy->setDynamicSortFilter(true);
+    m_view->sortByColumn(Date, Qt::DescendingOrder);
+    m_view->resizeColumnsToContents();
+    m_progress->hide();
+    m_loaded = true;
+    emit loaded();
+}
+
+QList<ArchiveEntry> ArchiveWindow::selected() const
+{
+    QList<ArchiveEntry> list;
+    for (const QModelIndex &row : m_view->selectionModel()->selectedRows()) {
+        const QString path = row.data(PathRole).toString();
+        for (const ArchiveEntry &e : m_entries)
+            if (e.path == path)
+                list << e;
+    }
+    return list;
+}
+
+QDialog *ArchiveWindow::showTrend()
+{
+    const QList<ArchiveEntry> chosen = selected();
+    bool one = !chosen.isEmpty();
+    for (const ArchiveEntry &e : chosen)
+        one = one && e.readable && e.transformer() == chosen.first().transformer();
+    if (!one) {
+        QMessageBox::information(this, tr("Tendance"),
+                                 tr("Choisissez des documents d'un seul transformateur (meme poste et meme "
+                                    "numero)."));
+        return nullptr;
+    }
+    auto *trend = new TrendWindow(chosen, this);
+    trend->setAttribute(Qt::WA_DeleteOnClose);
+    trend->show();
+    return trend;
+}
+
+QDialog *ArchiveWindow::showComparison()
+{
+    const QList<ArchiveEntry> chosen = selected();
+    if (chosen.size() != 2 || !chosen[0].readable || !chosen[1].readable) {
+        QMessageBox::information(this, tr("Comparer"), tr("Choisissez deux documents lisibles."));
+        return nullptr;
+    }
+    auto *comparison = new CompareWindow(chosen[0].path, chosen[1].path, this);
+    comparison->setAttribute(Qt::WA_DeleteOnClose);
+    comparison->show();
+    return comparison;
+}

@@ -1,0 +1,57 @@
+#pragma once
+
+// The archive: every measurement document under Data/ in one table served from the index, with a filter
+// over every column, sorting by any column, a double click that opens a document in the main window, and
+// the trend of one transformer's ratios or the comparison of two records.
+
+#include "archiveindex.h"
+
+#include <QDialog>
+#include <QThread>
+
+class MainWindow;
+class QLineEdit;
+class QProgressBar;
+class QSortFilterProxyModel;
+class QStandardItemModel;
+class QTableView;
+
+class ArchiveWindow : public QDialog
+{
+    Q_OBJECT
+
+public:
+    enum Column { Date, Substation, Transformer, SiteCode, Range, Passed, MeanRatio, Deviation, ColumnCount };
+    static constexpr int SortRole = Qt::UserRole + 1;
+    static constexpr int PathRole = Qt::UserRole + 2;
+
+    ArchiveWindow(MainWindow *window, const QString &dataDir, const QString &indexFile);
+    ~ArchiveWindow() override;
+
+    QTableView *view() const { return m_view; }
+    QSortFilterProxyModel *proxy() const { return m_proxy; }
+    bool isLoaded() const { return m_loaded; }
+    // The selected rows' entries, in the view's order.
+    QList<ArchiveEntry> selected() const;
+    // The windows the buttons open (null, with a message, when the selection does not fit).
+    QDialog *showTrend();
+    QDialog *showComparison();
+
+signals:
+    void loaded();
+
+private:
+    void fill(const QList<ArchiveEntry> &entries);
+
+    MainWindow *m_window;
+    QString m_dataDir;
+    QString m_indexFile;
+    QList<ArchiveEntry> m_entries;
+    QLineEdit *m_filter;
+    QTableView *m_view;
+    QProgressBar *m_progress;
+    QStandardItemModel *m_model;
+    QSortFilterProxyModel *m_proxy;
+    QThread *m_indexer = nullptr;
+    bool m_loaded = false;
+};
