@@ -6,6 +6,7 @@
 
 #include "constants.h"
 #include "fuzzcommon.h"
+#include "measurement.h"
 #include "xmlmesure.h"
 
 #include <QStringList>
@@ -83,6 +84,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     static const QString texts = FuzzCommon::scratchPath(QStringLiteral("texts.qv2"));
 
     FuzzCommon::writeFile(input, data, size);
+    // The archive's one-pass reading lists every document a full reading opens, with the same
+    // identification, ratios and verdicts.
+    Measurement full, listed;
+    if (XmlMesure::load(input, &full)) {
+        const bool summed = XmlMesure::summary(input, &listed);
+        full.curves = listed.curves;
+        full.comment = listed.comment;
+        full.capture = listed.capture;
+        FUZZ_CHECK(summed && full == listed,
+                   QStringLiteral("the archive lists it otherwise: %1 | %2")
+                       .arg(listed.poste + listed.ratios[0], full.poste + full.ratios[0]));
+    }
     QString read;
     {
         const XmlMesure in(input, Read);

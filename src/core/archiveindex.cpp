@@ -12,11 +12,15 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QThread>
 #include <QUuid>
 #include <QVariant>
 
+#include <atomic>
 #include <cmath>
 #include <limits>
+#include <thread>
+#include <vector>
 
 namespace
 {
@@ -94,7 +98,7 @@ ArchiveEntry ArchiveIndex::read(const QString &path)
     e.ratios.fill(None);
     e.deviation = None;
     Measurement m;
-    e.readable = XmlMesure::load(path, &m);
+    e.readable = XmlMesure::summary(path, &m);
     if (!e.readable)
         return e;
     e.date = m.date;
@@ -151,10 +155,31 @@ bool ArchiveIndex::update(const std::function<bool(int, int)> &progress)
         QStringLiteral("INSERT OR REPLACE INTO files (%1) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, "
                        "?, ?, ?)")
             .arg(QLatin1String(Columns)));
-    bool going = true;
-    for (int i = 0; i < changed.size() && going; ++i) {
+    // The documents are read on every core; the rows go in from this thread, the index's own.
+    QVector<ArchiveEntry> read(changed.size());
+    std::atomic<int> next{0}, done{0};
+    std::atomic<bool> going{true};
+    auto readSome = [&](bool reporting) {
+        for (int i = next++; i < changed.size() && going; i = next++) {
+            read[i] = ArchiveIndex::read(changed[i].absoluteFilePath());
+            const int finished = ++done;
+            if (reporting && progress && !progress(finished, int(changed.size())))
+                going = false;
+        }
+    };
+    std::vector<std::thread> helpers;
+    for (int w = 1; w < QThread::idealThreadCount(); ++w)
+        helpers.emplace_back(readSome, false);
+    readSome(true);
+    for (std::thread &helper : helpers)
+        helper.join();
+    if (progress && going)
+        progress(done, int(changed.size())); // the last of the helpers' too
+    for (int i = 0; i < changed.size(); ++i) {
         const QFileInfo &info = changed[i];
-        const ArchiveEntry e = read(info.absoluteFilePath());
+        const ArchiveEntry &e = read[i];
+        if (e.path.isEmpty())
+            continue; // not read: the update was stopped
         for (const QVariant &value :
              {QVariant(e.path), QVariant(info.size()), QVariant(info.lastModified().toMSecsSinceEpoch()),
               QVariant(e.readable), QVariant(e.date.toString(Qt::ISODate)), QVariant(e.poste),
@@ -163,8 +188,6 @@ bool ArchiveIndex::update(const std::function<bool(int, int)> &progress)
               number(e.ratios[2]), number(e.ratios[3]), number(e.deviation)})
             insert.addBindValue(value);
         insert.exec();
-        if (progress)
-            going = progress(i + 1, changed.size());
     }
     return db.commit();
 }

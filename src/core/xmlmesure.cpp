@@ -5,6 +5,9 @@
 #include "xmlwriter.h"
 
 #include <QDebug>
+#include <QFile>
+#include <QSet>
+#include <QXmlStreamReader>
 
 #include <cmath>
 
@@ -231,4 +234,70 @@ bool XmlMesure::load(const QString &fileName, Measurement *m)
     m->comment = Measurement::asParagraphs(doc.getComData());
     m->capture = Measurement::asParagraphs(doc.getRecup());
     return true;
+}
+
+bool XmlMesure::summary(const QString &fileName, Measurement *m)
+{
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > xmlreader::MaxFileSize)
+        return false;
+    const std::pair<const char *, QString *> info[] = {
+        {"releveur", &m->releveur},      {"poste", &m->poste},         {"code_gdo", &m->codeGdo},
+        {"num_transfo", &m->numTransfo}, {"puissance", &m->puissance}, {"fabricant", &m->fabricant},
+        {"tension_ht1", &m->tensionHt},  {"fusible", &m->fusible},     {"tension_bt", &m->tensionBt},
+        {"gamme_mesure", &m->gamme}};
+    m->verdicts.fill(Measurement::Verdict::Failed);
+    QXmlStreamReader xml(&file);
+    QStringList open; // the elements the reader is in
+    QSet<QString> seen;
+    bool rooted = false;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (xml.isDTD() && (!xml.entityDeclarations().isEmpty() || !xml.notationDeclarations().isEmpty() ||
+                            xml.text().contains(QLatin1Char('['))))
+            return false;
+        if (xml.isEndElement()) {
+            open.removeLast();
+            continue;
+        }
+        if (!xml.isStartElement())
+            continue;
+        const QStringRef name = xml.name();
+        if (open.isEmpty() && (rooted || name != QLatin1String("OrvaQuardane")))
+            return false;
+        rooted = true;
+        const QString parent = open.value(open.size() - 1);
+        if (open.size() == 1 && name == QLatin1String("graph")) {
+            xml.skipCurrentElement(); // the curves: the bulk of the file, not listed
+            continue;
+        }
+        if (open.size() == 2 && parent == QLatin1String("info")) {
+            const QString field = name.toString();
+            const QString text = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+            if (seen.contains(field))
+                continue; // the first of duplicates counts, as when the document is opened
+            seen.insert(field);
+            if (field == QLatin1String("date"))
+                m->date = QDate::fromString(text, QLatin1String(DateFormat));
+            for (const auto &f : info)
+                if (field == QLatin1String(f.first))
+                    *f.second = text;
+            continue;
+        }
+        const QXmlStreamAttributes a = xml.attributes();
+        if (parent == QLatin1String("tests") && name == QLatin1String("test")) {
+            const int n = a.value(QLatin1String("num")).toInt();
+            if (n >= 0 && n < Qvx2::TestCount && !seen.contains(QStringLiteral("test%1").arg(n))) {
+                seen.insert(QStringLiteral("test%1").arg(n));
+                if (a.value(QLatin1String("res")).toInt() == 1)
+                    m->verdicts[size_t(n)] = Measurement::Verdict::Passed;
+            }
+        } else if (parent == QLatin1String("rapports") && name == QLatin1String("rapport")) {
+            const uint n = a.value(QLatin1String("num")).toUInt();
+            if (n < Qvx2::RatioShown && m->ratios[n].isEmpty())
+                m->ratios[n] = a.value(QLatin1String("val")).toString();
+        }
+        open << name.toString();
+    }
+    return rooted && !xml.hasError();
 }
