@@ -5,6 +5,7 @@
 //
 // LANG (default fr) is loaded from the translation files of the build's program folder when they exist.
 
+#include "archivewindow.h"
 #include "curveplot.h"
 #include "mainwindow.h"
 #include "recup_info.h"
@@ -28,7 +29,10 @@
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QProgressDialog>
+#include <QSortFilterProxyModel>
+#include <QStandardPaths>
 #include <QStatusBar>
+#include <QTableView>
 #include <QThread>
 #include <QTimer>
 #include <cstdio>
@@ -310,6 +314,7 @@ int main(int argc, char *argv[])
     qputenv("HOME", "/home/technicien");
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("quarvex2")); // names the temporary folder
+    QStandardPaths::setTestModeEnabled(true); // the archive's index and the settings stay out of the user's
     const QStringList args = QCoreApplication::arguments();
     if (args.size() < 2) {
         std::fprintf(stderr, "usage: qvx2-shoot OUTDIR [LANG]\n");
@@ -499,6 +504,46 @@ int main(int argc, char *argv[])
     });
     trigger(window, "actionMise_jour_firmware");
     pause(500);
+    // Every record of the instrument saved as its own document; one transformer measured over five years;
+    // then the archive, the trend of that transformer and the comparison of two records.
+    rig.sim.setPacing(false);
+    pilot.expect(QStringLiteral("download-all summary"), isA<QMessageBox>(), [](QWidget *w) {
+        shootFramed(w, QStringLiteral("download-all-done"));
+        pressBox(w, QMessageBox::Ok);
+    });
+    trigger(window, "actionTelechargerTout");
+    pause(300);
+    const char *const ratios[] = {"13.40", "13.41", "13.43", "13.44", "13.47"};
+    for (int year = 0; year < 5; ++year) {
+        child<QDateEdit>(window, "DateEdit")->setDate(QDate(2020 + year, 5, 14));
+        child<QLineEdit>(window, "EditRapportL1")->setText(QLatin1String(ratios[year]));
+        window->saveResult(appDir + QStringLiteral("/Data/Les Tilleuls_T1234_%1.qv2").arg(2020 + year));
+    }
+    ArchiveWindow *archive = window->on_actionArchive_triggered();
+    while (!archive->isLoaded())
+        pause(50);
+    archive->resize(1000, 520);
+    pause(300);
+    shootFramed(archive, QStringLiteral("archive-window"));
+    archive->findChild<QLineEdit *>(QStringLiteral("archiveFilter"))->setText(QStringLiteral("T1234"));
+    archive->view()->selectAll();
+    if (QDialog *trend = archive->showTrend()) {
+        pause(300);
+        shootFramed(trend, QStringLiteral("trend-window"));
+        trend->close();
+    }
+    archive->findChild<QLineEdit *>(QStringLiteral("archiveFilter"))->clear();
+    archive->view()->selectRow(0);
+    archive->view()->selectionModel()->select(archive->proxy()->index(archive->proxy()->rowCount() - 1, 0),
+                                              QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    if (QDialog *comparison = archive->showComparison()) {
+        pause(300);
+        shootFramed(comparison, QStringLiteral("compare-window"));
+        comparison->close();
+    }
+    archive->close();
+    pause(100);
+
     pilot.finish();
     rig.window.reset();
 

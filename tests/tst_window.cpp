@@ -693,8 +693,8 @@ void TestWindow::archive()
     archive.findChild<QLineEdit *>("archiveFilter")->clear();
     archive.view()->selectAll();
     TestUtil::DialogScript script;
-    script.box(0);
-    QVERIFY(!archive.showTrend() && script.boxes().join("").contains("un seul transformateur"));
+    script.box(0).box(0);
+    QVERIFY(!archive.showTrend() && !archive.showComparison() && script.boxes().join("").contains("un seul"));
     archive.findChild<QLineEdit *>("archiveFilter")->setText("P2");
     w->setWindowTitleFile(QString());
     emit archive.view()->doubleClicked(rows->index(0, 0)); // opened in the window

@@ -13,13 +13,16 @@ class RecordCollector : public QObject
     Q_OBJECT
 
 public:
-    explicit RecordCollector(CmdParser *parser, QObject *parent = nullptr);
+    explicit RecordCollector(CmdParser *parser, QObject *parent = nullptr) : QObject(parent), m_parser(parser)
+    {
+    }
     // Empties the measurement and takes the parser's reports from now on, until stop().
     void start();
-    void stop() { m_listening = false; }
+    void stop();
     const Measurement &measurement() const { return m_record; }
 
 private:
+    CmdParser *m_parser;
     Measurement m_record;
-    bool m_listening = false;
+    QList<QMetaObject::Connection> m_connections;
 };

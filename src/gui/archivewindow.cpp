@@ -22,58 +22,50 @@
 #include <cmath>
 
 ArchiveWindow::ArchiveWindow(MainWindow *window, const QString &dataDir, const QString &indexFile)
-    : QDialog(window), m_window(window), m_dataDir(dataDir), m_indexFile(indexFile)
+    : QDialog(window), m_window(window), m_dataDir(dataDir), m_indexFile(indexFile), m_model(0, ColumnCount),
+      m_layout(this)
 {
     setObjectName(QStringLiteral("archiveWindow"));
     setWindowTitle(tr("Archives"));
-    m_filter = new QLineEdit(this);
-    m_filter->setObjectName(QStringLiteral("archiveFilter"));
-    m_filter->setPlaceholderText(tr("Filtrer (toutes les colonnes)"));
-    m_filter->setClearButtonEnabled(true);
-    m_model = new QStandardItemModel(0, ColumnCount, this);
-    m_model->setHorizontalHeaderLabels({tr("Date"), tr("Poste"), tr("Transformateur"), tr("Code site"),
-                                        tr("Gamme"), tr("Essais reussis"), tr("Rapport moyen"), tr("Ecart")});
-    m_proxy = new QSortFilterProxyModel(this);
-    m_proxy->setSourceModel(m_model);
-    m_proxy->setFilterKeyColumn(-1);
-    m_proxy->setFilterCaseSensitivity(Qt::CaseInsensitive);
-    m_proxy->setSortRole(SortRole);
-    m_view = new QTableView(this);
-    m_view->setObjectName(QStringLiteral("archiveView"));
-    m_view->setModel(m_proxy);
-    m_view->setSortingEnabled(true);
-    m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_view->horizontalHeader()->setStretchLastSection(true);
-    m_view->verticalHeader()->hide();
-    m_progress = new QProgressBar(this);
-    m_progress->setObjectName(QStringLiteral("archiveProgress"));
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    QPushButton *trend = buttons->addButton(tr("Tendance"), QDialogButtonBox::ActionRole);
-    QPushButton *compare = buttons->addButton(tr("Comparer"), QDialogButtonBox::ActionRole);
+    m_filter.setObjectName(QStringLiteral("archiveFilter"));
+    m_filter.setPlaceholderText(tr("Filtrer (toutes les colonnes)"));
+    m_filter.setClearButtonEnabled(true);
+    m_model.setHorizontalHeaderLabels({tr("Date"), tr("Poste"), tr("Transformateur"), tr("Code site"),
+                                       tr("Gamme"), tr("Essais reussis"), tr("Rapport moyen"), tr("Ecart")});
+    m_proxy.setSourceModel(&m_model);
+    m_proxy.setFilterKeyColumn(-1);
+    m_proxy.setFilterCaseSensitivity(Qt::CaseInsensitive);
+    m_proxy.setSortRole(SortRole);
+    m_view.setObjectName(QStringLiteral("archiveView"));
+    m_view.setModel(&m_proxy);
+    m_view.setSortingEnabled(true);
+    m_view.setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_view.setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_view.horizontalHeader()->setStretchLastSection(true);
+    m_view.verticalHeader()->hide();
+    m_progress.setObjectName(QStringLiteral("archiveProgress"));
+    QPushButton *trend = m_buttons.addButton(tr("Tendance"), QDialogButtonBox::ActionRole);
+    QPushButton *compare = m_buttons.addButton(tr("Comparer"), QDialogButtonBox::ActionRole);
     trend->setObjectName(QStringLiteral("archiveTrend"));
     compare->setObjectName(QStringLiteral("archiveCompare"));
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(m_filter);
-    layout->addWidget(m_view);
-    layout->addWidget(m_progress);
-    layout->addWidget(buttons);
+    for (QWidget *part : std::initializer_list<QWidget *>{&m_filter, &m_view, &m_progress, &m_buttons})
+        m_layout.addWidget(part);
     resize(1000, 600);
 
-    connect(m_filter, &QLineEdit::textChanged, m_proxy, &QSortFilterProxyModel::setFilterFixedString);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
+    connect(&m_filter, &QLineEdit::textChanged, &m_proxy, &QSortFilterProxyModel::setFilterFixedString);
+    connect(&m_buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
     connect(trend, &QPushButton::clicked, this, &ArchiveWindow::showTrend);
     connect(compare, &QPushButton::clicked, this, &ArchiveWindow::showComparison);
-    connect(m_view, &QTableView::doubleClicked, this,
+    connect(&m_view, &QTableView::doubleClicked, this,
             [this](const QModelIndex &index) { m_window->openDocument(index.data(PathRole).toString()); });
 
     // The index is brought up to date on a thread of its own: the window stays responsive meanwhile.
     m_indexer = QThread::create([this] {
         ArchiveIndex index(m_indexFile, m_dataDir);
         index.update([this](int done, int total) {
-            QMetaObject::invokeMethod(m_progress, [this, done, total] {
-                m_progress->setMaximum(total);
-                m_progress->setValue(done);
+            QMetaObject::invokeMethod(&m_progress, [this, done, total] {
+                m_progress.setMaximum(total);
+                m_progress.setValue(done);
             });
             return !QThread::currentThread()->isInterruptionRequested();
         });
@@ -93,8 +85,8 @@ ArchiveWindow::~ArchiveWindow()
 void ArchiveWindow::fill(const QList<ArchiveEntry> &entries)
 {
     m_entries = entries;
-    m_model->setRowCount(0);
-    m_proxy->setDynamicSortFilter(false);
+    m_model.setRowCount(0);
+    m_proxy.setDynamicSortFilter(false);
     auto item = [](const QString &text, const QVariant &sort) {
         auto *i = new QStandardItem(text);
         i->setData(sort.isValid() ? sort : QVariant(text), SortRole);
@@ -125,12 +117,12 @@ void ArchiveWindow::fill(const QList<ArchiveEntry> &entries)
             i->setData(e.path, PathRole);
             i->setToolTip(QDir::toNativeSeparators(e.path));
         }
-        m_model->appendRow(items);
+        m_model.appendRow(items);
     }
-    m_proxy->setDynamicSortFilter(true);
-    m_view->sortByColumn(Date, Qt::DescendingOrder);
-    m_view->resizeColumnsToContents();
-    m_progress->hide();
+    m_proxy.setDynamicSortFilter(true);
+    m_view.sortByColumn(Date, Qt::DescendingOrder);
+    m_view.resizeColumnsToContents();
+    m_progress.hide();
     m_loaded = true;
     emit loaded();
 }
@@ -138,7 +130,7 @@ void ArchiveWindow::fill(const QList<ArchiveEntry> &entries)
 QList<ArchiveEntry> ArchiveWindow::selected() const
 {
     QList<ArchiveEntry> list;
-    for (const QModelIndex &row : m_view->selectionModel()->selectedRows()) {
+    for (const QModelIndex &row : m_view.selectionModel()->selectedRows()) {
         const QString path = row.data(PathRole).toString();
         for (const ArchiveEntry &e : m_entries)
             if (e.path == path)

@@ -7,14 +7,16 @@
 #include "archiveindex.h"
 
 #include <QDialog>
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QSortFilterProxyModel>
+#include <QStandardItemModel>
+#include <QTableView>
 #include <QThread>
+#include <QVBoxLayout>
 
 class MainWindow;
-class QLineEdit;
-class QProgressBar;
-class QSortFilterProxyModel;
-class QStandardItemModel;
-class QTableView;
 
 class ArchiveWindow : public QDialog
 {
@@ -28,8 +30,8 @@ public:
     ArchiveWindow(MainWindow *window, const QString &dataDir, const QString &indexFile);
     ~ArchiveWindow() override;
 
-    QTableView *view() const { return m_view; }
-    QSortFilterProxyModel *proxy() const { return m_proxy; }
+    QTableView *view() { return &m_view; }
+    QSortFilterProxyModel *proxy() { return &m_proxy; }
     bool isLoaded() const { return m_loaded; }
     // The selected rows' entries, in the view's order.
     QList<ArchiveEntry> selected() const;
@@ -47,11 +49,13 @@ private:
     QString m_dataDir;
     QString m_indexFile;
     QList<ArchiveEntry> m_entries;
-    QLineEdit *m_filter;
-    QTableView *m_view;
-    QProgressBar *m_progress;
-    QStandardItemModel *m_model;
-    QSortFilterProxyModel *m_proxy;
+    QLineEdit m_filter;
+    QStandardItemModel m_model;
+    QSortFilterProxyModel m_proxy;
+    QTableView m_view;
+    QProgressBar m_progress;
+    QDialogButtonBox m_buttons{QDialogButtonBox::Close};
+    QVBoxLayout m_layout;
     QThread *m_indexer = nullptr;
     bool m_loaded = false;
 };

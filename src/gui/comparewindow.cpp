@@ -11,7 +11,8 @@
 #include <qwt_plot.h>
 #include <qwt_plot_curve.h>
 
-CompareWindow::CompareWindow(const QString &first, const QString &second, QWidget *parent) : QDialog(parent)
+CompareWindow::CompareWindow(const QString &first, const QString &second, QWidget *parent)
+    : QDialog(parent), m_layout(this)
 {
     setObjectName(QStringLiteral("compareWindow"));
     const QString names[2] = {QFileInfo(first).fileName(), QFileInfo(second).fileName()};
@@ -20,10 +21,9 @@ CompareWindow::CompareWindow(const QString &first, const QString &second, QWidge
     XmlMesure::load(first, &records[0]);
     XmlMesure::load(second, &records[1]);
 
-    m_plot = new QwtPlot(this);
-    m_plot->setCanvasBackground(Qt::white);
-    m_plot->insertLegend(new QwtLegend, QwtPlot::RightLegend);
-    m_plot->enableAxis(QwtPlot::yLeft, false);
+    m_plot.setCanvasBackground(Qt::white);
+    m_plot.insertLegend(new QwtLegend, QwtPlot::RightLegend);
+    m_plot.enableAxis(QwtPlot::yLeft, false);
     static const Qt::GlobalColor colours[Qvx2::CurveCount] = {Qt::darkGreen, Qt::darkBlue, Qt::darkRed,
                                                               Qt::green,     Qt::blue,     Qt::red};
     const QStringList curves{tr("HT.A"), tr("HT.B"), tr("HT.C"), tr("bt.a"), tr("bt.b"), tr("bt.c")};
@@ -32,15 +32,14 @@ CompareWindow::CompareWindow(const QString &first, const QString &second, QWidge
             auto *curve = new QwtPlotCurve(QStringLiteral("%1 %2").arg(names[r], curves[c]));
             curve->setPen(QPen(colours[c], 1, r == 0 ? Qt::SolidLine : Qt::DashLine));
             curve->setSamples(records[r].curves[size_t(c)]);
-            curve->attach(m_plot);
+            curve->attach(&m_plot);
         }
-    m_plot->replot();
+    m_plot.replot();
 
     // The verdicts where the two records differ.
-    m_differences = new QTableWidget(0, 3, this);
-    m_differences->setHorizontalHeaderLabels({tr("Essai"), names[0], names[1]});
-    m_differences->verticalHeader()->hide();
-    m_differences->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_differences.setHorizontalHeaderLabels({tr("Essai"), names[0], names[1]});
+    m_differences.verticalHeader()->hide();
+    m_differences.setEditTriggers(QAbstractItemView::NoEditTriggers);
     auto word = [this](Measurement::Verdict v) {
         return v == Measurement::Verdict::Passed   ? tr("CORRECT")
                : v == Measurement::Verdict::Failed ? tr("DEFAUT")
@@ -50,18 +49,17 @@ CompareWindow::CompareWindow(const QString &first, const QString &second, QWidge
         const auto a = records[0].verdicts[size_t(t)], b = records[1].verdicts[size_t(t)];
         if (a == b)
             continue;
-        const int row = m_differences->rowCount();
-        m_differences->insertRow(row);
-        m_differences->setItem(row, 0, new QTableWidgetItem(QString::number(t + 1)));
-        m_differences->setItem(row, 1, new QTableWidgetItem(word(a)));
-        m_differences->setItem(row, 2, new QTableWidgetItem(word(b)));
+        const int row = m_differences.rowCount();
+        m_differences.insertRow(row);
+        m_differences.setItem(row, 0, new QTableWidgetItem(QString::number(t + 1)));
+        m_differences.setItem(row, 1, new QTableWidgetItem(word(a)));
+        m_differences.setItem(row, 2, new QTableWidgetItem(word(b)));
     }
-    m_differences->setMaximumHeight(m_differences->rowCount() ? 160 : 0);
-    m_differences->setVisible(m_differences->rowCount() > 0);
-    m_differences->horizontalHeader()->setStretchLastSection(true);
+    m_differences.setMaximumHeight(m_differences.rowCount() ? 160 : 0);
+    m_differences.setVisible(m_differences.rowCount() > 0);
+    m_differences.horizontalHeader()->setStretchLastSection(true);
 
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(m_plot, 1);
-    layout->addWidget(m_differences);
+    m_layout.addWidget(&m_plot, 1);
+    m_layout.addWidget(&m_differences);
     resize(900, 600);
 }

@@ -6,9 +6,9 @@
 #include "measurement.h"
 
 #include <QDialog>
-
-class QwtPlot;
-class QTableWidget;
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <qwt_plot.h>
 
 class CompareWindow : public QDialog
 {
@@ -16,10 +16,11 @@ class CompareWindow : public QDialog
 
 public:
     CompareWindow(const QString &first, const QString &second, QWidget *parent = nullptr);
-    QwtPlot *plot() const { return m_plot; }
-    QTableWidget *differences() const { return m_differences; }
+    QwtPlot *plot() { return &m_plot; }
+    QTableWidget *differences() { return &m_differences; }
 
 private:
-    QwtPlot *m_plot;
-    QTableWidget *m_differences;
+    QVBoxLayout m_layout;
+    QwtPlot m_plot;
+    QTableWidget m_differences{0, 3};
 };

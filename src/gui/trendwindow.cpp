@@ -16,20 +16,19 @@
 #include <algorithm>
 #include <cmath>
 
-TrendWindow::TrendWindow(QList<ArchiveEntry> entries, QWidget *parent) : QDialog(parent)
+TrendWindow::TrendWindow(QList<ArchiveEntry> entries, QWidget *parent) : QDialog(parent), m_layout(this)
 {
     setObjectName(QStringLiteral("trendWindow"));
     std::sort(entries.begin(), entries.end(),
               [](const ArchiveEntry &a, const ArchiveEntry &b) { return a.date < b.date; });
     const ArchiveEntry &last = entries.last();
     setWindowTitle(tr("Tendance : %1, transformateur %2").arg(last.poste, last.numTransfo));
-    m_plot = new QwtPlot(this);
-    m_plot->setCanvasBackground(Qt::white);
-    m_plot->insertLegend(new QwtLegend, QwtPlot::TopLegend);
+    m_plot.setCanvasBackground(Qt::white);
+    m_plot.insertLegend(new QwtLegend, QwtPlot::TopLegend);
     auto *dates = new QwtDateScaleDraw(Qt::LocalTime);
     dates->setDateFormat(QwtDate::Day, QLocale().dateFormat(QLocale::ShortFormat));
-    m_plot->setAxisScaleDraw(QwtPlot::xBottom, dates);
-    (new QwtPlotGrid)->attach(m_plot);
+    m_plot.setAxisScaleDraw(QwtPlot::xBottom, dates);
+    (new QwtPlotGrid)->attach(&m_plot);
 
     const QStringList names{tr("HT.A / bt.a"), tr("HT.B / bt.b"), tr("HT.C / bt.c"), tr("Moyenne")};
     static const Qt::GlobalColor colours[] = {Qt::darkGreen, Qt::darkBlue, Qt::darkRed, Qt::black};
@@ -45,7 +44,7 @@ TrendWindow::TrendWindow(QList<ArchiveEntry> entries, QWidget *parent) : QDialog
         curve->setSymbol(
             new QwtSymbol(QwtSymbol::Ellipse, QBrush(colours[i]), QPen(colours[i]), QSize(7, 7)));
         curve->setSamples(m_series[i]);
-        curve->attach(m_plot);
+        curve->attach(&m_plot);
     }
     // The nameplate of the newest document: the rated ratio and, around it, the tolerance band.
     m_rated = RatioEvaluation::volts(last.tensionBt) > 0
@@ -59,16 +58,15 @@ TrendWindow::TrendWindow(QList<ArchiveEntry> entries, QWidget *parent) : QDialog
                           m_rated * (1 + Qvx2::RatioTolerancePercent / 100));
         band->setBrush(QColor(27, 94, 32, 40));
         band->setItemAttribute(QwtPlotItem::Legend, true);
-        band->attach(m_plot);
+        band->attach(&m_plot);
         auto *rated = new QwtPlotMarker(tr("Rapport nominal %1").arg(RatioEvaluation::ratioText(m_rated)));
         rated->setLineStyle(QwtPlotMarker::HLine);
         rated->setLinePen(QPen(Qt::darkGreen, 1, Qt::DashLine));
         rated->setYValue(m_rated);
         rated->setItemAttribute(QwtPlotItem::Legend, true);
-        rated->attach(m_plot);
+        rated->attach(&m_plot);
     }
-    m_plot->replot();
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(m_plot);
+    m_plot.replot();
+    m_layout.addWidget(&m_plot);
     resize(800, 500);
 }

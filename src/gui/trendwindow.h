@@ -6,10 +6,9 @@
 #include "archiveindex.h"
 
 #include <QDialog>
+#include <QVBoxLayout>
 #include <QVector>
-
-class QwtPlot;
-class QwtPlotCurve;
+#include <qwt_plot.h>
 
 class TrendWindow : public QDialog
 {
@@ -20,10 +19,11 @@ public:
     // Phase A, B, C and the mean: (date as days since the epoch, ratio) per document, oldest first.
     const QVector<QPointF> &series(int ratio) const { return m_series[size_t(ratio)]; }
     double rated() const { return m_rated; }
-    QwtPlot *plot() const { return m_plot; }
+    QwtPlot *plot() { return &m_plot; }
 
 private:
-    QwtPlot *m_plot;
+    QVBoxLayout m_layout;
+    QwtPlot m_plot;
     std::array<QVector<QPointF>, Qvx2::RatioShown> m_series;
     double m_rated = 0;
 };
