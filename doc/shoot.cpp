@@ -513,6 +513,11 @@ int main(int argc, char *argv[])
     });
     trigger(window, "actionTelechargerTout");
     pause(300);
+    // The record saved earlier, back in the window: five years of it, with the phase A ratio drifting.
+    const QStringList saved =
+        QDir(appDir + QStringLiteral("/Data")).entryList({QStringLiteral("Les Tilleuls*.qv2")});
+    if (saved.isEmpty() || !window->openDocument(appDir + QStringLiteral("/Data/") + saved.first()))
+        ++failures;
     const char *const ratios[] = {"13.40", "13.41", "13.43", "13.44", "13.47"};
     for (int year = 0; year < 5; ++year) {
         child<QDateEdit>(window, "DateEdit")->setDate(QDate(2020 + year, 5, 14));

@@ -5,6 +5,7 @@
 #include <QPen>
 #include <QVBoxLayout>
 #include <qwt_date_scale_draw.h>
+#include <qwt_date_scale_engine.h>
 #include <qwt_legend.h>
 #include <qwt_plot.h>
 #include <qwt_plot_curve.h>
@@ -25,9 +26,13 @@ TrendWindow::TrendWindow(QList<ArchiveEntry> entries, QWidget *parent) : QDialog
     setWindowTitle(tr("Tendance : %1, transformateur %2").arg(last.poste, last.numTransfo));
     m_plot.setCanvasBackground(Qt::white);
     m_plot.insertLegend(new QwtLegend, QwtPlot::TopLegend);
+    // Dates on the time axis, never times of day.
     auto *dates = new QwtDateScaleDraw(Qt::LocalTime);
-    dates->setDateFormat(QwtDate::Day, QLocale().dateFormat(QLocale::ShortFormat));
+    for (const QwtDate::IntervalType interval : {QwtDate::Millisecond, QwtDate::Second, QwtDate::Minute,
+                                                 QwtDate::Hour, QwtDate::Day, QwtDate::Week, QwtDate::Month})
+        dates->setDateFormat(interval, QLocale().dateFormat(QLocale::ShortFormat));
     m_plot.setAxisScaleDraw(QwtPlot::xBottom, dates);
+    m_plot.setAxisScaleEngine(QwtPlot::xBottom, new QwtDateScaleEngine(Qt::LocalTime));
     (new QwtPlotGrid)->attach(&m_plot);
 
     const QStringList names{tr("HT.A / bt.a"), tr("HT.B / bt.b"), tr("HT.C / bt.c"), tr("Moyenne")};
