@@ -698,6 +698,9 @@ void TestWindow::archive()
     archive.findChild<QLineEdit *>("archiveFilter")->setText("P2");
     w->setWindowTitleFile(QString());
     emit archive.view()->doubleClicked(rows->index(0, 0)); // opened in the window
+    ArchiveWindow *own =
+        w->on_actionArchive_triggered(); // the menu's: one window, the index with the user's data
+    QVERIFY(own == w->on_actionArchive_triggered() && own->parent() == w.get());
     QCOMPARE(w->windowTitle(), QString("QUARVEN2 D504 - c.qv2"));
 }
 

@@ -25,6 +25,14 @@
 namespace
 {
 constexpr double None = std::numeric_limits<double>::quiet_NaN();
+// The table anew; the layout number goes with it.
+const char *const Schema[] = {
+    "DROP TABLE IF EXISTS files",
+    "CREATE TABLE files (path TEXT PRIMARY KEY, size INTEGER, mtime INTEGER, readable "
+    "INTEGER, date TEXT, poste TEXT, transfo TEXT, gdo TEXT, gamme TEXT, ht TEXT, bt TEXT, "
+    "passed INTEGER, ra REAL, rb REAL, rc REAL, rmean REAL, deviation REAL)",
+    "PRAGMA user_version = 1"};
+static_assert(ArchiveIndex::Layout == 1, "the schema's user_version is the layout");
 const char Columns[] = "path, size, mtime, readable, date, poste, transfo, gdo, gamme, ht, bt, passed, "
                        "ra, rb, rc, rmean, deviation";
 
@@ -73,13 +81,9 @@ bool ArchiveIndex::open()
             }
             // An older layout, or a new file: the table is made anew.
             QSqlQuery q(db);
-            m_open = q.exec(QStringLiteral("DROP TABLE IF EXISTS files")) &&
-                     q.exec(QStringLiteral(
-                         "CREATE TABLE files (path TEXT PRIMARY KEY, size INTEGER, mtime INTEGER, "
-                         "readable INTEGER, date TEXT, poste TEXT, transfo TEXT, gdo TEXT, "
-                         "gamme TEXT, ht TEXT, bt TEXT, passed INTEGER, ra REAL, rb REAL, rc REAL, "
-                         "rmean REAL, deviation REAL)")) &&
-                     q.exec(QStringLiteral("PRAGMA user_version = %1").arg(Layout));
+            m_open = true;
+            for (const char *statement : Schema)
+                m_open = m_open && q.exec(QLatin1String(statement));
             m_rebuilt = true;
             break;
         }

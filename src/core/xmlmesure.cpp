@@ -248,8 +248,9 @@ bool XmlMesure::summary(const QString &fileName, Measurement *m)
         {"gamme_mesure", &m->gamme}};
     m->verdicts.fill(Measurement::Verdict::Failed);
     QXmlStreamReader xml(&file);
-    QStringList open; // the elements the reader is in
-    QSet<QString> seen;
+    QStringList open;   // the elements the reader is in
+    QSet<QString> seen; // the first of duplicates counts, as when the document is opened
+    QSet<int> seenTests;
     bool rooted = false;
     while (!xml.atEnd()) {
         xml.readNext();
@@ -287,8 +288,8 @@ bool XmlMesure::summary(const QString &fileName, Measurement *m)
         const QXmlStreamAttributes a = xml.attributes();
         if (parent == QLatin1String("tests") && name == QLatin1String("test")) {
             const int n = a.value(QLatin1String("num")).toInt();
-            if (n >= 0 && n < Qvx2::TestCount && !seen.contains(QStringLiteral("test%1").arg(n))) {
-                seen.insert(QStringLiteral("test%1").arg(n));
+            if (n >= 0 && n < Qvx2::TestCount && !seenTests.contains(n)) {
+                seenTests.insert(n);
                 if (a.value(QLatin1String("res")).toInt() == 1)
                     m->verdicts[size_t(n)] = Measurement::Verdict::Passed;
             }
