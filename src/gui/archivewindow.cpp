@@ -142,9 +142,10 @@ QList<ArchiveEntry> ArchiveWindow::selected() const
 QDialog *ArchiveWindow::showTrend()
 {
     const QList<ArchiveEntry> chosen = selected();
+    const QString transformer = chosen.value(0).transformer();
     bool one = !chosen.isEmpty();
     for (const ArchiveEntry &e : chosen)
-        one = one && e.readable && e.transformer() == chosen.first().transformer();
+        one = one && e.readable && e.transformer() == transformer;
     if (!one) {
         QMessageBox::information(this, tr("Tendance"),
                                  tr("Choisissez des documents d'un seul transformateur (meme poste et meme "

@@ -27,12 +27,14 @@ CompareWindow::CompareWindow(const QString &first, const QString &second, QWidge
     static const Qt::GlobalColor colours[Qvx2::CurveCount] = {Qt::darkGreen, Qt::darkBlue, Qt::darkRed,
                                                               Qt::green,     Qt::blue,     Qt::red};
     const QStringList curves{tr("HT.A"), tr("HT.B"), tr("HT.C"), tr("bt.a"), tr("bt.b"), tr("bt.c")};
+    m_plot.setAutoDelete(false);
     for (int r = 0; r < 2; ++r)
         for (int c = 0; c < Qvx2::CurveCount; ++c) {
-            auto *curve = new QwtPlotCurve(QStringLiteral("%1 %2").arg(names[r], curves[c]));
-            curve->setPen(QPen(colours[c], 1, r == 0 ? Qt::SolidLine : Qt::DashLine));
-            curve->setSamples(records[r].curves[size_t(c)]);
-            curve->attach(&m_plot);
+            QwtPlotCurve &curve = m_curves[size_t(r * Qvx2::CurveCount + c)];
+            curve.setTitle(QStringLiteral("%1 %2").arg(names[r], curves[c]));
+            curve.setPen(QPen(colours[c], 1, r == 0 ? Qt::SolidLine : Qt::DashLine));
+            curve.setSamples(records[r].curves[size_t(c)]);
+            curve.attach(&m_plot);
         }
     m_plot.replot();
 
@@ -51,9 +53,9 @@ CompareWindow::CompareWindow(const QString &first, const QString &second, QWidge
             continue;
         const int row = m_differences.rowCount();
         m_differences.insertRow(row);
-        m_differences.setItem(row, 0, new QTableWidgetItem(QString::number(t + 1)));
-        m_differences.setItem(row, 1, new QTableWidgetItem(word(a)));
-        m_differences.setItem(row, 2, new QTableWidgetItem(word(b)));
+        const QString cells[] = {QString::number(t + 1), word(a), word(b)};
+        for (int column = 0; column < 3; ++column)
+            m_differences.setItem(row, column, new QTableWidgetItem(cells[column]));
     }
     m_differences.setMaximumHeight(m_differences.rowCount() ? 160 : 0);
     m_differences.setVisible(m_differences.rowCount() > 0);
@@ -62,4 +64,10 @@ CompareWindow::CompareWindow(const QString &first, const QString &second, QWidge
     m_layout.addWidget(&m_plot, 1);
     m_layout.addWidget(&m_differences);
     resize(900, 600);
+}
+
+CompareWindow::~CompareWindow()
+{
+    for (QwtPlotCurve &curve : m_curves)
+        curve.detach();
 }

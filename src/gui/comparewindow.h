@@ -9,6 +9,9 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <qwt_plot.h>
+#include <qwt_plot_curve.h>
+
+#include <array>
 
 class CompareWindow : public QDialog
 {
@@ -16,6 +19,7 @@ class CompareWindow : public QDialog
 
 public:
     CompareWindow(const QString &first, const QString &second, QWidget *parent = nullptr);
+    ~CompareWindow() override;
     QwtPlot *plot() { return &m_plot; }
     QTableWidget *differences() { return &m_differences; }
 
@@ -23,4 +27,5 @@ private:
     QVBoxLayout m_layout;
     QwtPlot m_plot;
     QTableWidget m_differences{0, 3};
+    std::array<QwtPlotCurve, 2 * Qvx2::CurveCount> m_curves; // the plot must not delete them
 };

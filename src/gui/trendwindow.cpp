@@ -33,7 +33,8 @@ TrendWindow::TrendWindow(QList<ArchiveEntry> entries, QWidget *parent) : QDialog
         dates->setDateFormat(interval, QLocale().dateFormat(QLocale::ShortFormat));
     m_plot.setAxisScaleDraw(QwtPlot::xBottom, dates);
     m_plot.setAxisScaleEngine(QwtPlot::xBottom, new QwtDateScaleEngine(Qt::LocalTime));
-    (new QwtPlotGrid)->attach(&m_plot);
+    m_plot.setAutoDelete(false);
+    m_grid.attach(&m_plot);
 
     const QStringList names{tr("HT.A / bt.a"), tr("HT.B / bt.b"), tr("HT.C / bt.c"), tr("Moyenne")};
     static const Qt::GlobalColor colours[] = {Qt::darkGreen, Qt::darkBlue, Qt::darkRed, Qt::black};
@@ -44,34 +45,40 @@ TrendWindow::TrendWindow(QList<ArchiveEntry> entries, QWidget *parent) : QDialog
                 m_series[i] << QPointF(day, e.ratios[i]);
     }
     for (size_t i = 0; i < m_series.size(); ++i) {
-        auto *curve = new QwtPlotCurve(names[int(i)]);
-        curve->setPen(QPen(colours[i], i == 3 ? 2 : 1));
-        curve->setSymbol(
-            new QwtSymbol(QwtSymbol::Ellipse, QBrush(colours[i]), QPen(colours[i]), QSize(7, 7)));
-        curve->setSamples(m_series[i]);
-        curve->attach(&m_plot);
+        QwtPlotCurve &curve = m_curves[i];
+        curve.setTitle(names[int(i)]);
+        curve.setPen(QPen(colours[i], i == 3 ? 2 : 1));
+        curve.setSymbol(new QwtSymbol(QwtSymbol::Ellipse, QBrush(colours[i]), QPen(colours[i]), QSize(7, 7)));
+        curve.setSamples(m_series[i]);
+        curve.attach(&m_plot);
     }
     // The nameplate of the newest document: the rated ratio and, around it, the tolerance band.
     m_rated = RatioEvaluation::volts(last.tensionBt) > 0
                   ? RatioEvaluation::volts(last.tensionHt) / RatioEvaluation::volts(last.tensionBt)
                   : 0;
     if (m_rated > 0) {
-        auto *band = new QwtPlotZoneItem;
-        band->setTitle(tr("Tolerance \u00b1%1 %").arg(Qvx2::RatioTolerancePercent));
-        band->setOrientation(Qt::Horizontal);
-        band->setInterval(m_rated * (1 - Qvx2::RatioTolerancePercent / 100),
-                          m_rated * (1 + Qvx2::RatioTolerancePercent / 100));
-        band->setBrush(QColor(27, 94, 32, 40));
-        band->setItemAttribute(QwtPlotItem::Legend, true);
-        band->attach(&m_plot);
-        auto *rated = new QwtPlotMarker(tr("Rapport nominal %1").arg(RatioEvaluation::ratioText(m_rated)));
-        rated->setLineStyle(QwtPlotMarker::HLine);
-        rated->setLinePen(QPen(Qt::darkGreen, 1, Qt::DashLine));
-        rated->setYValue(m_rated);
-        rated->setItemAttribute(QwtPlotItem::Legend, true);
-        rated->attach(&m_plot);
+        m_band.setTitle(tr("Tolerance \u00b1%1 %").arg(Qvx2::RatioTolerancePercent));
+        m_band.setOrientation(Qt::Horizontal);
+        m_band.setInterval(m_rated * (1 - Qvx2::RatioTolerancePercent / 100),
+                           m_rated * (1 + Qvx2::RatioTolerancePercent / 100));
+        m_band.setBrush(QColor(27, 94, 32, 40));
+        m_band.setItemAttribute(QwtPlotItem::Legend, true);
+        m_band.attach(&m_plot);
+        m_ratedLine.setTitle(tr("Rapport nominal %1").arg(RatioEvaluation::ratioText(m_rated)));
+        m_ratedLine.setLineStyle(QwtPlotMarker::HLine);
+        m_ratedLine.setLinePen(QPen(Qt::darkGreen, 1, Qt::DashLine));
+        m_ratedLine.setYValue(m_rated);
+        m_ratedLine.setItemAttribute(QwtPlotItem::Legend, true);
+        m_ratedLine.attach(&m_plot);
     }
     m_plot.replot();
     m_layout.addWidget(&m_plot);
     resize(800, 500);
+}
+
+TrendWindow::~TrendWindow()
+{
+    // Detached while the plot is whole.
+    for (QwtPlotItem *item : m_plot.itemList())
+        item->detach();
 }

@@ -9,6 +9,12 @@
 #include <QVBoxLayout>
 #include <QVector>
 #include <qwt_plot.h>
+#include <qwt_plot_curve.h>
+#include <qwt_plot_grid.h>
+#include <qwt_plot_marker.h>
+#include <qwt_plot_zoneitem.h>
+
+#include <array>
 
 class TrendWindow : public QDialog
 {
@@ -16,6 +22,7 @@ class TrendWindow : public QDialog
 
 public:
     TrendWindow(QList<ArchiveEntry> entries, QWidget *parent = nullptr);
+    ~TrendWindow() override;
     // Phase A, B, C and the mean: (date as days since the epoch, ratio) per document, oldest first.
     const QVector<QPointF> &series(int ratio) const { return m_series[size_t(ratio)]; }
     double rated() const { return m_rated; }
@@ -24,6 +31,11 @@ public:
 private:
     QVBoxLayout m_layout;
     QwtPlot m_plot;
+    // The plot's items are members: the plot must not delete them.
+    QwtPlotGrid m_grid;
+    std::array<QwtPlotCurve, Qvx2::RatioShown> m_curves;
+    QwtPlotZoneItem m_band;
+    QwtPlotMarker m_ratedLine;
     std::array<QVector<QPointF>, Qvx2::RatioShown> m_series;
     double m_rated = 0;
 };
