@@ -249,7 +249,8 @@ void TestCore::framing()
 }
 
 // Whatever field differs, the measurement is another one: an edit anywhere is unsaved work. A capture or a
-// comment is kept as a plain-text pane holds it: CR, LF and CR LF end a paragraph alike.
+// comment is kept as a plain-text pane holds it: CR, LF and CR LF end a paragraph alike. A report numbered
+// out of range changes nothing.
 void TestCore::measurementValue()
 {
     QString pane;
@@ -269,6 +270,10 @@ void TestCore::measurementValue()
     (edited << known).last().ratios[3] = "50.15";
     for (const Measurement &m : qAsConst(edited))
         QVERIFY(!(m == known) && m == m);
+    Measurement reported = known;
+    QVERIFY(!reported.takeVerdict(0, true, {}) && !reported.takeVerdict(20, true, {}) &&
+            !reported.takePoints(6, {{1, 2}}) && !reported.takeRatio(4, "1") && reported == known);
+    QVERIFY(reported.takeVerdict(19, false, "clear") && reported == edited[13]); // the verdict withdrawn
 }
 
 // A document reads as the record it holds, and a save of that record gives its bytes again whatever order
@@ -634,11 +639,13 @@ void TestCore::csvExport()
 }
 
 // The index reads only what is new or changed, forgets what is gone, lists a file that is no document as
-// unreadable, writes nothing into Data/, and rebuilds an index file that is corrupt or of an older layout.
+// unreadable, writes nothing into Data/, and rebuilds an index file that is corrupt or of an older layout;
+// where no index file can be made, it lists all the same.
 void TestCore::archiveIndex()
 {
     QTemporaryDir dir;
-    const QString data = dir.filePath("Data"), index = dir.filePath("user/archive.sqlite");
+    const QString data = dir.filePath("Data");
+    QString index = dir.filePath("user/archive.sqlite");
     Measurement m = knownRecord();
     QVERIFY(QDir().mkpath(data + "/2024") && XmlMesure::save(m, data + "/a.qv2"));
     m.poste = "B";
@@ -678,6 +685,8 @@ void TestCore::archiveIndex()
         old.close();
     }
     QSqlDatabase::removeDatabase("old");
+    QCOMPARE(listed(true), QString("b.qv2:C 17 2.79|bad.qv2:unreadable"));
+    index = data + "/bad.qv2/archive.sqlite"; // under a file: no folder for it
     QCOMPARE(listed(true), QString("b.qv2:C 17 2.79|bad.qv2:unreadable"));
     QCOMPARE(QDir(data).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList({"2024", "bad.qv2"}));
 }

@@ -651,14 +651,21 @@ void TestWindow::plotTools()
 void TestWindow::archive()
 {
     fillForm(); // 20 kV / 410 V, ratios 48.70 48.80 48.90
-    const std::pair<const char *, const char *> documents[] = {{"2024/a.qv2", "2024-05-14 P1 48.90"},
-                                                               {"b.qv2", "2023-05-14 P1 48.60"},
-                                                               {"c.qv2", "2022-01-02 P2 50.00"}};
+    const std::pair<const char *, const char *> documents[] = {
+        {"2024/a.qv2", "2024-05-14 P1 48.90"},
+        {"b.qv2", "2023-05-14 P1 9.60"},
+        {"c.qv2", "2022-01-02 P2 "}}; // no ratio, unrated
     for (const auto &d : documents) {
         const QStringList f = QString(d.second).split(' ');
         get<QDateEdit>("DateEdit")->setDate(QDate::fromString(f[0], Qt::ISODate));
         get<QLineEdit>("NamePosteEdit")->setText(f[1]);
         get<QLineEdit>("EditRapportL1")->setText(f[2]);
+        get<QLineEdit>("leratio")->setText(f[2]);
+        if (f[2].isEmpty()) {
+            get<QLineEdit>("EditRapportL2")->clear();
+            get<QLineEdit>("EditRapportL3")->clear();
+            get<QComboBox>("TensionBtCombo")->setCurrentText("Autre");
+        }
         w->setTestResult(3, f[0] != "2023-05-14"); // test 4 failed in 2023 only
         QVERIFY(QDir().mkpath(data("2024")) && w->saveResult(data(d.first)));
     }
@@ -676,8 +683,8 @@ void TestWindow::archive()
     archive.findChild<QLineEdit *>("archiveFilter")->setText("p1");
     QCOMPARE(column(ArchiveWindow::Date).count('|'), 1);
     archive.findChild<QLineEdit *>("archiveFilter")->clear();
-    archive.view()->sortByColumn(ArchiveWindow::Deviation, Qt::AscendingOrder);
-    QCOMPARE(column(ArchiveWindow::Deviation), QString("|+0.04 %|+0.04 %|+0.04 %"));
+    archive.view()->sortByColumn(ArchiveWindow::MeanRatio, Qt::AscendingOrder);
+    QCOMPARE(column(ArchiveWindow::MeanRatio), QString("||9.60|48.90")); // as numbers, blanks first
     archive.findChild<QLineEdit *>("archiveFilter")->setText("P1");
     archive.view()->selectAll();
     auto *trend = qobject_cast<TrendWindow *>(archive.showTrend()); // 2023 and 2024 of P1, in date order
@@ -693,9 +700,16 @@ void TestWindow::archive()
     archive.findChild<QLineEdit *>("archiveFilter")->clear();
     archive.view()->selectAll();
     TestUtil::DialogScript script;
-    script.box(0).box(0);
+    script.box(0).box(0).box(0);
     QVERIFY(!archive.showTrend() && !archive.showComparison() && script.boxes().join("").contains("un seul"));
+    archive.findChild<QLineEdit *>("archiveFilter")->setText("P1");
+    archive.view()->selectAll();
+    QVERIFY(QFile::remove(data("b.qv2")) && !archive.showComparison()); // gone since it was indexed
+    QCOMPARE(script.boxes().size(), 3);
     archive.findChild<QLineEdit *>("archiveFilter")->setText("P2");
+    archive.view()->selectAll();
+    trend = qobject_cast<TrendWindow *>(archive.showTrend()); // no ratio, no rated ratio: an empty plot
+    QVERIFY(trend && trend->series(3).isEmpty() && trend->rated() == 0);
     w->setWindowTitleFile(QString());
     emit archive.view()->doubleClicked(rows->index(0, 0)); // opened in the window
     ArchiveWindow *own =

@@ -106,10 +106,6 @@
         <source>DEFAUT</source>
         <translation>FAILED</translation>
     </message>
-    <message>
-        <source>sans verdict</source>
-        <translation>no verdict</translation>
-    </message>
 </context>
 <context>
     <name>CurvePlot</name>

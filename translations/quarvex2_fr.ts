@@ -106,10 +106,6 @@
         <source>DEFAUT</source>
         <translation>DEFAUT</translation>
     </message>
-    <message>
-        <source>sans verdict</source>
-        <translation>sans verdict</translation>
-    </message>
 </context>
 <context>
     <name>CurvePlot</name>

@@ -106,10 +106,6 @@
         <source>DEFAUT</source>
         <translation>FEIL</translation>
     </message>
-    <message>
-        <source>sans verdict</source>
-        <translation>ingen vurdering</translation>
-    </message>
 </context>
 <context>
     <name>CurvePlot</name>

@@ -106,10 +106,6 @@
         <source>DEFAUT</source>
         <translation>ДЕФЕКТ</translation>
     </message>
-    <message>
-        <source>sans verdict</source>
-        <translation>нет результата</translation>
-    </message>
 </context>
 <context>
     <name>CurvePlot</name>

@@ -106,10 +106,6 @@
         <source>DEFAUT</source>
         <translation>FEL</translation>
     </message>
-    <message>
-        <source>sans verdict</source>
-        <translation>ingen bedömning</translation>
-    </message>
 </context>
 <context>
     <name>CurvePlot</name>

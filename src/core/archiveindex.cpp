@@ -51,14 +51,13 @@ ArchiveIndex::ArchiveIndex(const QString &indexFile, const QString &dataDir)
     : m_indexFile(indexFile), m_dataDir(QDir(dataDir).absolutePath()),
       m_connection(QStringLiteral("archive-") + QUuid::createUuid().toString(QUuid::WithoutBraces))
 {
+    QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
 }
 
 ArchiveIndex::~ArchiveIndex()
 {
-    if (QSqlDatabase::contains(m_connection)) {
-        QSqlDatabase::database(m_connection, false).close();
-        QSqlDatabase::removeDatabase(m_connection);
-    }
+    QSqlDatabase::database(m_connection, false).close();
+    QSqlDatabase::removeDatabase(m_connection);
 }
 
 bool ArchiveIndex::open()
@@ -66,33 +65,29 @@ bool ArchiveIndex::open()
     if (m_open)
         return true;
     QDir().mkpath(QFileInfo(m_indexFile).absolutePath());
-    for (int attempt = 0; attempt < 2 && !m_open; ++attempt) {
-        QSqlDatabase db = QSqlDatabase::contains(m_connection)
-                              ? QSqlDatabase::database(m_connection, false)
-                              : QSqlDatabase::addDatabase("QSQLITE", m_connection);
-        db.setDatabaseName(m_indexFile);
+    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+    // The file; the file anew when it is not a database (it only indexes files that are still there); and
+    // where no file can be made, an index in memory for this session: the archive still lists everything.
+    for (const QString &name : {m_indexFile, m_indexFile, QStringLiteral(":memory:")}) {
+        db.setDatabaseName(name);
         QSqlQuery version(db);
         if (db.open() && version.exec(QStringLiteral("PRAGMA user_version")) && version.next()) {
             const int layout = version.value(0).toInt();
             version.finish(); // a statement left open would lock the table against the rebuild
-            if (layout == Layout) {
-                m_open = true;
-                break;
-            }
-            // An older layout, or a new file: the table is made anew.
-            QSqlQuery q(db);
             m_open = true;
-            for (const char *statement : Schema)
-                m_open = m_open && q.exec(QLatin1String(statement));
-            m_rebuilt = true;
-            break;
+            if (layout != Layout) { // an older layout, or a new file: the table is made anew
+                QSqlQuery q(db);
+                for (const char *statement : Schema)
+                    m_open = m_open && q.exec(QLatin1String(statement));
+                m_rebuilt = true;
+            }
+            return m_open;
         }
-        // Not a database at all: it is only an index of files that are still there, so it goes.
-        qDebug() << "archive index unreadable, rebuilt:" << m_indexFile << db.lastError().text();
+        qDebug() << "archive index not opened:" << name << db.lastError().text();
         db.close();
-        QFile::remove(m_indexFile);
+        QFile::remove(name);
     }
-    return m_open;
+    return false;
 }
 
 ArchiveEntry ArchiveIndex::read(const QString &path)

@@ -3,7 +3,8 @@
 // The index of every measurement document under Data/, kept in SQLite (Qt SQL's driver) in the user's data
 // location so that Data/ may be read-only or shared. Brought up to date by each file's path, size and
 // modification time: only new or changed files are read. An index that is missing, unreadable or of an
-// older layout is rebuilt; it never stops the program.
+// older layout is rebuilt, and where no file can be made the index is kept in memory: it never stops the
+// program.
 
 #include "constants.h"
 

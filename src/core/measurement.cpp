@@ -11,6 +11,32 @@ void Measurement::clearResults()
     capture.clear();
 }
 
+bool Measurement::takeVerdict(uint test, bool passed, const QString &com)
+{
+    if (test < 1 || test > uint(Qvx2::TestCount))
+        return false;
+    verdicts[test - 1] = com == QLatin1String("clear") ? Verdict::None
+                         : passed                      ? Verdict::Passed
+                                                       : Verdict::Failed;
+    return true;
+}
+
+bool Measurement::takePoints(uint curve, const QVector<QPointF> &points)
+{
+    if (curve >= uint(Qvx2::CurveCount))
+        return false;
+    curves[curve] += points;
+    return true;
+}
+
+bool Measurement::takeRatio(uint ratio, const QString &text)
+{
+    if (ratio >= uint(Qvx2::RatioShown))
+        return false;
+    ratios[ratio] = text;
+    return true;
+}
+
 bool Measurement::operator==(const Measurement &o) const
 {
     return releveur == o.releveur && date == o.date && poste == o.poste && codeGdo == o.codeGdo &&

@@ -39,6 +39,12 @@ struct Measurement {
     // and the comment stay.
     void clearResults();
 
+    // The instrument's reports of a record, numbered as it sends them (tests from 1, curves and ratios
+    // from 0). A number out of range changes nothing and answers false; "clear" withdraws a verdict.
+    bool takeVerdict(uint test, bool passed, const QString &com);
+    bool takePoints(uint curve, const QVector<QPointF> &points);
+    bool takeRatio(uint ratio, const QString &text);
+
     bool operator==(const Measurement &other) const;
     bool operator!=(const Measurement &other) const { return !(*this == other); }
 

@@ -15,24 +15,13 @@ void RecordCollector::start()
                 }),
         connect(p, &CmdParser::CmdRawDataReceived, this,
                 [this](QString line) { Measurement::appendParagraph(m_record.capture, line.chopped(1)); }),
-        connect(p, &CmdParser::CmdResultatReceived, this,
-                [this](uint test, bool passed, const QString &com) {
-                    if (test >= 1 && test <= Qvx2::TestCount)
-                        m_record.verdicts[test - 1] = com == QLatin1String("clear")
-                                                          ? Measurement::Verdict::None
-                                                      : passed ? Measurement::Verdict::Passed
-                                                               : Measurement::Verdict::Failed;
-                }),
+        connect(
+            p, &CmdParser::CmdResultatReceived, this,
+            [this](uint test, bool passed, const QString &com) { m_record.takeVerdict(test, passed, com); }),
         connect(p, &CmdParser::CmdValuesReceived, this,
-                [this](uint curve, QVector<QPointF> &points) {
-                    if (curve < Qvx2::CurveCount)
-                        m_record.curves[curve] += points;
-                }),
+                [this](uint curve, QVector<QPointF> &points) { m_record.takePoints(curve, points); }),
         connect(p, &CmdParser::CmdRapportReceived, this,
-                [this](uint ratio, const QString &text) {
-                    if (ratio < Qvx2::RatioShown)
-                        m_record.ratios[ratio] = text;
-                }),
+                [this](uint ratio, const QString &text) { m_record.takeRatio(ratio, text); }),
         connect(p, &CmdParser::CmdEndReceived, this,
                 [this](const QString &, const QString &range, const QString &end) {
                     m_record.gamme = range;

@@ -4,6 +4,7 @@
 #include "mainwindow.h"
 #include "ratioevaluation.h"
 #include "trendwindow.h"
+#include "xmlmesure.h"
 
 #include <QDialogButtonBox>
 #include <QDir>
@@ -60,7 +61,7 @@ ArchiveWindow::ArchiveWindow(MainWindow *window, const QString &dataDir, const Q
             [this](const QModelIndex &index) { m_window->openDocument(index.data(PathRole).toString()); });
 
     // The index is brought up to date on a thread of its own: the window stays responsive meanwhile.
-    m_indexer = QThread::create([this] {
+    m_indexer.reset(QThread::create([this] {
         ArchiveIndex index(m_indexFile, m_dataDir);
         index.update([this](int done, int total) {
             QMetaObject::invokeMethod(&m_progress, [this, done, total] {
@@ -71,7 +72,7 @@ ArchiveWindow::ArchiveWindow(MainWindow *window, const QString &dataDir, const Q
         });
         const QList<ArchiveEntry> entries = index.entries();
         QMetaObject::invokeMethod(this, [this, entries] { fill(entries); });
-    });
+    }));
     m_indexer->start();
 }
 
@@ -79,7 +80,6 @@ ArchiveWindow::~ArchiveWindow()
 {
     m_indexer->requestInterruption();
     m_indexer->wait();
-    delete m_indexer;
 }
 
 void ArchiveWindow::fill(const QList<ArchiveEntry> &entries)
@@ -87,32 +87,31 @@ void ArchiveWindow::fill(const QList<ArchiveEntry> &entries)
     m_entries = entries;
     m_model.setRowCount(0);
     m_proxy.setDynamicSortFilter(false);
-    auto item = [](const QString &text, const QVariant &sort) {
+    auto item = [](const QString &text, const QVariant &sort = {}) {
         auto *i = new QStandardItem(text);
         i->setData(sort.isValid() ? sort : QVariant(text), SortRole);
         return i;
     };
-    auto decimal = [](double value, const QString &suffix) {
-        return std::isnan(value) ? QString() : QString::number(value, 'f', 2) + suffix;
+    // A number that did not read shows blank and sorts first.
+    auto number = [&item](double value, const QString &text) {
+        return std::isnan(value) ? item(QString()) : item(text, value);
     };
-    for (int row = 0; row < entries.size(); ++row) {
-        const ArchiveEntry &e = entries[row];
-        const double mean = e.ratios[3];
+    for (const ArchiveEntry &e : entries) {
         QList<QStandardItem *> items;
         if (e.readable)
             items = {item(QLocale().toString(e.date, QLocale::ShortFormat), e.date),
-                     item(e.poste, {}),
-                     item(e.numTransfo, {}),
-                     item(e.codeGdo, {}),
-                     item(e.gamme, {}),
+                     item(e.poste),
+                     item(e.numTransfo),
+                     item(e.codeGdo),
+                     item(e.gamme),
                      item(QStringLiteral("%1 / %2").arg(e.passed).arg(Qvx2::TestCount), e.passed),
-                     item(decimal(mean, QString()), std::isnan(mean) ? QVariant() : QVariant(mean)),
-                     item(std::isnan(e.deviation) ? QString() : RatioEvaluation::percentText(e.deviation),
-                          std::isnan(e.deviation) ? QVariant() : QVariant(e.deviation))};
+                     number(e.ratios[3], QString::number(e.ratios[3], 'f', 2)),
+                     number(e.deviation, RatioEvaluation::percentText(e.deviation))};
         else
-            for (const QString &text : {QString(), tr("document illisible"), QFileInfo(e.path).fileName(),
-                                        QString(), QString(), QString(), QString(), QString()})
-                items << item(text, {});
+            for (int column = 0; column < ColumnCount; ++column)
+                items << item(column == Substation    ? tr("document illisible")
+                              : column == Transformer ? QFileInfo(e.path).fileName()
+                                                      : QString());
         for (QStandardItem *i : items) {
             i->setData(e.path, PathRole);
             i->setToolTip(QDir::toNativeSeparators(e.path));
@@ -142,10 +141,10 @@ QList<ArchiveEntry> ArchiveWindow::selected() const
 QDialog *ArchiveWindow::showTrend()
 {
     const QList<ArchiveEntry> chosen = selected();
-    const QString transformer = chosen.value(0).transformer();
     bool one = !chosen.isEmpty();
     for (const ArchiveEntry &e : chosen)
-        one = one && e.readable && e.transformer() == transformer;
+        if (!e.readable || e.transformer() != chosen[0].transformer())
+            one = false;
     if (!one) {
         QMessageBox::information(this, tr("Tendance"),
                                  tr("Choisissez des documents d'un seul transformateur (meme poste et meme "
@@ -160,12 +159,19 @@ QDialog *ArchiveWindow::showTrend()
 
 QDialog *ArchiveWindow::showComparison()
 {
+    // Read again in full: a document may have changed or gone since it was indexed.
     const QList<ArchiveEntry> chosen = selected();
-    if (chosen.size() != 2 || !chosen[0].readable || !chosen[1].readable) {
+    std::array<Measurement, 2> records;
+    QStringList names;
+    if (chosen.size() == 2)
+        for (const ArchiveEntry &e : chosen)
+            if (XmlMesure::load(e.path, &records[size_t(names.size())]))
+                names << QFileInfo(e.path).fileName();
+    if (names.size() != 2) {
         QMessageBox::information(this, tr("Comparer"), tr("Choisissez deux documents lisibles."));
         return nullptr;
     }
-    auto *comparison = new CompareWindow(chosen[0].path, chosen[1].path, this);
+    auto *comparison = new CompareWindow(records, names, this);
     comparison->setAttribute(Qt::WA_DeleteOnClose);
     comparison->show();
     return comparison;

@@ -16,6 +16,8 @@
 #include <QThread>
 #include <QVBoxLayout>
 
+#include <memory>
+
 class MainWindow;
 
 class ArchiveWindow : public QDialog
@@ -56,6 +58,6 @@ private:
     QProgressBar m_progress;
     QDialogButtonBox m_buttons{QDialogButtonBox::Close};
     QVBoxLayout m_layout;
-    QThread *m_indexer = nullptr;
+    std::unique_ptr<QThread> m_indexer;
     bool m_loaded = false;
 };

@@ -1,8 +1,5 @@
 #include "comparewindow.h"
 
-#include "xmlmesure.h"
-
-#include <QFileInfo>
 #include <QHeaderView>
 #include <QPen>
 #include <QTableWidget>
@@ -11,15 +8,12 @@
 #include <qwt_plot.h>
 #include <qwt_plot_curve.h>
 
-CompareWindow::CompareWindow(const QString &first, const QString &second, QWidget *parent)
+CompareWindow::CompareWindow(const std::array<Measurement, 2> &records, const QStringList &names,
+                             QWidget *parent)
     : QDialog(parent), m_layout(this)
 {
     setObjectName(QStringLiteral("compareWindow"));
-    const QString names[2] = {QFileInfo(first).fileName(), QFileInfo(second).fileName()};
     setWindowTitle(tr("Comparer : %1 et %2").arg(names[0], names[1]));
-    Measurement records[2];
-    XmlMesure::load(first, &records[0]);
-    XmlMesure::load(second, &records[1]);
 
     m_plot.setCanvasBackground(Qt::white);
     m_plot.insertLegend(new QwtLegend, QwtPlot::RightLegend);
@@ -33,31 +27,28 @@ CompareWindow::CompareWindow(const QString &first, const QString &second, QWidge
             QwtPlotCurve &curve = m_curves[size_t(r * Qvx2::CurveCount + c)];
             curve.setTitle(QStringLiteral("%1 %2").arg(names[r], curves[c]));
             curve.setPen(QPen(colours[c], 1, r == 0 ? Qt::SolidLine : Qt::DashLine));
-            curve.setSamples(records[r].curves[size_t(c)]);
+            curve.setSamples(records[size_t(r)].curves[size_t(c)]);
             curve.attach(&m_plot);
         }
     m_plot.replot();
 
     // The verdicts where the two records differ.
-    m_differences.setHorizontalHeaderLabels({tr("Essai"), names[0], names[1]});
+    m_differences.setHorizontalHeaderLabels(QStringList(tr("Essai")) + names);
     m_differences.verticalHeader()->hide();
     m_differences.setEditTriggers(QAbstractItemView::NoEditTriggers);
-    auto word = [this](Measurement::Verdict v) {
-        return v == Measurement::Verdict::Passed   ? tr("CORRECT")
-               : v == Measurement::Verdict::Failed ? tr("DEFAUT")
-                                                   : tr("sans verdict");
-    };
+    // A document holds each verdict as passed or failed.
     for (int t = 0; t < Qvx2::TestCount; ++t) {
-        const auto a = records[0].verdicts[size_t(t)], b = records[1].verdicts[size_t(t)];
-        if (a == b)
+        if (records[0].passed(t) == records[1].passed(t))
             continue;
         const int row = m_differences.rowCount();
         m_differences.insertRow(row);
-        const QString cells[] = {QString::number(t + 1), word(a), word(b)};
-        for (int column = 0; column < 3; ++column)
-            m_differences.setItem(row, column, new QTableWidgetItem(cells[column]));
+        m_differences.setItem(row, 0, new QTableWidgetItem(QString::number(t + 1)));
+        for (int r = 0; r < 2; ++r)
+            m_differences.setItem(
+                row, r + 1,
+                new QTableWidgetItem(records[size_t(r)].passed(t) ? tr("CORRECT") : tr("DEFAUT")));
     }
-    m_differences.setMaximumHeight(m_differences.rowCount() ? 160 : 0);
+    m_differences.setMaximumHeight(160);
     m_differences.setVisible(m_differences.rowCount() > 0);
     m_differences.horizontalHeader()->setStretchLastSection(true);
 

@@ -18,7 +18,9 @@ class CompareWindow : public QDialog
     Q_OBJECT
 
 public:
-    CompareWindow(const QString &first, const QString &second, QWidget *parent = nullptr);
+    // Two records and the names of their documents.
+    CompareWindow(const std::array<Measurement, 2> &records, const QStringList &names,
+                  QWidget *parent = nullptr);
     ~CompareWindow() override;
     QwtPlot *plot() { return &m_plot; }
     QTableWidget *differences() { return &m_differences; }

@@ -297,30 +297,22 @@ void MainWindow::cmd_result_received(uint n_test, bool isOk, QString com)
 {
     if (m_infoRequest || m_collecting)
         return;
-    const unsigned i = n_test - 1u;
-    if (i > Qvx2::TestCount - 1) {
-        qDebug() << "cmd_result_received(): n_test " << i << "> NB_TEST" << Qvx2::TestCount;
+    if (!m_measurement.takeVerdict(n_test, isOk, com)) {
+        qDebug() << "cmd_result_received(): n_test " << n_test - 1u << "> NB_TEST" << Qvx2::TestCount;
         return;
     }
-    if (com == QLatin1String("clear")) {
-        m_measurement.verdicts[i] = Measurement::Verdict::None;
-        showVerdict(int(i));
-        return;
-    }
-    setTestResult(i, isOk);
+    showVerdict(int(n_test - 1));
 }
 
 void MainWindow::cmd_values_received(uint n_curve, QVector<QPointF> &data)
 {
     if (m_infoRequest || m_collecting)
         return;
-    if (n_curve > Qvx2::CurveCount - 1) {
+    if (!m_measurement.takePoints(n_curve, data)) {
         qDebug() << "cmd_values_received(): n_curve out of range";
         return;
     }
-    QVector<QPointF> &points = m_measurement.curves[n_curve];
-    points += data;
-    ui->reponsePlot->setCurve(int(n_curve), points);
+    ui->reponsePlot->setCurve(int(n_curve), m_measurement.curves[n_curve]);
 }
 
 void MainWindow::cmd_end_received(QString comment, QString gamme, QString ratio)
@@ -340,10 +332,10 @@ void MainWindow::cmd_rapport_received(uint n_rapport, QString rapport)
     qDebug() << " n_rapport  " << n_rapport << " rapport  " << rapport;
     if (m_infoRequest || m_collecting)
         return;
-    QLineEdit *const edits[] = {ui->EditRapportL1, ui->EditRapportL2, ui->EditRapportL3, ui->leratio};
-    if (n_rapport > 3) {
+    if (!m_measurement.takeRatio(n_rapport, rapport)) {
         qDebug() << "cmd_rapport_received(): n_rapport out of range";
         return;
     }
+    QLineEdit *const edits[] = {ui->EditRapportL1, ui->EditRapportL2, ui->EditRapportL3, ui->leratio};
     edits[n_rapport]->setText(rapport);
 }
