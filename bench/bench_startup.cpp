@@ -9,24 +9,7 @@
 #include <QTemporaryDir>
 #include <cstdio>
 
-namespace
-{
-
-template <typename Make> double timeToShown(Make make)
-{
-    QElapsedTimer t;
-    t.start();
-    auto window = make();
-    window->show();
-    while (!window->isVisible())
-        QCoreApplication::processEvents();
-    QCoreApplication::processEvents();
-    const double s = t.nsecsElapsed() / 1e9;
-    delete window;
-    return s;
-}
-
-} // namespace
+using Bench::timeToShown;
 
 int main(int argc, char *argv[])
 {

@@ -1,7 +1,9 @@
 #pragma once
 
-// Shared pieces of the benchmarks: the wire's speed and a quiet log.
+// Shared pieces of the benchmarks: the wire's speed, a quiet log, the time a window takes to show.
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QString>
 #include <QStringList>
@@ -40,6 +42,21 @@ inline void summaryRow(const QString &what, const QString &figure, const QString
     QFile file(path);
     if (file.open(QIODevice::Append | QIODevice::Text))
         file.write(QStringList{what, figure, limit, ratio, aim}.join(QLatin1Char('\t')).toUtf8() + '\n');
+}
+
+// Seconds from making a window to its being on screen; the window is deleted after.
+template <typename Make> double timeToShown(Make make)
+{
+    QElapsedTimer t;
+    t.start();
+    auto window = make();
+    window->show();
+    while (!window->isVisible())
+        QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+    const double s = t.nsecsElapsed() / 1e9;
+    delete window;
+    return s;
 }
 
 inline QString fixed(double value, int decimals)
