@@ -71,6 +71,25 @@
         <translation>Compare: %1 and %2</translation>
     </message>
     <message>
+        <source>Essai</source>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>CORRECT</source>
+        <translation>PASSED</translation>
+    </message>
+    <message>
+        <source>DEFAUT</source>
+        <translation>FAILED</translation>
+    </message>
+</context>
+<context>
+    <name>CurvePlot</name>
+    <message>
+        <source>point %1 : %2</source>
+        <translation>point %1: %2</translation>
+    </message>
+    <message>
         <source>HT.A</source>
         <translation>HV.A</translation>
     </message>
@@ -93,25 +112,6 @@
     <message>
         <source>bt.c</source>
         <translation>lv.c</translation>
-    </message>
-    <message>
-        <source>Essai</source>
-        <translation>Test</translation>
-    </message>
-    <message>
-        <source>CORRECT</source>
-        <translation>PASSED</translation>
-    </message>
-    <message>
-        <source>DEFAUT</source>
-        <translation>FAILED</translation>
-    </message>
-</context>
-<context>
-    <name>CurvePlot</name>
-    <message>
-        <source>point %1 : %2</source>
-        <translation>point %1: %2</translation>
     </message>
 </context>
 <context>
@@ -411,30 +411,6 @@ Reconnect the instrument, then start the update again.</translation>
     <message>
         <source>Deconnecte</source>
         <translation>Disconnected</translation>
-    </message>
-    <message>
-        <source>HT.A</source>
-        <translation>HV.A</translation>
-    </message>
-    <message>
-        <source>HT.B</source>
-        <translation>HV.B</translation>
-    </message>
-    <message>
-        <source>HT.C</source>
-        <translation>HV.C</translation>
-    </message>
-    <message>
-        <source>bt.a</source>
-        <translation>lv.a</translation>
-    </message>
-    <message>
-        <source>bt.b</source>
-        <translation>lv.b</translation>
-    </message>
-    <message>
-        <source>bt.c</source>
-        <translation>lv.c</translation>
     </message>
     <message>
         <source>Attention</source>

@@ -71,6 +71,25 @@
         <translation>Comparer : %1 et %2</translation>
     </message>
     <message>
+        <source>Essai</source>
+        <translation>Essai</translation>
+    </message>
+    <message>
+        <source>CORRECT</source>
+        <translation>CORRECT</translation>
+    </message>
+    <message>
+        <source>DEFAUT</source>
+        <translation>DEFAUT</translation>
+    </message>
+</context>
+<context>
+    <name>CurvePlot</name>
+    <message>
+        <source>point %1 : %2</source>
+        <translation>point %1 : %2</translation>
+    </message>
+    <message>
         <source>HT.A</source>
         <translation>HT.A</translation>
     </message>
@@ -93,25 +112,6 @@
     <message>
         <source>bt.c</source>
         <translation>bt.c</translation>
-    </message>
-    <message>
-        <source>Essai</source>
-        <translation>Essai</translation>
-    </message>
-    <message>
-        <source>CORRECT</source>
-        <translation>CORRECT</translation>
-    </message>
-    <message>
-        <source>DEFAUT</source>
-        <translation>DEFAUT</translation>
-    </message>
-</context>
-<context>
-    <name>CurvePlot</name>
-    <message>
-        <source>point %1 : %2</source>
-        <translation>point %1 : %2</translation>
     </message>
 </context>
 <context>
@@ -411,30 +411,6 @@ Reconnectez l&apos;appareil puis relancez la mise a jour.</translation>
     <message>
         <source>Deconnecte</source>
         <translation>Deconnecte</translation>
-    </message>
-    <message>
-        <source>HT.A</source>
-        <translation>HT.A</translation>
-    </message>
-    <message>
-        <source>HT.B</source>
-        <translation>HT.B</translation>
-    </message>
-    <message>
-        <source>HT.C</source>
-        <translation>HT.C</translation>
-    </message>
-    <message>
-        <source>bt.a</source>
-        <translation>bt.a</translation>
-    </message>
-    <message>
-        <source>bt.b</source>
-        <translation>bt.b</translation>
-    </message>
-    <message>
-        <source>bt.c</source>
-        <translation>bt.c</translation>
     </message>
     <message>
         <source>Attention</source>

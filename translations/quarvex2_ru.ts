@@ -71,6 +71,25 @@
         <translation>Сравнение: %1 и %2</translation>
     </message>
     <message>
+        <source>Essai</source>
+        <translation>Испытание</translation>
+    </message>
+    <message>
+        <source>CORRECT</source>
+        <translation>НОРМА</translation>
+    </message>
+    <message>
+        <source>DEFAUT</source>
+        <translation>ДЕФЕКТ</translation>
+    </message>
+</context>
+<context>
+    <name>CurvePlot</name>
+    <message>
+        <source>point %1 : %2</source>
+        <translation>точка %1: %2</translation>
+    </message>
+    <message>
         <source>HT.A</source>
         <translation>ВН.А</translation>
     </message>
@@ -93,25 +112,6 @@
     <message>
         <source>bt.c</source>
         <translation>нн.с</translation>
-    </message>
-    <message>
-        <source>Essai</source>
-        <translation>Испытание</translation>
-    </message>
-    <message>
-        <source>CORRECT</source>
-        <translation>НОРМА</translation>
-    </message>
-    <message>
-        <source>DEFAUT</source>
-        <translation>ДЕФЕКТ</translation>
-    </message>
-</context>
-<context>
-    <name>CurvePlot</name>
-    <message>
-        <source>point %1 : %2</source>
-        <translation>точка %1: %2</translation>
     </message>
 </context>
 <context>
@@ -411,30 +411,6 @@ Reconnectez l&apos;appareil puis relancez la mise a jour.</source>
     <message>
         <source>Deconnecte</source>
         <translation>Отключено</translation>
-    </message>
-    <message>
-        <source>HT.A</source>
-        <translation>ВН.А</translation>
-    </message>
-    <message>
-        <source>HT.B</source>
-        <translation>ВН.В</translation>
-    </message>
-    <message>
-        <source>HT.C</source>
-        <translation>ВН.С</translation>
-    </message>
-    <message>
-        <source>bt.a</source>
-        <translation>нн.а</translation>
-    </message>
-    <message>
-        <source>bt.b</source>
-        <translation>нн.в</translation>
-    </message>
-    <message>
-        <source>bt.c</source>
-        <translation>нн.с</translation>
     </message>
     <message>
         <source>Attention</source>

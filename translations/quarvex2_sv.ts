@@ -71,6 +71,25 @@
         <translation>Jämför: %1 och %2</translation>
     </message>
     <message>
+        <source>Essai</source>
+        <translation>Prov</translation>
+    </message>
+    <message>
+        <source>CORRECT</source>
+        <translation>GODKÄND</translation>
+    </message>
+    <message>
+        <source>DEFAUT</source>
+        <translation>FEL</translation>
+    </message>
+</context>
+<context>
+    <name>CurvePlot</name>
+    <message>
+        <source>point %1 : %2</source>
+        <translation>punkt %1: %2</translation>
+    </message>
+    <message>
         <source>HT.A</source>
         <translation>HS.A</translation>
     </message>
@@ -93,25 +112,6 @@
     <message>
         <source>bt.c</source>
         <translation>ls.c</translation>
-    </message>
-    <message>
-        <source>Essai</source>
-        <translation>Prov</translation>
-    </message>
-    <message>
-        <source>CORRECT</source>
-        <translation>GODKÄND</translation>
-    </message>
-    <message>
-        <source>DEFAUT</source>
-        <translation>FEL</translation>
-    </message>
-</context>
-<context>
-    <name>CurvePlot</name>
-    <message>
-        <source>point %1 : %2</source>
-        <translation>punkt %1: %2</translation>
     </message>
 </context>
 <context>
@@ -411,30 +411,6 @@ Anslut instrumentet igen och starta sedan om uppdateringen.</translation>
     <message>
         <source>Deconnecte</source>
         <translation>Frånkopplad</translation>
-    </message>
-    <message>
-        <source>HT.A</source>
-        <translation>HS.A</translation>
-    </message>
-    <message>
-        <source>HT.B</source>
-        <translation>HS.B</translation>
-    </message>
-    <message>
-        <source>HT.C</source>
-        <translation>HS.C</translation>
-    </message>
-    <message>
-        <source>bt.a</source>
-        <translation>ls.a</translation>
-    </message>
-    <message>
-        <source>bt.b</source>
-        <translation>ls.b</translation>
-    </message>
-    <message>
-        <source>bt.c</source>
-        <translation>ls.c</translation>
     </message>
     <message>
         <source>Attention</source>

@@ -36,8 +36,8 @@ constexpr int WaitAnswerCycles = 500; // about 5 s, one-line answers
 constexpr int WaitLongCycles = 2500;  // about 25 s: a record, the parameter list, the information block
 constexpr int PingPeriodMs = 10000;
 constexpr int PingAnswerMs = 2000; // any line received this soon after a ping answers it
-constexpr int PingMissLimit =
-    3; // pings in a row left unanswered before the instrument is said not to respond
+// Pings in a row left unanswered before the instrument is said not to respond.
+constexpr int PingMissLimit = 3;
 constexpr int PortWatchMs = 2000; // how often the port list is looked at while no instrument is connected
 
 // A stream with no CR for this many bytes is not instrument text: it is dropped.
@@ -76,7 +76,7 @@ constexpr char DocDir[] = "Doc/";
 constexpr char PatchVoltaneFile[] = "patch_voltane.txt";
 constexpr char PatchDireveFile[] = "patch_direve.txt";
 constexpr char InstalledShareDir[] = "share/quarvex2/"; // beside bin/ in an installed copy
-constexpr char ArchiveIndexFile[] = "archive.sqlite"; // in the user's data location
+constexpr char ArchiveIndexFile[] = "archive.sqlite";   // in the user's data location
 constexpr char RecordFilePattern[] = "QVX2_%1.qv2";     // a downloaded record, by its number (4 digits)
 constexpr int RecordFileDigits = 4;
 constexpr char DocumentFilter[] = "Orva Quarvex2 (*.qv2)";

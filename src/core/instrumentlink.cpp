@@ -304,8 +304,8 @@ void InstrumentLink::onDataAvailable()
     const int lines = bytes.count('\r');
     m_linesReceived += lines;
     m_parser.parse(m_buffer_recv);
-    if (lines >
-        0) // a line, whatever it is, says the instrument is alive (the state counts only when connected)
+    // A line, whatever it is, says the instrument is alive (the state counts only when connected).
+    if (lines > 0)
         setResponding(true);
     if (m_waitLoop && m_waitFlag >= 0 && m_parser.received[m_waitFlag] == 1)
         m_waitLoop->quit();

@@ -5,8 +5,8 @@ void RecordCollector::start()
     stop();
     m_record = Measurement();
     m_record.date = QDate::currentDate();
-    // The same reading of each report as the window's, into the collector's own measurement; a number out
-    // of range changes nothing, as in the window.
+    // Each report read into the collector's own measurement, by the measurement's own reading as the
+    // window's is.
     CmdParser *p = m_parser;
     m_connections = {
         connect(p, &CmdParser::cmdDebReceived, this,

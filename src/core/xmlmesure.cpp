@@ -16,6 +16,31 @@ namespace
 
 constexpr char DateFormat[] = "dd/MM/yyyy";
 
+// The identification in <info>, in the order a document holds it; the date is no text (no member).
+struct InfoField {
+    const char *element;
+    QString Measurement::*member;
+};
+const InfoField InfoFields[] = {{"releveur", &Measurement::releveur},
+                                {"date", nullptr},
+                                {"poste", &Measurement::poste},
+                                {"code_gdo", &Measurement::codeGdo},
+                                {"num_transfo", &Measurement::numTransfo},
+                                {"puissance", &Measurement::puissance},
+                                {"fabricant", &Measurement::fabricant},
+                                {"tension_ht1", &Measurement::tensionHt},
+                                {"fusible", &Measurement::fusible},
+                                {"tension_bt", &Measurement::tensionBt},
+                                {"gamme_mesure", &Measurement::gamme}};
+
+void readInfo(Measurement *m, const InfoField &field, const QString &text)
+{
+    if (field.member)
+        m->*field.member = text;
+    else
+        m->date = QDate::fromString(text, QLatin1String(DateFormat));
+}
+
 // Whole values as plain integers ("512", "-37"), anything else in its shortest decimal form.
 QString coordinate(double value)
 {
@@ -186,17 +211,9 @@ bool XmlMesure::isDocument() const
 bool XmlMesure::save(const Measurement &m, const QString &fileName)
 {
     XmlMesure doc(fileName, Create);
-    doc.setInfo(QStringLiteral("releveur"), m.releveur);
-    doc.setInfo(QStringLiteral("date"), m.date.toString(QLatin1String(DateFormat)));
-    doc.setInfo(QStringLiteral("poste"), m.poste);
-    doc.setInfo(QStringLiteral("code_gdo"), m.codeGdo);
-    doc.setInfo(QStringLiteral("num_transfo"), m.numTransfo);
-    doc.setInfo(QStringLiteral("puissance"), m.puissance);
-    doc.setInfo(QStringLiteral("fabricant"), m.fabricant);
-    doc.setInfo(QStringLiteral("tension_ht1"), m.tensionHt);
-    doc.setInfo(QStringLiteral("fusible"), m.fusible);
-    doc.setInfo(QStringLiteral("tension_bt"), m.tensionBt);
-    doc.setInfo(QStringLiteral("gamme_mesure"), m.gamme);
+    for (const InfoField &f : InfoFields)
+        doc.setInfo(QLatin1String(f.element),
+                    f.member ? m.*f.member : m.date.toString(QLatin1String(DateFormat)));
     for (unsigned r = 0; r < Qvx2::RatioShown; ++r)
         doc.setRapport(r, m.ratios[r]);
     for (int c = 0; c < Qvx2::CurveCount; ++c)
@@ -213,17 +230,8 @@ bool XmlMesure::load(const QString &fileName, Measurement *m)
     const XmlMesure doc(fileName, Read);
     if (!doc.isDocument())
         return false;
-    m->releveur = doc.getInfo(QStringLiteral("releveur"));
-    m->date = QDate::fromString(doc.getInfo(QStringLiteral("date")), QLatin1String(DateFormat));
-    m->poste = doc.getInfo(QStringLiteral("poste"));
-    m->codeGdo = doc.getInfo(QStringLiteral("code_gdo"));
-    m->numTransfo = doc.getInfo(QStringLiteral("num_transfo"));
-    m->puissance = doc.getInfo(QStringLiteral("puissance"));
-    m->fabricant = doc.getInfo(QStringLiteral("fabricant"));
-    m->tensionHt = doc.getInfo(QStringLiteral("tension_ht1"));
-    m->fusible = doc.getInfo(QStringLiteral("fusible"));
-    m->tensionBt = doc.getInfo(QStringLiteral("tension_bt"));
-    m->gamme = doc.getInfo(QStringLiteral("gamme_mesure"));
+    for (const InfoField &f : InfoFields)
+        readInfo(m, f, doc.getInfo(QLatin1String(f.element)));
     for (unsigned r = 0; r < Qvx2::RatioShown; ++r)
         m->ratios[r] = doc.getRapport(r);
     for (int n = 0; n < Qvx2::TestCount; ++n)
@@ -241,11 +249,6 @@ bool XmlMesure::summary(const QString &fileName, Measurement *m)
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly) || file.size() > xmlreader::MaxFileSize)
         return false;
-    const std::pair<const char *, QString *> info[] = {
-        {"releveur", &m->releveur},      {"poste", &m->poste},         {"code_gdo", &m->codeGdo},
-        {"num_transfo", &m->numTransfo}, {"puissance", &m->puissance}, {"fabricant", &m->fabricant},
-        {"tension_ht1", &m->tensionHt},  {"fusible", &m->fusible},     {"tension_bt", &m->tensionBt},
-        {"gamme_mesure", &m->gamme}};
     m->verdicts.fill(Measurement::Verdict::Failed);
     QXmlStreamReader xml(&file);
     QStringList open;   // the elements the reader is in
@@ -278,11 +281,9 @@ bool XmlMesure::summary(const QString &fileName, Measurement *m)
             if (seen.contains(field))
                 continue; // the first of duplicates counts, as when the document is opened
             seen.insert(field);
-            if (field == QLatin1String("date"))
-                m->date = QDate::fromString(text, QLatin1String(DateFormat));
-            for (const auto &f : info)
-                if (field == QLatin1String(f.first))
-                    *f.second = text;
+            for (const InfoField &f : InfoFields)
+                if (field == QLatin1String(f.element))
+                    readInfo(m, f, text);
             continue;
         }
         const QXmlStreamAttributes a = xml.attributes();

@@ -1,5 +1,7 @@
 #include "comparewindow.h"
 
+#include "curveplot.h"
+
 #include <QHeaderView>
 #include <QPen>
 #include <QTableWidget>
@@ -18,15 +20,13 @@ CompareWindow::CompareWindow(const std::array<Measurement, 2> &records, const QS
     m_plot.setCanvasBackground(Qt::white);
     m_plot.insertLegend(new QwtLegend, QwtPlot::RightLegend);
     m_plot.enableAxis(QwtPlot::yLeft, false);
-    static const Qt::GlobalColor colours[Qvx2::CurveCount] = {Qt::darkGreen, Qt::darkBlue, Qt::darkRed,
-                                                              Qt::green,     Qt::blue,     Qt::red};
-    const QStringList curves{tr("HT.A"), tr("HT.B"), tr("HT.C"), tr("bt.a"), tr("bt.b"), tr("bt.c")};
+    const QStringList curves = CurvePlot::curveNames();
     m_plot.setAutoDelete(false);
     for (int r = 0; r < 2; ++r)
         for (int c = 0; c < Qvx2::CurveCount; ++c) {
             QwtPlotCurve &curve = m_curves[size_t(r * Qvx2::CurveCount + c)];
             curve.setTitle(QStringLiteral("%1 %2").arg(names[r], curves[c]));
-            curve.setPen(QPen(colours[c], 1, r == 0 ? Qt::SolidLine : Qt::DashLine));
+            curve.setPen(QPen(CurvePlot::curveColour(c), 1, r == 0 ? Qt::SolidLine : Qt::DashLine));
             curve.setSamples(records[size_t(r)].curves[size_t(c)]);
             curve.attach(&m_plot);
         }

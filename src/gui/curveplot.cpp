@@ -24,17 +24,27 @@ protected:
 };
 } // namespace
 
-CurvePlot::CurvePlot(QWidget *parent) : QwtPlot(parent)
+QStringList CurvePlot::curveNames()
+{
+    return {tr("HT.A"), tr("HT.B"), tr("HT.C"), tr("bt.a"), tr("bt.b"), tr("bt.c")};
+}
+
+QColor CurvePlot::curveColour(int index)
 {
     static const Qt::GlobalColor colours[Qvx2::CurveCount] = {Qt::darkGreen, Qt::darkBlue, Qt::darkRed,
                                                               Qt::green,     Qt::blue,     Qt::red};
+    return colours[index];
+}
+
+CurvePlot::CurvePlot(QWidget *parent) : QwtPlot(parent)
+{
     // The curves and the grid are members: the plot must not delete them.
     setAutoDelete(false);
     m_legend = new QwtLegend;
     m_legend->setDefaultItemMode(QwtLegendData::Checkable);
     for (size_t i = 0; i < m_curves.size(); ++i) {
         QwtPlotCurve &c = m_curves[i];
-        c.setPen(QPen(colours[i]));
+        c.setPen(QPen(curveColour(int(i))));
         c.attach(this);
         c.setLegendAttribute(QwtPlotCurve::LegendShowLine, true);
     }

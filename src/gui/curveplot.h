@@ -7,6 +7,7 @@
 
 #include "constants.h"
 
+#include <QColor>
 #include <QPointF>
 #include <QRectF>
 #include <QStringList>
@@ -51,7 +52,26 @@ public:
     bool isZoomed() const { return m_zoomed; }
     // The whole record, every curve shown: what is printed and exported, whatever the screen shows.
     void showWholeRecord();
+    // Shows the whole record while it lives, and the user's view again after.
+    class WholeRecord
+    {
+    public:
+        explicit WholeRecord(CurvePlot *plot) : m_plot(plot), m_view(plot->view())
+        {
+            plot->showWholeRecord();
+        }
+        ~WholeRecord() { m_plot->setView(m_view); }
+        WholeRecord(const WholeRecord &) = delete;
+        WholeRecord &operator=(const WholeRecord &) = delete;
+
+    private:
+        CurvePlot *m_plot;
+        View m_view;
+    };
     void setCurveVisible(int index, bool visible);
+    // The six curves' names in the interface's language, and the colour each is drawn in.
+    static QStringList curveNames();
+    static QColor curveColour(int index);
     // The tracker's text for a point of the plot.
     static QString readout(const QPointF &point);
 

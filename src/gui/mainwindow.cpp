@@ -171,6 +171,7 @@ void MainWindow::retranslateForm()
     for (QLineEdit *edit : ui->TestGroupBox->findChildren<QLineEdit *>())
         edit->setCursorPosition(0);
     showEvaluation(); // its words, and the rated ratio in the information box's title
+    m_recordNote.setText(tr("Enregistrement incomplet"));
 }
 
 void MainWindow::setPrintEnabled(bool enabled)
@@ -180,7 +181,7 @@ void MainWindow::setPrintEnabled(bool enabled)
 
 void MainWindow::setCurveTitles()
 {
-    ui->reponsePlot->setTitles({tr("HT.A"), tr("HT.B"), tr("HT.C"), tr("bt.a"), tr("bt.b"), tr("bt.c")});
+    ui->reponsePlot->setTitles(CurvePlot::curveNames());
 }
 
 const QwtPlotCurve &MainWindow::curve(int index) const
@@ -223,7 +224,6 @@ void MainWindow::clearMeasurement()
 void MainWindow::setIncomplete(bool incomplete)
 {
     ui->IncompleteLabel->setVisible(incomplete);
-    m_recordNote.setText(tr("Enregistrement incomplet"));
     m_recordNote.setVisible(incomplete);
 }
 

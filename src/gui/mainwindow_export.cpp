@@ -49,7 +49,7 @@ ReportTexts MainWindow::reportTexts() const
         t.tests[testField.match(edit->objectName()).captured(1).toInt() - 1] = edit->text().trimmed();
     for (const QLabel *label : {ui->LabelRapportL1, ui->LabelRapportL2, ui->LabelRapportL3, ui->label})
         t.ratios << fieldName(label);
-    t.curves = QStringList{tr("HT.A"), tr("HT.B"), tr("HT.C"), tr("bt.a"), tr("bt.b"), tr("bt.c")};
+    t.curves = CurvePlot::curveNames();
     t.passed = tr("CORRECT");
     t.failed = tr("DEFAUT");
     t.none = tr("sans verdict");
@@ -113,8 +113,7 @@ void MainWindow::on_actionExporterImage_triggered()
         exportFileName(tr("Exporter image"), QStringLiteral(".png"),
                        tr("Image PNG (*.png)") + QStringLiteral(";;") + tr("Image SVG (*.svg)"));
     CurvePlot *plot = ui->reponsePlot;
-    const CurvePlot::View view = plot->view();
-    plot->showWholeRecord(); // the record as it is, not the view the user zoomed into
+    const CurvePlot::WholeRecord whole(plot); // the record as it is, not the view the user zoomed into
     writeExport(fileName, [plot, &fileName](QIODevice *device) {
         QwtPlotRenderer renderer;
         if (fileName.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive)) {
@@ -136,7 +135,6 @@ void MainWindow::on_actionExporterImage_triggered()
         }
         return image.save(device, "PNG");
     });
-    plot->setView(view);
 }
 
 bool MainWindow::writePdf(QIODevice *device)
@@ -237,12 +235,11 @@ bool MainWindow::writePdf(QIODevice *device)
     y += line + line / 2;
 
     // The curves, drawn as vectors, whatever the window's view.
-    CurvePlot *plot = ui->reponsePlot;
-    const CurvePlot::View view = plot->view();
-    plot->showWholeRecord();
     const int plotHeight = w * 9 / 20;
-    QwtPlotRenderer().render(plot, &p, QRectF(0, y, w, plotHeight));
-    plot->setView(view);
+    {
+        const CurvePlot::WholeRecord whole(ui->reponsePlot);
+        QwtPlotRenderer().render(ui->reponsePlot, &p, QRectF(0, y, w, plotHeight));
+    }
     y += plotHeight + line / 2;
 
     // Comment, in what room is left above the signature and the footer.

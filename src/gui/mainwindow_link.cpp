@@ -74,7 +74,6 @@ void MainWindow::updateConnectionStatus()
     // The first line in the bar, the whole report when the pointer rests on it.
     m_statusNote.setText(note.section(QLatin1Char('\n'), 0, 0));
     m_statusNote.setToolTip(note);
-    m_recordNote.setText(tr("Enregistrement incomplet"));
 }
 
 QString MainWindow::searchReport() const

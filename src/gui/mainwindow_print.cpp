@@ -22,16 +22,16 @@ void MainWindow::on_actionImprimer_triggered()
     const QSize savedMinimum = page->minimumSize();
     const QSize savedMaximum = page->maximumSize();
 
-    // The whole record with every curve, whatever the user zoomed into or hid on screen.
-    const CurvePlot::View view = ui->reponsePlot->view();
-    ui->reponsePlot->showWholeRecord();
-    setPalette(QPalette(Qt::white));
-    page->setFixedSize(printer.pageRect(QPrinter::DevicePixel).size().toSize());
-    page->layout()->activate();
-    page->render(&painter, QPoint(0, 0), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
-
-    setPalette(savedPalette);
-    ui->reponsePlot->setView(view);
+    {
+        // The whole record with every curve, whatever the user zoomed into or hid on screen.
+        const CurvePlot::WholeRecord whole(ui->reponsePlot);
+        setPalette(QPalette(Qt::white));
+        page->setFixedSize(printer.pageRect(QPrinter::DevicePixel).size().toSize());
+        page->layout()->activate();
+        page->render(&painter, QPoint(0, 0), QRegion(),
+                     QWidget::DrawWindowBackground | QWidget::DrawChildren);
+        setPalette(savedPalette);
+    }
     // Back to the window's layout: the page follows later resizes of the window again.
     page->setMinimumSize(savedMinimum);
     page->setMaximumSize(savedMaximum);
