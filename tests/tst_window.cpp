@@ -228,6 +228,10 @@ void TestWindow::display()
     QCOMPARE(w->pointsOf(2).size(), 20);
     QCOMPARE(w->pointsOf(2).at(10), QPointF(5, 11)); // overlapping x values keep arrival order
     QCOMPARE(get<QLineEdit>("le_gamme")->text() + get<QLineEdit>("leratio")->text(), QString("5kV2.00"));
+    const Measurement shown = w->currentMeasurement();
+    w->setTestResult(19, true); // out of range, as the window's own callers may ask: nothing changes
+    w->cmd_rapport_received(4, "9");
+    QVERIFY(w->currentMeasurement() == shown);
     feed("Recup_courbe debut x\rV. 2 0 0 0 5 5 5 5 5 5 5 5 5 5\r");
     QVERIFY(w->pointsOf(1).isEmpty() && !w->testResult(0));
     QCOMPARE(w->curve(1).dataSize(), size_t(10)); // still the old one while the record comes in
