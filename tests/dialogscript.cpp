@@ -31,6 +31,11 @@ DialogScript &DialogScript::file(const QString &fileName)
     });
 }
 
+DialogScript &DialogScript::proposed()
+{
+    return step(File, [](QWidget *w) { QMetaObject::invokeMethod(w, "accept"); });
+}
+
 DialogScript &DialogScript::answer(const QString &textStart, int button)
 {
     m_answers.append({textStart, button});
@@ -80,6 +85,10 @@ void DialogScript::poll()
         act = [](QWidget *w) { static_cast<QDialog *>(w)->reject(); };
     }
     seen << (m_waited < 200 ? what : "unexpected " + what);
+    const QString name =
+        files ? files->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->text() : QString();
+    if (!name.isEmpty())
+        offered << files->directory().absoluteFilePath(name);
     m_waited = 0;
     m_current = w;
     // Acted on from the event loop, not from this timer: a window the action opens (a question of the file

@@ -24,12 +24,15 @@ public:
         return step(Box, [button](QWidget *w) { press(w, button); });
     }
     DialogScript &file(const QString &fileName);
+    // A file dialog accepted with the name it proposes.
+    DialogScript &proposed();
     DialogScript &dialog(std::function<void(QWidget *)> fn) { return step(Other, std::move(fn)); }
     DialogScript &answer(const QString &textStart, int button);
     bool done() const { return m_steps.isEmpty(); }
     QStringList boxes() const; // the boxes seen, as "title: text"
 
     QStringList seen;
+    QStringList offered; // the file each file dialog proposed, as a path
 
 private:
     enum Kind { Box, File, Other };

@@ -52,6 +52,15 @@ private:
         QVERIFY(script.seen == QStringList("recup_enreg") && w->isDataPresent());
         rig->takeReceived();
     }
+    // Triggers a menu action as the user would; false when the user could not (the action is disabled).
+    bool trigger(const char *name)
+    {
+        auto *action = rig->child<QAction>(name);
+        if (!action || !action->isEnabled())
+            return false;
+        action->trigger();
+        return true;
+    }
 
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
@@ -84,6 +93,8 @@ private slots:
     void linkInField();
     void downloadAll_data();
     void downloadAll();
+    void recordLife_data();
+    void recordLife();
 };
 
 // The record dialog names each record by its slot in the instrument's ring of ten; the chosen one is fetched
@@ -313,7 +324,7 @@ void TestCommands::infoAndCapture()
     QVERIFY(w->debugWindow()->isVisible() && w->debugWindow()->texte().contains("IDENT"));
     QVERIFY(w->saveResult(path + ".after.qv2")); // saved again, the same bytes
     QCOMPARE(TestUtil::readFile(path + ".after.qv2"), TestUtil::readFile(path + ".before.qv2"));
-    w->showMeasurement(record);                                  // the pane holds the record's lines again
+    w->debugWindow()->set_texte(record.capture);                 // the pane holds the record's lines again
     QVERIFY(TestUtil::writeFile(path, QByteArray(100000, 'x'))); // an older capture, replaced whole
     TestUtil::DialogScript script;
     script.file(nowhere).box(QMessageBox::Ok).file(path).box(QMessageBox::Yes).box(QMessageBox::No);
@@ -573,6 +584,10 @@ void TestCommands::linkInField_data()
     row("port cannot be opened", "", "/dev/ttyQVX-none", "connect>/dev/ttyQVX-none : le port n'existe plus");
     row("no adapter", "", "none", "wait>Aucun adaptateur serie USB|connect>Aucun adaptateur serie USB");
     row("cut off mid-record", "die-after=12", "", "download>Enregistrement incomplet");
+    // A port that did not answer is probed again: an instrument switched on later is found by itself.
+    row("off, search fails, on", "", "",
+        "wait>Connecte (|off>L'appareil ne repond pas|connect>pas de reponse|wait>Nouvel essai|on>Connecte "
+        "(");
     row("port lost in a wait", "silent", "", "lost wait>Liaison perdue");
 }
 
@@ -582,7 +597,7 @@ void TestCommands::linkInField()
     QFETCH(QString, port);
     QFETCH(QStringList, steps);
     constexpr int pingMs = 300;
-    InstrumentLink::setWatchTiming(pingMs, pingMs / 2, Qvx2::PortWatchMs);
+    InstrumentLink::setWatchTiming(pingMs, pingMs / 2, 500, 1000);
     rig.reset();
     rig = std::make_unique<SimRig>();
     QVERIFY(!port.isEmpty() || rig->start());
@@ -628,7 +643,7 @@ void TestCommands::linkInField()
         } else {
             QVERIFY(control.apply(command));
         }
-        QTRY_VERIFY2_WITH_TIMEOUT(status().contains(expected), qPrintable(status()), 3000);
+        QTRY_VERIFY2_WITH_TIMEOUT(status().contains(expected), qPrintable(status()), 6000);
         QCOMPARE(w->findChild<QAction *>("actionTelecharger")->isEnabled(),
                  expected.startsWith("Connecte ("));
     }
@@ -637,11 +652,14 @@ void TestCommands::linkInField()
 void TestCommands::downloadAll_data()
 {
     QTest::addColumn<QString>("fault");
-    QTest::addColumn<int>("cancelAt"); // the record during which Cancel is pressed, 0: none
-    QTest::addColumn<QString>("told"); // saved, skipped and failed on each of two runs
-    QTest::newRow("ten, then all skipped") << "" << 0 << "10 0 0|0 10 0";
-    QTest::newRow("cancel during the third") << "" << 3 << "3 0 0|0 3 0";
-    QTest::newRow("link lost in the first") << "die-after=40" << 0 << "0 0 10|0 0 10";
+    QTest::addColumn<int>("cancelAt");  // the record during which Cancel is pressed, 0: none
+    QTest::addColumn<QString>("told");  // saved, skipped and failed on each of two runs
+    QTest::addColumn<bool>("presaved"); // the window's record (record 2) saved first under its form's name
+    QTest::newRow("ten, then all skipped") << "" << 0 << "10 0 0|0 10 0" << false;
+    QTest::newRow("cancel during the third") << "" << 3 << "3 0 0|0 3 0" << false;
+    QTest::newRow("link lost in the first") << "die-after=40" << 0 << "0 0 10|0 0 10" << false;
+    // A record already in Data/ under another name is that record: not saved twice.
+    QTest::newRow("one saved under its form's name") << "" << 0 << "9 1 0|0 10 0" << true;
 }
 
 // Every record becomes its own document, named by its number, with an empty form; one that has its
@@ -652,7 +670,14 @@ void TestCommands::downloadAll()
     QFETCH(QString, fault);
     QFETCH(int, cancelAt);
     QFETCH(QString, told);
+    QFETCH(bool, presaved);
     download(2, "en cours"); // a record on screen, edited, not saved
+    if (presaved) {
+        TestUtil::DialogScript save;
+        save.proposed();
+        QVERIFY(!w->save().isEmpty());
+        rig->child<QLineEdit>("NameEdit")->setText("en cours, encore"); // edited again, not saved
+    }
     qvx2sim::applyFault(rig->sim.faults(), fault);
     const Measurement before = w->currentMeasurement();
     int fetched = 0;
@@ -670,8 +695,9 @@ void TestCommands::downloadAll()
     }
     QCOMPARE(summaries.join('|'), told);
     QVERIFY(w->currentMeasurement() == before && w->hasUnsavedData());
-    const QStringList files = QDir(rig->appDir() + "/Data").entryList({"*.qv2"});
+    const QStringList files = QDir(rig->appDir() + "/Data").entryList({"QVX2_*.qv2"});
     QCOMPARE(files.size(), told.section(' ', 0, 0).toInt());
+    QCOMPARE(QDir(rig->appDir() + "/Data").entryList({"*.qv2"}).size(), files.size() + int(presaved));
     if (files.isEmpty())
         return;
     Measurement saved;
@@ -681,6 +707,114 @@ void TestCommands::downloadAll()
         QCOMPARE(saved.passed(i), newest.passed[size_t(i)]);
     QVERIFY(saved.releveur.isEmpty() && saved.curves[0].size() == newest.curves[0].size());
     QCOMPARE(saved.ratios[0], QString::number(newest.ratios[0], 'f', 2));
+    // The instrument's lines carry no date: the document has the download's, marked as such.
+    QVERIFY(saved.date == QDate::currentDate() && saved.dateIsDownload);
+}
+
+// The record on screen is the record that is saved. Each row starts from a saved document (record 3 under
+// its form's name) in the window, then runs its steps: open (that document again), download (record 1),
+// off (a download from an instrument switched off: nothing comes), unplug (a download cut off half way),
+// edit (the transformer's number), lang (English), save (Ctrl+S, the proposed name accepted). Then the
+// document on disk is as it was, the window shows what the record holds, and quitting asks what it must.
+void TestCommands::recordLife_data()
+{
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<QString>("expected"); // Save enabled, the question on quitting, the names proposed
+    const auto row = [](const char *steps, const char *expected) {
+        QTest::newRow(steps) << steps << expected;
+    };
+    row("open", "on none");
+    row("open off", "off incomplete");
+    row("open unplug", "off incomplete");
+    row("open off save", "off incomplete");
+    row("open download", "on save");
+    row("open download save", "on none dated");
+    row("open download edit save", "on none form");
+    row("open lang", "on none");
+    row("open edit lang", "on save");
+    row("download off", "off incomplete");
+}
+
+void TestCommands::recordLife()
+{
+    QFETCH(QString, steps);
+    QFETCH(QString, expected);
+    MainWindow::setLinkCycleMs(1);
+    const QString good = rig->appDir() + "/Data/Poste 1_T1_G1.qv2";
+    {
+        TestUtil::DialogScript script;
+        script.dialog(chooseRecord(3)).proposed();
+        QVERIFY(trigger("actionTelecharger"));
+        const std::pair<const char *, const char *> form[] = {
+            {"NameEdit", "N"}, {"NamePosteEdit", "Poste 1"}, {"NumTranfoEdit", "T1"}, {"CodeGDOEdit", "G1"}};
+        for (const auto &field : form)
+            rig->child<QLineEdit>(field.first)->setText(field.second);
+        rig->child<QDateEdit>("DateEdit")->setDate(QDate(2020, 1, 2));
+        QVERIFY(trigger("actionEnregistrer") && script.done() && script.offered == QStringList(good));
+    }
+    const QByteArray document = TestUtil::readFile(good);
+    QVERIFY(document.size() > 20000);
+    qvx2sim::SimControl control(rig->sim);
+    auto script = std::make_unique<TestUtil::DialogScript>(true); // a download cut off: its error box, OK
+    script->answer("Les donnees n'ont pas", QMessageBox::No); // a record received: let go for the next one
+    for (const QString &step : steps.split(' ')) {
+        if (step == "open") {
+            script->file(good);
+            QVERIFY(trigger("actionOuvrir"));
+        } else if (step == "download" || step == "off" || step == "unplug") {
+            QVERIFY(step != "off" || control.apply("off"));
+            QVERIFY(step != "unplug" || qvx2sim::applyFault(rig->sim.faults(), "die-after=60"));
+            script->dialog(chooseRecord(1));
+            QVERIFY(trigger("actionTelecharger"));
+        } else if (step == "edit") {
+            rig->child<QLineEdit>("NumTranfoEdit")->setText("T2");
+        } else if (step == "lang") {
+            QVERIFY(trigger("actionEnglish"));
+        } else {
+            script->proposed();
+            w->activateWindow(); // the dialogs before took the focus with them
+            QVERIFY(QTest::qWaitForWindowActive(w));
+            QTest::keySequence(w, QKeySequence::Save);
+        }
+    }
+    const QStringList offered = script->offered;
+    script.reset();
+    const bool saveOn = rig->child<QAction>("actionEnregistrer")->isEnabled();
+    QStringList proposed;
+    for (const QString &name : offered)
+        proposed << (name == good.left(good.size() - 4) + '_' + QDate::currentDate().toString(Qt::ISODate) +
+                                 ".qv2"
+                         ? "dated"
+                     : name.endsWith("/Poste 1_T2_G1.qv2") ? "form"
+                                                           : name);
+    TestUtil::DialogScript quit; // the question Quitter and closing the window ask
+    quit.box(QMessageBox::Cancel);
+    const bool discarded = w->okToDiscard();
+    QCOMPARE(discarded, !quit.done());
+    const QString question = quit.boxes().join("");
+    const QString asked = question.isEmpty()                  ? "none"
+                          : question.contains("incomplet")    ? "incomplete"
+                          : question.contains("enregistrees") ? "save"
+                                                              : question;
+    QCOMPARE(QStringList({saveOn ? "on" : "off", asked, proposed.join(' ')}).join(' ').trimmed(), expected);
+    // A good document is never overwritten by a record that did not arrive whole, nor by another record.
+    QCOMPARE(TestUtil::readFile(good), document);
+    // What is shown is the record, and only what arrived of it: what a save would store.
+    const Measurement &m = w->currentMeasurement();
+    for (int c = 0; c < Qvx2::CurveCount; ++c)
+        QCOMPARE(w->curve(c).dataSize(), size_t(m.curves[size_t(c)].size()));
+    const QImage none = QPixmap(Qvx2::ImgNoVerdict).toImage(), passed = QPixmap(Qvx2::ImgPassed).toImage();
+    for (int t = 1; t <= Qvx2::TestCount; ++t) {
+        const QImage icon =
+            rig->child<QLabel>(QStringLiteral("IconT%1").arg(t))->pixmap(Qt::ReturnByValue).toImage();
+        const Measurement::Verdict v = m.verdicts[size_t(t - 1)];
+        QVERIFY(v == Measurement::Verdict::None ? icon == none
+                                                : (icon == passed) == (v == Measurement::Verdict::Passed));
+    }
+    QVERIFY(!steps.endsWith("off") || (m.curves[0].isEmpty() && m.gamme.isEmpty()));
+    // A new record takes the download's date, not the document's.
+    const bool received = steps.contains("download") || steps.contains("off") || steps.contains("unplug");
+    QCOMPARE(m.date, steps.startsWith("open") && received ? QDate::currentDate() : QDate(2020, 1, 2));
 }
 
 QTEST_MAIN(TestCommands)

@@ -9,7 +9,10 @@
 #include "instrumentlink.h"
 #include "lineframer.h"
 #include "measurement.h"
+#include "numbers.h"
 #include "ratioevaluation.h"
+#include "recordreader.h"
+#include "recordsession.h"
 #include "testutil.h"
 #include "xmlconf.h"
 #include "xmlmesure.h"
@@ -160,6 +163,9 @@ private slots:
     void evaluation();
     void csvExport();
     void archiveIndex();
+    void recordLife_data();
+    void recordLife();
+    void proposedName();
 
 private:
     QTemporaryDir m_dir;
@@ -523,28 +529,30 @@ void TestCore::evaluation_data()
     QTest::addColumn<QString>("bt");
     QTest::addColumn<QString>("ratios");   // A, B, C and the mean
     QTest::addColumn<QString>("expected"); // the rated ratio, then each deviation and whether it is within
+    QTest::addColumn<QString>("range");    // the record's measuring range
+    const auto row = [](const char *name, const char *ht, const char *bt, const QString &ratios,
+                        const QString &expected, const char *range = "") {
+        QTest::newRow(name) << QString(ht) << QString(bt) << ratios << expected << QString(range);
+    };
     const QString ratios = "48.73 48.78 49.03 48.85";
     const QString at4878 = "48.78 -0.10 % in|0.00 % in|+0.51 % out|+0.14 % in";
-    QTest::newRow("20 kV / 410 V") << "20 kV"
-                                   << "410 V" << ratios << at4878;
-    QTest::newRow("20kV / 0,41 kV") << "20kV"
-                                    << "0,41 kV" << ratios << at4878;
-    QTest::newRow("20000 / 410v") << "20000"
-                                  << "410v" << ratios << at4878;
-    QTest::newRow("5.5kV, edge of the tolerance") << "5.5kV"
-                                                  << "410 V"
-                                                  << "13.48 13.35 13.4 "
-                                                  << "13.41 +0.49 % in|-0.48 % in|-0.11 % in|-";
-    QTest::newRow("other HT") << "Autre"
-                              << "410 V" << ratios << "-";
-    QTest::newRow("two bt voltages") << "20 kV"
-                                     << "400-237 V" << ratios << "-";
-    QTest::newRow("kilo without volts") << "20 k"
-                                        << "410 V" << ratios << "-";
-    QTest::newRow("no ratio measured") << "20 kV"
-                                       << "410 V"
-                                       << "   "
-                                       << "48.78 -|-|-|-";
+    row("20 kV / 410 V", "20 kV", "410 V", ratios, at4878);
+    row("20kV / 0,41 kV", "20kV", "0,41 kV", ratios, at4878);
+    row("20000 / 410v", "20000", "410v", ratios, at4878);
+    row("5.5kV, edge of the tolerance", "5.5kV", "410 V", "13.48 13.35 13.4 ",
+        "13.41 +0.49 % in|-0.48 % in|-0.11 % in|-");
+    // Exactly at the tolerance's edge: +0.4999... % reads +0.50 %, within; a decimal comma reads.
+    row("5.5 kV, 13.4817: +0.50 %", "5.5kV", "410 V", "13.4817 13,35 13.4 13.41",
+        "13.41 +0.50 % in|-0.48 % in|-0.11 % in|-0.03 % in", "3-6kV");
+    row("other HT", "Autre", "410 V", ratios, "-");
+    row("two bt voltages", "20 kV", "400-237 V", ratios, "-");
+    row("kilo without volts", "20 k", "410 V", ratios, "-");
+    row("no ratio measured", "20 kV", "410 V", "   ", "48.78 -|-|-|-");
+    // The record's range against the nameplate: no deviation is judged when they disagree.
+    row("range holds HT, bounds included", "20 kV", "410 V", ratios, at4878, "20 - 33 kV");
+    row("range of another transformer", "5.5kV", "410 V", ratios, "13.41 range 20000-33000", "20-33kV");
+    row("range in volts, HT above", "30 kV", "410 V", ratios, "73.17 range 3000-6000", "3000-6000V");
+    row("range that does not read", "20 kV", "410 V", ratios, at4878, "33-20kV");
 }
 
 // The rated ratio reads the voltages as the lists hold them; a deviation is signed, with two decimals, and
@@ -556,9 +564,11 @@ void TestCore::evaluation()
     QFETCH(QString, bt);
     QFETCH(QString, ratios);
     QFETCH(QString, expected);
+    QFETCH(QString, range);
     Measurement m;
     m.tensionHt = ht;
     m.tensionBt = bt;
+    m.gamme = range;
     const QStringList r = ratios.split(' ');
     for (size_t i = 0; i < m.ratios.size(); ++i)
         m.ratios[i] = r.value(int(i));
@@ -566,6 +576,9 @@ void TestCore::evaluation()
     QStringList shown;
     for (const RatioEvaluation::Deviation &d : e.deviations)
         shown << (d.valid ? RatioEvaluation::percentText(d.percent) + (d.within ? " in" : " out") : "-");
+    const std::optional<Numbers::Range> held = Numbers::range(range);
+    if (e.rangeDisagrees) // no deviation is judged against a nameplate the record contradicts
+        shown = QStringList{QStringLiteral("range %1-%2").arg(held->low).arg(held->high)};
     QCOMPARE(e.hasRated() ? RatioEvaluation::ratioText(e.rated) + ' ' + shown.join('|') : QString("-"),
              expected);
     QTemporaryDir dir;
@@ -689,6 +702,112 @@ void TestCore::archiveIndex()
     index = data + "/bad.qv2/archive.sqlite"; // under a file: no folder for it
     QCOMPARE(listed(true), QString("b.qv2:C 17 2.79|bad.qv2:unreadable"));
     QCOMPARE(QDir(data).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList({"2024", "bad.qv2"}));
+}
+
+// The record's life, step by step: what may be saved, what counts as unsaved work, where a save goes, what a
+// new record keeps of the one before. Steps: open (a document), receive (a whole record), cut (a record cut
+// off after its first verdict), silent (a download that got nothing), edit, date (set by the user), save,
+// clear.
+void TestCore::recordLife_data()
+{
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<QString>("expected"); // state, whole, unsaved, path kept, date, verdict 1, comment
+    const auto row = [](const char *steps, const char *expected) {
+        QTest::newRow(steps) << steps << expected;
+    };
+    row("", "Empty - - - today none ");
+    row("receive", "Complete whole unsaved - today passed ---");
+    row("receive save", "Saved whole - path today passed ---");
+    row("receive save edit", "Saved whole unsaved path today passed ---");
+    row("receive save edit save", "Saved whole - path today passed ---");
+    row("open", "Opened whole - path 2021-03-15 passed doc");
+    row("open edit", "Opened whole unsaved path 2021-03-15 passed doc");
+    // A new record lets the document go and takes the download's date; the form and the comment stay.
+    row("open receive", "Complete whole unsaved - today passed ---|doc");
+    row("open date receive", "Complete whole unsaved - 2024-02-29 passed ---|doc");
+    row("open cut", "Incomplete - unsaved - today failed ---|doc");
+    row("open silent", "Incomplete - unsaved - today none doc");
+    row("receive cut", "Incomplete - unsaved - today failed ---|---");
+    row("cut receive", "Complete whole unsaved - today passed ---|---");
+    row("open clear", "Empty - - - 2021-03-15 none doc");
+}
+
+void TestCore::recordLife()
+{
+    QFETCH(QString, steps);
+    QFETCH(QString, expected);
+    CmdParser parser;
+    RecordSession session;
+    RecordReader reader(&parser);
+    reader.setTarget(&session);
+    Measurement document = knownRecord();
+    document.comment = "doc";
+    int modified = 0;
+    connect(&session, &RecordSession::modified, [&modified] { ++modified; });
+    for (const QString &step : steps.split(' ', Qt::SkipEmptyParts)) {
+        QByteArray lines = "Recup_courbe debut 7 \rRESULT 01 x CORRECT x\r";
+        if (step == "open") {
+            session.opened(m_dir.filePath("doc.qv2"), document);
+        } else if (step == "receive" || step == "cut" || step == "silent") {
+            session.beginReceiving(); // as a download starts: before the first line
+            if (step == "receive")
+                lines += "RESULT 01 x CORRECT x\rGAMME 3-6kV x\rRecup_courbe fin 19 6 7 \r";
+            else if (step == "cut")
+                lines.replace("CORRECT", "DEFAUT");
+            else
+                lines.clear();
+            parser.parse(lines);
+            session.endReceiving(false); // the wait ended: whole only if the end line came
+        } else if (step == "edit") {
+            session.setText(&Measurement::releveur, "edited");
+        } else if (step == "date") {
+            session.setDate(QDate(2024, 2, 29));
+        } else if (step == "save") {
+            session.saved(m_dir.filePath("saved.qv2"));
+        } else {
+            session.clearResults();
+        }
+    }
+    const Measurement &m = session.measurement();
+    const QString date = m.date == QDate::currentDate() ? "today" : m.date.toString(Qt::ISODate);
+    const Measurement::Verdict v = m.verdicts[0];
+    const QString got =
+        QStringList({QString(QMetaEnum::fromType<RecordSession::State>().valueToKey(int(session.state()))),
+                     session.isWhole() ? "whole" : "-", session.hasUnsavedWork() ? "unsaved" : "-",
+                     session.path().isEmpty() ? "-" : "path", date,
+                     v == Measurement::Verdict::Passed   ? "passed"
+                     : v == Measurement::Verdict::Failed ? "failed"
+                                                         : "none",
+                     m.comment.split('\n', Qt::SkipEmptyParts).join('|')})
+            .join(' ');
+    QCOMPARE(got, expected);
+    // Whatever the record became, the form's identification stayed, and every change was announced.
+    QVERIFY(m.poste == (steps.contains("open") ? document.poste : QString()) &&
+            modified >= steps.split(' ', Qt::SkipEmptyParts).size());
+}
+
+// Save proposes the record's own document, else a name made from the form; a name held by a document of
+// another record (the same transformer tested again) gets the record's date, then a number.
+void TestCore::proposedName()
+{
+    QTemporaryDir dir;
+    const QString data = dir.path() + '/';
+    RecordSession session;
+    session.setText(&Measurement::poste, "P/1");
+    session.setText(&Measurement::numTransfo, "T");
+    session.setDate(QDate(2024, 5, 14));
+    const QString form = data + "/P_1_T_.qv2", dated = data + "/P_1_T__2024-05-14.qv2";
+    QCOMPARE(session.proposedFileName(data), form);
+    QVERIFY(XmlMesure::save(session.measurement(), form)); // the same record: its own name again
+    QCOMPARE(session.proposedFileName(data), form);
+    Measurement other = session.measurement();
+    other.gamme = "3-6kV"; // another record of the same transformer
+    QVERIFY(XmlMesure::save(other, form));
+    QCOMPARE(session.proposedFileName(data), dated);
+    QVERIFY(XmlMesure::save(other, dated) && TestUtil::writeFile(data + "/P_1_T__2024-05-14_2.qv2", "%PDF"));
+    QCOMPARE(session.proposedFileName(data), data + "/P_1_T__2024-05-14_3.qv2");
+    session.opened(form, other);
+    QCOMPARE(session.proposedFileName(data), form);
 }
 
 #include "tst_core.moc"

@@ -63,6 +63,14 @@
         <source>Choisissez deux documents lisibles.</source>
         <translation>Choose two readable documents.</translation>
     </message>
+    <message>
+        <source>%1 (telechargement)</source>
+        <translation>%1 (download)</translation>
+    </message>
+    <message>
+        <source>Date du telechargement : l&apos;appareil ne date pas ses enregistrements.</source>
+        <translation>Date of the download: the instrument does not date its records.</translation>
+    </message>
 </context>
 <context>
     <name>CompareWindow</name>
@@ -807,6 +815,22 @@ Reconnect the instrument, then start the update again.</translation>
     <message>
         <source>&amp;Archives</source>
         <translation>Arc&amp;hive</translation>
+    </message>
+    <message>
+        <source>L&apos;enregistrement affiche est incomplet : il ne peut pas etre enregistre. Voulez-vous l&apos;abandonner ?</source>
+        <translation>The record shown is incomplete: it cannot be saved. Do you want to discard it?</translation>
+    </message>
+    <message>
+        <source>Information : la gamme %1 ne contient pas la tension HT %2, ecarts non evalues</source>
+        <translation>Information: the range %1 does not include the HV voltage %2, deviations not assessed</translation>
+    </message>
+    <message>
+        <source>Un adaptateur branche sera essaye des son arrivee.</source>
+        <translation>An adapter will be tried as soon as it is plugged in.</translation>
+    </message>
+    <message>
+        <source>Nouvel essai toutes les %1 s.</source>
+        <translation>Trying again every %1 s.</translation>
     </message>
 </context>
 <context>

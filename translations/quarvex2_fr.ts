@@ -63,6 +63,14 @@
         <source>Choisissez deux documents lisibles.</source>
         <translation>Choisissez deux documents lisibles.</translation>
     </message>
+    <message>
+        <source>%1 (telechargement)</source>
+        <translation>%1 (telechargement)</translation>
+    </message>
+    <message>
+        <source>Date du telechargement : l&apos;appareil ne date pas ses enregistrements.</source>
+        <translation>Date du telechargement : l&apos;appareil ne date pas ses enregistrements.</translation>
+    </message>
 </context>
 <context>
     <name>CompareWindow</name>
@@ -807,6 +815,22 @@ Reconnectez l&apos;appareil puis relancez la mise a jour.</translation>
     <message>
         <source>&amp;Archives</source>
         <translation>&amp;Archives</translation>
+    </message>
+    <message>
+        <source>L&apos;enregistrement affiche est incomplet : il ne peut pas etre enregistre. Voulez-vous l&apos;abandonner ?</source>
+        <translation>L&apos;enregistrement affiche est incomplet : il ne peut pas etre enregistre. Voulez-vous l&apos;abandonner ?</translation>
+    </message>
+    <message>
+        <source>Information : la gamme %1 ne contient pas la tension HT %2, ecarts non evalues</source>
+        <translation>Information : la gamme %1 ne contient pas la tension HT %2, ecarts non evalues</translation>
+    </message>
+    <message>
+        <source>Un adaptateur branche sera essaye des son arrivee.</source>
+        <translation>Un adaptateur branche sera essaye des son arrivee.</translation>
+    </message>
+    <message>
+        <source>Nouvel essai toutes les %1 s.</source>
+        <translation>Nouvel essai toutes les %1 s.</translation>
     </message>
 </context>
 <context>

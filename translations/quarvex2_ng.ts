@@ -63,6 +63,14 @@
         <source>Choisissez deux documents lisibles.</source>
         <translation>Velg to lesbare dokumenter.</translation>
     </message>
+    <message>
+        <source>%1 (telechargement)</source>
+        <translation>%1 (nedlasting)</translation>
+    </message>
+    <message>
+        <source>Date du telechargement : l&apos;appareil ne date pas ses enregistrements.</source>
+        <translation>Dato for nedlastingen: instrumentet daterer ikke opptakene sine.</translation>
+    </message>
 </context>
 <context>
     <name>CompareWindow</name>
@@ -807,6 +815,22 @@ Koble til instrumentet igjen og start oppdateringen på nytt.</translation>
     <message>
         <source>&amp;Archives</source>
         <translation>A&amp;rkiv</translation>
+    </message>
+    <message>
+        <source>L&apos;enregistrement affiche est incomplet : il ne peut pas etre enregistre. Voulez-vous l&apos;abandonner ?</source>
+        <translation>Opptaket som vises er ufullstendig: det kan ikke lagres. Vil du forkaste det?</translation>
+    </message>
+    <message>
+        <source>Information : la gamme %1 ne contient pas la tension HT %2, ecarts non evalues</source>
+        <translation>Informasjon: området %1 omfatter ikke HS-spenningen %2, avvik ikke vurdert</translation>
+    </message>
+    <message>
+        <source>Un adaptateur branche sera essaye des son arrivee.</source>
+        <translation>En adapter prøves så snart den kobles til.</translation>
+    </message>
+    <message>
+        <source>Nouvel essai toutes les %1 s.</source>
+        <translation>Nytt forsøk hvert %1. sekund.</translation>
     </message>
 </context>
 <context>

@@ -63,6 +63,14 @@
         <source>Choisissez deux documents lisibles.</source>
         <translation>Выберите два читаемых документа.</translation>
     </message>
+    <message>
+        <source>%1 (telechargement)</source>
+        <translation>%1 (считывание)</translation>
+    </message>
+    <message>
+        <source>Date du telechargement : l&apos;appareil ne date pas ses enregistrements.</source>
+        <translation>Дата считывания: прибор не указывает дату в своих записях.</translation>
+    </message>
 </context>
 <context>
     <name>CompareWindow</name>
@@ -807,6 +815,22 @@ Reconnectez l&apos;appareil puis relancez la mise a jour.</source>
     <message>
         <source>&amp;Archives</source>
         <translation>&amp;Архив</translation>
+    </message>
+    <message>
+        <source>L&apos;enregistrement affiche est incomplet : il ne peut pas etre enregistre. Voulez-vous l&apos;abandonner ?</source>
+        <translation>Показанная запись неполная: её нельзя сохранить. Отказаться от неё?</translation>
+    </message>
+    <message>
+        <source>Information : la gamme %1 ne contient pas la tension HT %2, ecarts non evalues</source>
+        <translation>Информация: диапазон %1 не включает напряжение ВН %2, отклонения не оцениваются</translation>
+    </message>
+    <message>
+        <source>Un adaptateur branche sera essaye des son arrivee.</source>
+        <translation>Подключённый адаптер будет проверен сразу.</translation>
+    </message>
+    <message>
+        <source>Nouvel essai toutes les %1 s.</source>
+        <translation>Повторная попытка каждые %1 с.</translation>
     </message>
 </context>
 <context>

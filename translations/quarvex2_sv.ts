@@ -63,6 +63,14 @@
         <source>Choisissez deux documents lisibles.</source>
         <translation>Välj två läsbara dokument.</translation>
     </message>
+    <message>
+        <source>%1 (telechargement)</source>
+        <translation>%1 (nedladdning)</translation>
+    </message>
+    <message>
+        <source>Date du telechargement : l&apos;appareil ne date pas ses enregistrements.</source>
+        <translation>Datum för nedladdningen: instrumentet daterar inte sina registreringar.</translation>
+    </message>
 </context>
 <context>
     <name>CompareWindow</name>
@@ -807,6 +815,22 @@ Anslut instrumentet igen och starta sedan om uppdateringen.</translation>
     <message>
         <source>&amp;Archives</source>
         <translation>A&amp;rkiv</translation>
+    </message>
+    <message>
+        <source>L&apos;enregistrement affiche est incomplet : il ne peut pas etre enregistre. Voulez-vous l&apos;abandonner ?</source>
+        <translation>Den visade registreringen är ofullständig: den kan inte sparas. Vill du kassera den?</translation>
+    </message>
+    <message>
+        <source>Information : la gamme %1 ne contient pas la tension HT %2, ecarts non evalues</source>
+        <translation>Information: området %1 omfattar inte HS-spänningen %2, avvikelser ej bedömda</translation>
+    </message>
+    <message>
+        <source>Un adaptateur branche sera essaye des son arrivee.</source>
+        <translation>En adapter provas så snart den ansluts.</translation>
+    </message>
+    <message>
+        <source>Nouvel essai toutes les %1 s.</source>
+        <translation>Nytt försök var %1:e sekund.</translation>
     </message>
 </context>
 <context>

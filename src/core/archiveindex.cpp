@@ -30,11 +30,12 @@ const char *const Schema[] = {
     "DROP TABLE IF EXISTS files",
     "CREATE TABLE files (path TEXT PRIMARY KEY, size INTEGER, mtime INTEGER, readable "
     "INTEGER, date TEXT, poste TEXT, transfo TEXT, gdo TEXT, gamme TEXT, ht TEXT, bt TEXT, "
-    "passed INTEGER, ra REAL, rb REAL, rc REAL, rmean REAL, deviation REAL)",
-    "PRAGMA user_version = 1"};
-static_assert(ArchiveIndex::Layout == 1, "the schema's user_version is the layout");
+    "passed INTEGER, ra REAL, rb REAL, rc REAL, rmean REAL, deviation REAL, record TEXT, "
+    "downloaddate INTEGER)",
+    "PRAGMA user_version = 2"};
+static_assert(ArchiveIndex::Layout == 2, "the schema's user_version is the layout");
 const char Columns[] = "path, size, mtime, readable, date, poste, transfo, gdo, gamme, ht, bt, passed, "
-                       "ra, rb, rc, rmean, deviation";
+                       "ra, rb, rc, rmean, deviation, record, downloaddate";
 
 QVariant number(double value)
 {
@@ -100,7 +101,9 @@ ArchiveEntry ArchiveIndex::read(const QString &path)
     e.readable = XmlMesure::summary(path, &m);
     if (!e.readable)
         return e;
+    e.record = m.recordId();
     e.date = m.date;
+    e.dateIsDownload = m.dateIsDownload;
     e.poste = m.poste;
     e.numTransfo = m.numTransfo;
     e.codeGdo = m.codeGdo;
@@ -151,9 +154,8 @@ bool ArchiveIndex::update(const std::function<bool(int, int)> &progress)
     }
     QSqlQuery insert(db);
     insert.prepare(
-        QStringLiteral("INSERT OR REPLACE INTO files (%1) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, "
-                       "?, ?, ?)")
-            .arg(QLatin1String(Columns)));
+        QStringLiteral("INSERT OR REPLACE INTO files (%1) VALUES (?%2)")
+            .arg(QLatin1String(Columns), QStringLiteral(", ?").repeated(QByteArray(Columns).count(','))));
     // The documents are read on every core; the rows go in from this thread, the index's own.
     QVector<ArchiveEntry> read(changed.size());
     std::atomic<int> next{0}, done{0};
@@ -184,7 +186,8 @@ bool ArchiveIndex::update(const std::function<bool(int, int)> &progress)
               QVariant(e.readable), QVariant(e.date.toString(Qt::ISODate)), QVariant(e.poste),
               QVariant(e.numTransfo), QVariant(e.codeGdo), QVariant(e.gamme), QVariant(e.tensionHt),
               QVariant(e.tensionBt), QVariant(e.passed), number(e.ratios[0]), number(e.ratios[1]),
-              number(e.ratios[2]), number(e.ratios[3]), number(e.deviation)})
+              number(e.ratios[2]), number(e.ratios[3]), number(e.deviation),
+              QVariant(QString::fromLatin1(e.record)), QVariant(e.dateIsDownload)})
             insert.addBindValue(value);
         insert.exec();
     }
@@ -201,6 +204,7 @@ QList<ArchiveEntry> ArchiveIndex::entries()
     while (q.next()) {
         ArchiveEntry e;
         e.path = q.value(0).toString();
+        e.modified = q.value(2).toLongLong();
         e.readable = q.value(3).toBool();
         e.date = QDate::fromString(q.value(4).toString(), Qt::ISODate);
         e.poste = q.value(5).toString();
@@ -213,7 +217,29 @@ QList<ArchiveEntry> ArchiveIndex::entries()
         for (int i = 0; i < Qvx2::RatioShown; ++i)
             e.ratios[size_t(i)] = number(q.value(12 + i));
         e.deviation = number(q.value(16));
+        e.record = q.value(17).toString().toLatin1();
+        e.dateIsDownload = q.value(18).toBool();
         list << e;
     }
+    return list;
+}
+
+QList<ArchiveEntry> ArchiveIndex::newestOfEachRecord(const QList<ArchiveEntry> &entries)
+{
+    QHash<QByteArray, int> newest; // record -> index of its newest document in entries
+    for (int i = 0; i < entries.size(); ++i) {
+        const ArchiveEntry &e = entries[i];
+        if (!e.readable)
+            continue;
+        const auto found = newest.find(e.record);
+        if (found == newest.end())
+            newest.insert(e.record, i);
+        else if (e.modified > entries[found.value()].modified)
+            found.value() = i;
+    }
+    QList<ArchiveEntry> list;
+    for (int i = 0; i < entries.size(); ++i)
+        if (!entries[i].readable || newest.value(entries[i].record) == i)
+            list << entries[i];
     return list;
 }

@@ -17,8 +17,11 @@
 
 struct ArchiveEntry {
     QString path;          // absolute
+    qint64 modified = 0;   // the file's modification time, ms since the epoch
     bool readable = false; // false: the file does not read as a measurement document
+    QByteArray record;     // what identifies the record (Measurement::recordId)
     QDate date;
+    bool dateIsDownload = false; // the date is a download's, never confirmed on a form
     QString poste, numTransfo, codeGdo, gamme, tensionHt, tensionBt;
     int passed = 0; // tests passed out of the nineteen
     // Phases A, B, C and the mean; NaN when the document holds none.
@@ -31,7 +34,7 @@ struct ArchiveEntry {
 class ArchiveIndex
 {
 public:
-    static constexpr int Layout = 1; // raised whenever the table changes: an older index is rebuilt
+    static constexpr int Layout = 2; // raised whenever the table changes: an older index is rebuilt
 
     ArchiveIndex(const QString &indexFile, const QString &dataDir);
     ~ArchiveIndex();
@@ -46,6 +49,9 @@ public:
     bool wasRebuilt() const { return m_rebuilt; }
 
     static ArchiveEntry read(const QString &path); // one document, as the index holds it
+    // One entry per record: of the documents of one record, the newest file; an unreadable file is an entry
+    // of its own. In the order given.
+    static QList<ArchiveEntry> newestOfEachRecord(const QList<ArchiveEntry> &entries);
 
 private:
     bool open();

@@ -38,7 +38,8 @@ constexpr int PingPeriodMs = 10000;
 constexpr int PingAnswerMs = 2000; // any line received this soon after a ping answers it
 // Pings in a row left unanswered before the instrument is said not to respond.
 constexpr int PingMissLimit = 3;
-constexpr int PortWatchMs = 2000; // how often the port list is looked at while no instrument is connected
+constexpr int PortWatchMs = 2000;  // how often the port list is looked at while no instrument is connected
+constexpr int PortRetryMs = 10000; // how often ports that did not answer are probed again meanwhile
 
 // A stream with no CR for this many bytes is not instrument text: it is dropped.
 constexpr int ReceiveBufferLimit = 64 * 1024;

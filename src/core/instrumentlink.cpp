@@ -11,6 +11,7 @@ int s_cycleMs = Qvx2::LinkCycleMs;
 int s_pingPeriodMs = Qvx2::PingPeriodMs;
 int s_pingAnswerMs = Qvx2::PingAnswerMs;
 int s_portWatchMs = Qvx2::PortWatchMs;
+int s_portRetryMs = Qvx2::PortRetryMs;
 
 QString portKey(const PortCandidate &port)
 {
@@ -52,11 +53,17 @@ int InstrumentLink::cycleMs()
     return s_cycleMs;
 }
 
-void InstrumentLink::setWatchTiming(int pingPeriodMs, int pingAnswerMs, int portWatchMs)
+void InstrumentLink::setWatchTiming(int pingPeriodMs, int pingAnswerMs, int portWatchMs, int portRetryMs)
 {
     s_pingPeriodMs = pingPeriodMs;
     s_pingAnswerMs = pingAnswerMs;
     s_portWatchMs = portWatchMs;
+    s_portRetryMs = portRetryMs;
+}
+
+int InstrumentLink::portRetryMs()
+{
+    return s_portRetryMs;
 }
 
 void InstrumentLink::startPing()
@@ -99,7 +106,8 @@ bool InstrumentLink::refuseIfBusy(const QString &what)
 void InstrumentLink::setBusy(bool busy)
 {
     m_busy = busy;
-    emit busyChanged(busy);
+    if (!m_quiet)
+        emit busyChanged(busy);
     if (!busy && m_pingDeferred) {
         m_pingDeferred = false;
         slotPingQV2();
@@ -209,11 +217,13 @@ bool InstrumentLink::ls_connection_auto()
     return search(ports);
 }
 
-bool InstrumentLink::search(const QList<PortCandidate> &ports)
+bool InstrumentLink::search(const QList<PortCandidate> &ports, bool quiet)
 {
     qDebug() << "ls_connection_auto" << 1;
     m_searching = true;
-    emit searchingChanged(true);
+    m_quiet = quiet;
+    if (!quiet)
+        emit searchingChanged(true);
     if (m_isSerialConnected)
         PortComLibere();
     m_serial->setPortName(QStringLiteral("COM1"));
@@ -253,7 +263,10 @@ bool InstrumentLink::search(const QList<PortCandidate> &ports)
 
     qDebug() << "ls_connection_auto" << 2;
     m_searching = false;
-    emit searchingChanged(false);
+    m_quiet = false;
+    m_sinceSearch.start();
+    if (!quiet || m_isSerialConnected)
+        emit searchingChanged(false);
     emit connectionChanged(m_isSerialConnected);
     return m_isSerialConnected;
 }
@@ -284,13 +297,20 @@ void InstrumentLink::watchPorts()
     m_seenPorts = portKeys(ports);
     if (m_isSerialConnected || m_paused) // no search while the bootloader may still hold the port
         return;
-    // Only what appeared since the last look: a port that did not answer is not probed again and again.
-    QList<PortCandidate> fresh;
-    for (const PortCandidate &port : ports)
-        if (!port.manufacturer.isEmpty() && !before.contains(portKey(port)))
+    // What appeared since the last look is searched at once; a port that did not answer is probed again at a
+    // slower pace, in the background: the instrument may have been switched on since.
+    QList<PortCandidate> fresh, candidates;
+    for (const PortCandidate &port : ports) {
+        if (port.manufacturer.isEmpty())
+            continue;
+        candidates.append(port);
+        if (!before.contains(portKey(port)))
             fresh.append(port);
+    }
     if (!fresh.isEmpty())
         search(fresh);
+    else if (!candidates.isEmpty() && (!m_sinceSearch.isValid() || m_sinceSearch.elapsed() >= s_portRetryMs))
+        search(candidates, true);
 }
 
 void InstrumentLink::onDataAvailable()

@@ -10,6 +10,7 @@
 #include "portcatalog.h"
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QObject>
 #include <QSerialPort>
 #include <QSet>
@@ -74,7 +75,10 @@ public:
     // and port-watch periods.
     static void setCycleMs(int ms);
     static int cycleMs();
-    static void setWatchTiming(int pingPeriodMs, int pingAnswerMs, int portWatchMs);
+    static void setWatchTiming(int pingPeriodMs, int pingAnswerMs, int portWatchMs,
+                               int portRetryMs = Qvx2::PortRetryMs);
+    // How often ports that did not answer are probed again while no instrument is connected.
+    static int portRetryMs();
 
 public slots:
     void onDataAvailable();
@@ -98,7 +102,8 @@ private:
     void setResponding(bool responding);
     void resetLiveness();
     bool waitFor(int tempo, int pas, int quel_reponse);
-    bool search(const QList<PortCandidate> &ports);
+    // quiet: a probe in the background, with no busy cursor and no "searching" shown.
+    bool search(const QList<PortCandidate> &ports, bool quiet = false);
     void checkPingAnswer();
     void watchPorts();
     bool deviceGone() const;
@@ -117,14 +122,16 @@ private:
     bool m_busy = false;
     bool m_searching = false;
     bool m_paused = false;
+    bool m_quiet = false;        // the running search is a background retry
     bool m_pingDeferred = false; // the ping came during an exchange: it goes out when the exchange ends
     bool m_responding = true;
     bool m_pingEverAnswered = false; // an instrument that never answers pings is never judged by them
     int m_missedPings = 0;
     qint64 m_linesReceived = 0;
     qint64 m_linesAtPing = 0;
-    int m_portLosses = 0;      // counts adapters lost, so that a wait can stop when its port is gone
-    QSet<QString> m_seenPorts; // the port list at the last look: only ports new to it are searched
+    int m_portLosses = 0;        // counts adapters lost, so that a wait can stop when its port is gone
+    QSet<QString> m_seenPorts;   // the port list at the last look: ports new to it are searched at once
+    QElapsedTimer m_sinceSearch; // ports that did not answer are probed again PortRetryMs after a search
     QList<PortAttempt> m_lastSearch;
     QString m_connectedPort; // as the catalog names it
 };

@@ -1,5 +1,9 @@
 #include "measurement.h"
 
+#include "numbers.h"
+
+#include <QCryptographicHash>
+
 void Measurement::clearResults()
 {
     gamme.clear();
@@ -37,13 +41,40 @@ bool Measurement::takeRatio(uint ratio, const QString &text)
     return true;
 }
 
+QByteArray Measurement::recordId() const
+{
+    QCryptographicHash hash(QCryptographicHash::Sha1);
+    const auto add = [&hash](const QString &text) {
+        hash.addData(text.toUtf8());
+        hash.addData("\0", 1);
+    };
+    add(gamme);
+    // A document keeps a verdict as passed or not, a ratio with two decimals, the points as numbers.
+    QString verdictBits;
+    for (size_t i = 0; i < verdicts.size(); ++i)
+        verdictBits += passed(int(i)) ? QLatin1Char('1') : QLatin1Char('0');
+    add(verdictBits);
+    for (const QString &ratio : ratios) {
+        const std::optional<double> value = Numbers::decimal(ratio);
+        add(value ? QString::number(*value, 'f', 2) : ratio.trimmed());
+    }
+    for (const QVector<QPointF> &curve : curves) {
+        QString points;
+        for (const QPointF &p : curve)
+            points += QString::number(p.x()) + QLatin1Char(',') + QString::number(p.y()) + QLatin1Char(';');
+        add(points);
+    }
+    add(asParagraphs(capture));
+    return hash.result().toHex();
+}
+
 bool Measurement::operator==(const Measurement &o) const
 {
-    return releveur == o.releveur && date == o.date && poste == o.poste && codeGdo == o.codeGdo &&
-           numTransfo == o.numTransfo && puissance == o.puissance && fabricant == o.fabricant &&
-           tensionHt == o.tensionHt && fusible == o.fusible && tensionBt == o.tensionBt && gamme == o.gamme &&
-           verdicts == o.verdicts && curves == o.curves && ratios == o.ratios && comment == o.comment &&
-           capture == o.capture;
+    return releveur == o.releveur && date == o.date && dateIsDownload == o.dateIsDownload &&
+           poste == o.poste && codeGdo == o.codeGdo && numTransfo == o.numTransfo &&
+           puissance == o.puissance && fabricant == o.fabricant && tensionHt == o.tensionHt &&
+           fusible == o.fusible && tensionBt == o.tensionBt && gamme == o.gamme && verdicts == o.verdicts &&
+           curves == o.curves && ratios == o.ratios && comment == o.comment && capture == o.capture;
 }
 
 QString Measurement::asParagraphs(const QString &text)

@@ -5,6 +5,7 @@
 
 #include "constants.h"
 
+#include <QByteArray>
 #include <QDate>
 #include <QPointF>
 #include <QString>
@@ -32,7 +33,8 @@ struct Measurement {
     std::array<QVector<QPointF>, Qvx2::CurveCount> curves;
     std::array<QString, Qvx2::RatioShown> ratios; // phases A, B, C and their mean, as shown (two decimals)
     QString comment;
-    QString capture; // the instrument's lines of the record, one paragraph each
+    QString capture;             // the instrument's lines of the record, one paragraph each
+    bool dateIsDownload = false; // the date is the day of a download that no one confirmed on a form
 
     bool passed(int test) const { return verdicts[size_t(test)] == Verdict::Passed; }
     // Empties what a new record replaces: range, verdicts, curves, ratios and capture; the identification
@@ -44,6 +46,10 @@ struct Measurement {
     bool takeVerdict(uint test, bool passed, const QString &com);
     bool takePoints(uint curve, const QVector<QPointF> &points);
     bool takeRatio(uint ratio, const QString &text);
+
+    // What identifies the record whatever its file and its form: what the instrument measured (range,
+    // verdicts, ratios, curves) and its own lines, as a document keeps them. Hexadecimal.
+    QByteArray recordId() const;
 
     bool operator==(const Measurement &other) const;
     bool operator!=(const Measurement &other) const { return !(*this == other); }

@@ -1,20 +1,12 @@
 #include "ratioevaluation.h"
 
-#include <QRegularExpression>
+#include "numbers.h"
 
 #include <cmath>
 
 double RatioEvaluation::volts(const QString &text)
 {
-    static const QRegularExpression voltage(QStringLiteral("^\\s*(\\d+(?:[.,]\\d+)?)\\s*(k?)\\s*(V?)\\s*$"),
-                                            QRegularExpression::CaseInsensitiveOption);
-    const QRegularExpressionMatch m = voltage.match(text);
-    // A bare "k" is no unit; a number alone is in volts.
-    if (!m.hasMatch() || (!m.captured(2).isEmpty() && m.captured(3).isEmpty()))
-        return 0;
-    // The pattern leaves only digits and one decimal mark: the number always reads.
-    return m.captured(1).replace(QLatin1Char(','), QLatin1Char('.')).toDouble() *
-           (m.captured(2).isEmpty() ? 1.0 : 1000.0);
+    return Numbers::volts(text).value_or(0);
 }
 
 RatioEvaluation RatioEvaluation::of(const Measurement &m, double tolerancePercent)
@@ -26,12 +18,14 @@ RatioEvaluation RatioEvaluation::of(const Measurement &m, double tolerancePercen
     if (ht <= 0 || bt <= 0)
         return e;
     e.rated = ht / bt;
+    const std::optional<Numbers::Range> range = Numbers::range(m.gamme);
+    e.rangeDisagrees = range && !range->holds(ht);
+    if (e.rangeDisagrees)
+        return e;
     for (size_t i = 0; i < e.deviations.size(); ++i) {
-        bool ok = false;
-        const double measured =
-            QString(m.ratios[i]).replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
+        const double measured = Numbers::decimal(m.ratios[i]).value_or(0);
         Deviation &d = e.deviations[i];
-        d.valid = ok && measured > 0;
+        d.valid = measured > 0;
         d.percent = d.valid ? (measured - e.rated) / e.rated * 100.0 : 0;
         // Judged on the figure shown, so that "0.50 %" is within a 0.5 % tolerance, as it reads.
         d.within = d.valid && std::abs(std::round(d.percent * 100.0)) <= std::round(tolerancePercent * 100.0);

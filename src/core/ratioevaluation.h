@@ -18,6 +18,9 @@ struct RatioEvaluation {
 
     double rated = 0;     // volts over volts; 0 when either voltage does not read
     double tolerance = 0; // per cent, either way
+    // The record's measuring range does not hold the form's HT voltage: the form or the record is wrong, and
+    // no deviation is judged.
+    bool rangeDisagrees = false;
     std::array<Deviation, Qvx2::RatioShown> deviations; // phases A, B, C and their mean
 
     bool hasRated() const { return rated > 0; }

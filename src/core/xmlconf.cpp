@@ -1,6 +1,7 @@
 #include "xmlconf.h"
 
 #include "constants.h"
+#include "numbers.h"
 #include "xmlreader.h"
 #include "xmlwriter.h"
 
@@ -9,6 +10,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QObject>
+#include <QRegularExpression>
+
+#include <algorithm>
+#include <functional>
 
 namespace
 {
@@ -21,27 +26,49 @@ QList<QDomElement> entries(const QDomElement &section, const QString &tag)
     return list;
 }
 
-// "Autre" is stored untranslated and shown in the interface language.
+// "Autre", "Oui" and "Non" are stored untranslated and shown in the interface language.
 QString shown(const QString &value)
 {
-    return value == QLatin1String("Autre") ? QObject::tr("Autre") : value;
+    if (value == QLatin1String("Autre"))
+        return QObject::tr("Autre");
+    if (value == QLatin1String("Oui"))
+        return QObject::tr("Oui");
+    if (value == QLatin1String("Non"))
+        return QObject::tr("Non");
+    return value;
 }
 
-QStringList values(const QDomElement &section, const QString &tag, const QString &attribute)
+QVector<Choice> choicesOf(const QDomElement &section, const QString &tag, const QString &attribute,
+                          const QString &type = QString())
 {
-    QStringList list;
+    QVector<Choice> list;
     for (const QDomElement &e : entries(section, tag))
-        list.append(shown(e.attribute(attribute)));
+        if (type.isEmpty() || e.attribute("type") == type)
+            list.append({e.attribute(attribute), shown(e.attribute(attribute))});
     return list;
 }
 
-QStringList valuesOfType(const QDomElement &section, const QString &tag, const QString &type)
+// By the number each value starts with; values without one (the placeholder) after, in their order.
+void sortByNumber(QVector<Choice> &list, const std::function<std::optional<double>(const QString &)> &number)
+{
+    std::stable_sort(list.begin(), list.end(), [&number](const Choice &a, const Choice &b) {
+        const std::optional<double> x = number(a.value), y = number(b.value);
+        return x && (!y || *x < *y);
+    });
+}
+
+std::optional<double> leadingNumber(const QString &text)
+{
+    static const QRegularExpression number(QStringLiteral("^\\s*(\\d+(?:[.,]\\d+)?)"));
+    const QRegularExpressionMatch m = number.match(text);
+    return m.hasMatch() ? Numbers::decimal(m.captured(1)) : std::nullopt;
+}
+
+QStringList shownTexts(const QVector<Choice> &choices)
 {
     QStringList list;
-    for (const QDomElement &e : entries(section, tag)) {
-        if (e.attribute("type") == type)
-            list.append(shown(e.attribute("val")));
-    }
+    for (const Choice &c : choices)
+        list.append(c.shown);
     return list;
 }
 
@@ -121,24 +148,57 @@ void XmlConf::lookUpSections(bool update)
     lookUp(m_pile, "FAlim_seuil", "m_pile isNull");
 }
 
+QVector<Choice> XmlConf::choices(List which) const
+{
+    QVector<Choice> list;
+    switch (which) {
+    case List::Puissances:
+        list = choicesOf(m_puis, "puissance", "val");
+        sortByNumber(list, leadingNumber);
+        break;
+    case List::TensionsHT:
+        list = choicesOf(m_tens_ht, "tension_HT", "val", QStringLiteral("HT1"));
+        sortByNumber(list, Numbers::volts);
+        break;
+    case List::TensionsBt:
+        list = choicesOf(m_tens_bt, "tension_bt", "val", QStringLiteral("bt"));
+        sortByNumber(list, Numbers::volts);
+        break;
+    case List::Fabricants:
+        list = choicesOf(m_fab, "fabricant", "nom");
+        // The placeholder last, the makers in the configuration's order.
+        std::stable_partition(list.begin(), list.end(),
+                              [](const Choice &c) { return c.value != QLatin1String("Autre"); });
+        break;
+    case List::Etats:
+        for (const QDomElement &e : entries(m_fuse, "etat")) {
+            const QString value =
+                e.attribute("val") == QLatin1String("Oui") ? QStringLiteral("Oui") : QStringLiteral("Non");
+            list.append({value, shown(value)});
+        }
+        break;
+    }
+    return list;
+}
+
 QStringList XmlConf::getFabricants() const
 {
-    return values(m_fab, "fabricant", "nom");
+    return shownTexts(choicesOf(m_fab, "fabricant", "nom"));
 }
 
 QStringList XmlConf::getPuissances() const
 {
-    return values(m_puis, "puissance", "val");
+    return shownTexts(choicesOf(m_puis, "puissance", "val"));
 }
 
 QStringList XmlConf::getTensionsHT(const QString &type) const
 {
-    return valuesOfType(m_tens_ht, "tension_HT", type);
+    return shownTexts(choicesOf(m_tens_ht, "tension_HT", "val", type));
 }
 
 QStringList XmlConf::getTensionsBt(const QString &type) const
 {
-    return valuesOfType(m_tens_bt, "tension_bt", type);
+    return shownTexts(choicesOf(m_tens_bt, "tension_bt", "val", type));
 }
 
 QStringList XmlConf::getEtats() const

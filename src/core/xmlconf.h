@@ -5,11 +5,19 @@
 #include <QDomElement>
 #include <QString>
 #include <QStringList>
+#include <QVector>
 
 #include <memory>
 
 class xmlreader;
 class xmlwriter;
+
+// One entry of a form's list: the value documents and config.xml store, and the text shown for it in the
+// interface's language (they differ for the placeholder "Autre" and the words "Oui" and "Non").
+struct Choice {
+    QString value;
+    QString shown;
+};
 
 // Reads config.xml (the form's lists, language, site-code label, batteries) and writes back what the program
 // learns.
@@ -20,6 +28,10 @@ public:
     ~XmlConf();
     XmlConf(const XmlConf &) = delete;
     XmlConf &operator=(const XmlConf &) = delete;
+
+    enum class List { Puissances, TensionsHT, TensionsBt, Fabricants, Etats };
+    // A form's list as it is offered: voltages and powers by their number, the placeholder last.
+    QVector<Choice> choices(List list) const;
 
     QStringList getFabricants() const;
     QStringList getPuissances() const;

@@ -15,6 +15,10 @@ namespace
 {
 
 constexpr char DateFormat[] = "dd/MM/yyyy";
+// Beside the date of a document whose date is a download's that no one confirmed (the instrument's lines
+// carry none): only such documents hold it.
+constexpr char DateOriginElement[] = "date_origine";
+constexpr char DateOriginDownload[] = "telechargement";
 
 // The identification in <info>, in the order a document holds it; the date is no text (no member).
 struct InfoField {
@@ -220,6 +224,8 @@ bool XmlMesure::save(const Measurement &m, const QString &fileName)
         doc.setCurve(c, m.curves[size_t(c)]);
     for (unsigned n = 0; n < Qvx2::TestCount; ++n)
         doc.setTest(n, m.passed(int(n)), QStringLiteral("Resultat test %1").arg(n));
+    if (m.dateIsDownload)
+        doc.setInfo(QLatin1String(DateOriginElement), QLatin1String(DateOriginDownload));
     doc.setComment(m.comment);
     doc.setRecup(m.capture);
     return doc.write();
@@ -232,6 +238,7 @@ bool XmlMesure::load(const QString &fileName, Measurement *m)
         return false;
     for (const InfoField &f : InfoFields)
         readInfo(m, f, doc.getInfo(QLatin1String(f.element)));
+    m->dateIsDownload = doc.getInfo(QLatin1String(DateOriginElement)) == QLatin1String(DateOriginDownload);
     for (unsigned r = 0; r < Qvx2::RatioShown; ++r)
         m->ratios[r] = doc.getRapport(r);
     for (int n = 0; n < Qvx2::TestCount; ++n)
@@ -253,7 +260,9 @@ bool XmlMesure::summary(const QString &fileName, Measurement *m)
     QXmlStreamReader xml(&file);
     QStringList open;   // the elements the reader is in
     QSet<QString> seen; // the first of duplicates counts, as when the document is opened
-    QSet<int> seenTests;
+    QSet<QString> seenSections;
+    QSet<int> seenTests, seenCurves;
+    int curve = -1; // the curve whose points are being read
     bool rooted = false;
     while (!xml.atEnd()) {
         xml.readNext();
@@ -271,23 +280,38 @@ bool XmlMesure::summary(const QString &fileName, Measurement *m)
             return false;
         rooted = true;
         const QString parent = open.value(open.size() - 1);
-        if (open.size() == 1 && name == QLatin1String("graph")) {
-            xml.skipCurrentElement(); // the curves: the bulk of the file, not listed
-            continue;
-        }
-        if (open.size() == 2 && parent == QLatin1String("info")) {
+        const QXmlStreamAttributes a = xml.attributes();
+        if (open.size() == 1 && (name == QLatin1String("graph") || name == QLatin1String("recup"))) {
+            if (seenSections.contains(name.toString())) {
+                xml.skipCurrentElement(); // only the first is read
+                continue;
+            }
+            seenSections.insert(name.toString());
+            if (name == QLatin1String("recup"))
+                m->capture = Measurement::asParagraphs(a.value(QLatin1String("text")).toString());
+        } else if (open.size() == 2 && parent == QLatin1String("info")) {
             const QString field = name.toString();
             const QString text = xml.readElementText(QXmlStreamReader::IncludeChildElements);
             if (seen.contains(field))
-                continue; // the first of duplicates counts, as when the document is opened
+                continue;
             seen.insert(field);
             for (const InfoField &f : InfoFields)
                 if (field == QLatin1String(f.element))
                     readInfo(m, f, text);
+            if (field == QLatin1String(DateOriginElement))
+                m->dateIsDownload = text == QLatin1String(DateOriginDownload);
             continue;
-        }
-        const QXmlStreamAttributes a = xml.attributes();
-        if (parent == QLatin1String("tests") && name == QLatin1String("test")) {
+        } else if (open.size() == 2 && parent == QLatin1String("graph") && name == QLatin1String("curve")) {
+            curve = a.value(QLatin1String("num")).toInt();
+            if (curve < 0 || curve >= Qvx2::CurveCount || seenCurves.contains(curve))
+                curve = -1;
+            else
+                seenCurves.insert(curve);
+        } else if (open.size() == 3 && parent == QLatin1String("curve") && name == QLatin1String("point")) {
+            if (curve >= 0)
+                m->curves[size_t(curve)].append(
+                    QPointF(a.value(QLatin1String("x")).toInt(), a.value(QLatin1String("y")).toInt()));
+        } else if (parent == QLatin1String("tests") && name == QLatin1String("test")) {
             const int n = a.value(QLatin1String("num")).toInt();
             if (n >= 0 && n < Qvx2::TestCount && !seenTests.contains(n)) {
                 seenTests.insert(n);

@@ -52,9 +52,9 @@ public:
     // Reads a document as the window shows it (texts as a plain-text box holds them; the date stays null
     // when it does not read). False, with *measurement untouched, when the file is no measurement document.
     static bool load(const QString &fileName, Measurement *measurement);
-    // What an archive lists of a document, read in one streaming pass without its curves, capture and
-    // comment: the identification, the ratios and the verdicts. False for what is not well-formed, declares
-    // entities, is too large, or has another root; open() judges the rest of the document.
+    // What an archive lists of a document, read in one streaming pass: all but the comment (the curves and
+    // the capture for the record's identity). False for what is not well-formed, declares entities, is too
+    // large, or has another root; open() judges the rest of the document.
     static bool summary(const QString &fileName, Measurement *measurement);
 
 private:

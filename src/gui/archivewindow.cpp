@@ -84,7 +84,8 @@ ArchiveWindow::~ArchiveWindow()
 
 void ArchiveWindow::fill(const QList<ArchiveEntry> &entries)
 {
-    m_entries = entries;
+    // A record saved more than once (a form filled in later, a copy) is one row: its newest document.
+    m_entries = ArchiveIndex::newestOfEachRecord(entries);
     m_model.setRowCount(0);
     m_proxy.setDynamicSortFilter(false);
     auto item = [](const QString &text, const QVariant &sort = {}) {
@@ -96,10 +97,11 @@ void ArchiveWindow::fill(const QList<ArchiveEntry> &entries)
     auto number = [&item](double value, const QString &text) {
         return std::isnan(value) ? item(QString()) : item(text, value);
     };
-    for (const ArchiveEntry &e : entries) {
+    for (const ArchiveEntry &e : qAsConst(m_entries)) {
         QList<QStandardItem *> items;
+        const QString date = QLocale().toString(e.date, QLocale::ShortFormat);
         if (e.readable)
-            items = {item(QLocale().toString(e.date, QLocale::ShortFormat), e.date),
+            items = {item(e.dateIsDownload ? tr("%1 (telechargement)").arg(date) : date, e.date),
                      item(e.poste),
                      item(e.numTransfo),
                      item(e.codeGdo),
@@ -116,6 +118,9 @@ void ArchiveWindow::fill(const QList<ArchiveEntry> &entries)
             i->setData(e.path, PathRole);
             i->setToolTip(QDir::toNativeSeparators(e.path));
         }
+        if (e.readable && e.dateIsDownload)
+            items.first()->setToolTip(
+                tr("Date du telechargement : l'appareil ne date pas ses enregistrements."));
         m_model.appendRow(items);
     }
     m_proxy.setDynamicSortFilter(true);

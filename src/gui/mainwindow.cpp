@@ -1,4 +1,5 @@
 #include "mainwindow.h"
+#include "formeditor.h"
 #include "recup_info.h"
 #include "ui_mainwindow.h"
 
@@ -6,6 +7,7 @@
 #include <QDate>
 #include <QDebug>
 #include <QDir>
+#include <QFileInfo>
 #include <QStatusBar>
 #include <QTextCursor>
 
@@ -26,16 +28,20 @@ MainWindow::MainWindow(const AppPaths &paths, PortCatalog ports, QWidget *parent
     qDebug() << "MainWindow()";
     ui->setupUi(this);
 
-    retranslateForm();
-
     QLabel *const icons[Qvx2::TestCount] = {ui->IconT1,  ui->IconT2,  ui->IconT3,  ui->IconT4,  ui->IconT5,
                                             ui->IconT6,  ui->IconT7,  ui->IconT8,  ui->IconT9,  ui->IconT10,
                                             ui->IconT11, ui->IconT12, ui->IconT13, ui->IconT14, ui->IconT15,
                                             ui->IconT16, ui->IconT17, ui->IconT18, ui->IconT19};
     std::copy(std::begin(icons), std::end(icons), std::begin(testIcons));
 
-    dataSaved = false;
-    dataPresent = false;
+    // What the program writes is made before anything is read from or written to it: the data folder holds
+    // config.xml, the documents and the firmware images (an installed copy's first start has none of them).
+    m_currentPath = paths.data;
+    m_sharePath = paths.share;
+    qDebug() << "m_currentPath :" << m_currentPath;
+    for (const char *dir : {Qvx2::DataDir, Qvx2::FirmwareDir})
+        if (!QDir().mkpath(m_currentPath + QLatin1String(dir)))
+            qDebug() << "Impossible de créer le répertoire de sauvegarde." << dir;
 
     m_link = new InstrumentLink(std::move(ports), this);
     connect(m_link, &InstrumentLink::connectionChanged, this, [this] {
@@ -59,7 +65,25 @@ MainWindow::MainWindow(const AppPaths &paths, PortCatalog ports, QWidget *parent
         updateConnectionStatus();
     });
 
-    ui->DateEdit->setDate(QDate::currentDate());
+    // The record: its life in the session, the parser's reports read into it, the form editing it.
+    m_session = new RecordSession(this);
+    m_reader = new RecordReader(&m_link->parser(), this);
+    m_reader->setTarget(m_session);
+    m_form = new FormEditor({ui->NameEdit, ui->NamePosteEdit, ui->NumTranfoEdit, ui->CodeGDOEdit,
+                             ui->NameLabel, ui->NamePosteLabel, ui->NumTranfoLabel, ui->DateEdit,
+                             ui->gridLayout_2, ui->PuissanceCombo, ui->VendorCombo, ui->TensionHT1Combo,
+                             ui->FuseCombo, ui->TensionBtCombo, ui->CommentText},
+                            m_session, this);
+    connect(m_session, &RecordSession::replaced, this, &MainWindow::showRecord);
+    connect(m_session, &RecordSession::verdictChanged, this, &MainWindow::showVerdict);
+    connect(m_session, &RecordSession::curveChanged, this,
+            [this](int c) { ui->reponsePlot->setCurve(c, currentMeasurement().curves[size_t(c)]); });
+    connect(m_session, &RecordSession::ratiosChanged, this, &MainWindow::showRatios);
+    connect(m_session, &RecordSession::rangeChanged, this,
+            [this] { ui->le_gamme->setText(currentMeasurement().gamme); });
+    connect(m_session, &RecordSession::lineCaptured, this,
+            [this](const QString &line) { m_recup_info->ajoute_texte(line); });
+    connect(m_session, &RecordSession::stateChanged, this, &MainWindow::updateRecordActions);
 
     m_statusIcon.setMaximumSize(20, 20);
     m_statusIcon.setScaledContents(true);
@@ -72,39 +96,24 @@ MainWindow::MainWindow(const AppPaths &paths, PortCatalog ports, QWidget *parent
 
     setCurveTitles();
 
-    m_currentPath = paths.data;
-    m_sharePath = paths.share;
-    qDebug() << "m_currentPath :" << m_currentPath;
+    // The range and the ratios are the instrument's: shown, never typed.
+    for (QLineEdit *result :
+         {ui->le_gamme, ui->leratio, ui->EditRapportL1, ui->EditRapportL2, ui->EditRapportL3})
+        result->setReadOnly(true);
 
     m_configFile = m_currentPath + QLatin1String(Qvx2::ConfigFileName);
     loadConfiguration();
-    connectForm();
+    m_form->showRecord();
     setupEvaluation();
-    connect(ui->actionImprimer, &QAction::changed, this, &MainWindow::updateExportActions);
+    retranslateForm();
 
     m_recup_info = new recup_info(this);
     m_recup_info->setDataDir(m_currentPath + QLatin1String(Qvx2::DataDir));
     m_recup_info->hide();
     restoreSession();
 
-    CmdParser *parser = &m_link->parser();
-    connect(parser, &CmdParser::cmdDebReceived, this, &MainWindow::cmd_deb_received);
-    connect(parser, &CmdParser::CmdRawDataReceived, this, &MainWindow::cmd_raw_data_received);
-    connect(parser, &CmdParser::CmdResultatReceived, this, &MainWindow::cmd_result_received);
-    connect(parser, &CmdParser::CmdValuesReceived, this, &MainWindow::cmd_values_received);
-    connect(parser, &CmdParser::CmdEndReceived, this, &MainWindow::cmd_end_received);
-    connect(parser, &CmdParser::CmdRapportReceived, this, &MainWindow::cmd_rapport_received);
-
-    ui->actionImprimer->setEnabled(false);
-    ui->actionEnregistrer->setEnabled(false);
-
-    // What the program writes is made at the first start: the documents' folder and the firmware images'.
-    for (const char *dir : {Qvx2::DataDir, Qvx2::FirmwareDir})
-        if (!QDir().mkpath(m_currentPath + QLatin1String(dir)))
-            qDebug() << "Impossible de créer le répertoire de sauvegarde." << dir;
-
     firmwareFile.clear();
-    setWindowTitleFile(QString());
+    updateRecordActions();
 
     m_link->startPing();
     ls_connection_auto();
@@ -116,40 +125,6 @@ MainWindow::~MainWindow()
     saveSession();
     PortComLibere();
     delete ui;
-}
-
-// The form's fields edit the measurement itself.
-void MainWindow::connectForm()
-{
-    Measurement &m = m_measurement;
-    const std::pair<QLineEdit *, QString *> edits[] = {
-        {ui->NameEdit, &m.releveur},       {ui->NamePosteEdit, &m.poste},
-        {ui->CodeGDOEdit, &m.codeGdo},     {ui->NumTranfoEdit, &m.numTransfo},
-        {ui->le_gamme, &m.gamme},          {ui->EditRapportL1, &m.ratios[0]},
-        {ui->EditRapportL2, &m.ratios[1]}, {ui->EditRapportL3, &m.ratios[2]},
-        {ui->leratio, &m.ratios[3]}};
-    for (const auto &edit : edits) {
-        QString *field = edit.second;
-        *field = edit.first->text();
-        connect(edit.first, &QLineEdit::textChanged, this, [field](const QString &text) { *field = text; });
-    }
-    const std::pair<QComboBox *, QString *> lists[] = {{ui->PuissanceCombo, &m.puissance},
-                                                       {ui->VendorCombo, &m.fabricant},
-                                                       {ui->TensionHT1Combo, &m.tensionHt},
-                                                       {ui->FuseCombo, &m.fusible},
-                                                       {ui->TensionBtCombo, &m.tensionBt}};
-    for (const auto &list : lists) {
-        QString *field = list.second;
-        *field = list.first->currentText();
-        connect(list.first, &QComboBox::currentTextChanged, this,
-                [field](const QString &text) { *field = text; });
-    }
-    m.comment = ui->CommentText->toPlainText();
-    connect(ui->CommentText, &QPlainTextEdit::textChanged, this,
-            [this] { m_measurement.comment = ui->CommentText->toPlainText(); });
-    m.date = ui->DateEdit->date();
-    connect(ui->DateEdit, &QDateEdit::dateChanged, this,
-            [this](const QDate &date) { m_measurement.date = date; });
 }
 
 void MainWindow::setWindowTitleFile(const QString &fileName)
@@ -179,6 +154,19 @@ void MainWindow::setPrintEnabled(bool enabled)
     ui->actionImprimer->setEnabled(enabled);
 }
 
+void MainWindow::updateRecordActions()
+{
+    // Only a whole record is saved, printed or exported; nothing is while an exchange fills it.
+    const bool whole = m_session->isWhole() && !m_link->isBusy();
+    for (QAction *action : {ui->actionEnregistrer, ui->actionImprimer, ui->actionExporterPdf,
+                            ui->actionExporterCsv, ui->actionExporterImage})
+        action->setEnabled(whole);
+    const bool incomplete = m_session->isIncomplete();
+    ui->IncompleteLabel->setVisible(incomplete);
+    m_recordNote.setVisible(incomplete);
+    setWindowTitleFile(m_session->path().isEmpty() ? QString() : QFileInfo(m_session->path()).fileName());
+}
+
 void MainWindow::setCurveTitles()
 {
     ui->reponsePlot->setTitles(CurvePlot::curveNames());
@@ -192,10 +180,34 @@ const QwtPlotCurve &MainWindow::curve(int index) const
 void MainWindow::showVerdict(int index)
 {
     static_assert(int(Measurement::Verdict::None) == 0, "no verdict is the cleared state");
-    const Measurement::Verdict v = m_measurement.verdicts[size_t(index)];
+    const Measurement::Verdict v = currentMeasurement().verdicts[size_t(index)];
     testIcons[index]->setPixmap(v == Measurement::Verdict::Passed   ? m_imgPassed
                                 : v == Measurement::Verdict::Failed ? m_imgFailed
                                                                     : m_imgNoVerdict);
+}
+
+void MainWindow::showRatios()
+{
+    const Measurement &m = currentMeasurement();
+    QLineEdit *const edits[] = {ui->EditRapportL1, ui->EditRapportL2, ui->EditRapportL3, ui->leratio};
+    for (size_t i = 0; i < std::size(edits); ++i)
+        edits[i]->setText(m.ratios[i]);
+}
+
+void MainWindow::showRecord()
+{
+    const Measurement &m = currentMeasurement();
+    for (int n = 0; n < Qvx2::TestCount; ++n)
+        showVerdict(n);
+    // What arrived, and only that: a new record's curves start empty, never with the previous record's.
+    ui->reponsePlot->setCurves(m.curves);
+    showRatios();
+    ui->le_gamme->setText(m.gamme);
+    if (m.capture.isEmpty())
+        m_recup_info->efface();
+    else
+        m_recup_info->set_texte(m.capture);
+    showEvaluation();
 }
 
 void MainWindow::setTestResult(unsigned index, bool ok)
@@ -204,138 +216,41 @@ void MainWindow::setTestResult(unsigned index, bool ok)
         qDebug() << "setTestResult(): can't set test result: " << index;
         return;
     }
-    m_measurement.verdicts[index] = ok ? Measurement::Verdict::Passed : Measurement::Verdict::Failed;
-    showVerdict(int(index));
+    m_session->setVerdict(int(index), ok ? Measurement::Verdict::Passed : Measurement::Verdict::Failed);
 }
 
 void MainWindow::clearMeasurement()
 {
-    // The plot is not redrawn: each curve shows its last points until the new record's arrive.
-    m_measurement.clearResults();
     m_recup_info->efface();
-    for (QLineEdit *edit :
-         {ui->EditRapportL1, ui->EditRapportL2, ui->EditRapportL3, ui->leratio, ui->le_gamme})
-        edit->clear();
-    for (int i = 0; i < Qvx2::TestCount; ++i)
-        showVerdict(i);
-    setIncomplete(false);
-}
-
-void MainWindow::setIncomplete(bool incomplete)
-{
-    ui->IncompleteLabel->setVisible(incomplete);
-    m_recordNote.setVisible(incomplete);
-}
-
-void MainWindow::showMeasurement(const Measurement &m)
-{
-    const QDate date = m.date.isValid() ? m.date : m_measurement.date;
-    m_measurement = m;
-    m_measurement.date = date;
-    ui->NameEdit->setText(m.releveur);
-    ui->DateEdit->setDate(date);
-    ui->NamePosteEdit->setText(m.poste);
-    ui->CodeGDOEdit->setText(m.codeGdo);
-    ui->NumTranfoEdit->setText(m.numTransfo);
-    ui->le_gamme->setText(m.gamme);
-
-    // A stored value the list does not hold shows nothing, and is then nothing.
-    const std::pair<QComboBox *, QString> lists[] = {{ui->PuissanceCombo, m.puissance},
-                                                     {ui->VendorCombo, m.fabricant},
-                                                     {ui->TensionHT1Combo, m.tensionHt},
-                                                     {ui->FuseCombo, m.fusible},
-                                                     {ui->TensionBtCombo, m.tensionBt}};
-    for (const auto &list : lists)
-        list.first->setCurrentIndex(
-            list.first->findText(list.second, Qt::MatchExactly | Qt::MatchCaseSensitive));
-
-    ui->EditRapportL1->setText(m.ratios[0]);
-    ui->EditRapportL2->setText(m.ratios[1]);
-    ui->EditRapportL3->setText(m.ratios[2]);
-    ui->leratio->setText(m.ratios[3]);
-    for (int n = 0; n < Qvx2::TestCount; ++n)
-        showVerdict(n);
-    ui->reponsePlot->setCurves(m.curves);
-
-    ui->CommentText->clear();
-    ui->CommentText->appendPlainText(m.comment);
-    m_recup_info->set_texte(m.capture);
-    setIncomplete(false);
-}
-
-void MainWindow::showHeldCurves()
-{
-    // A curve the record did not send must not go on showing (and be printed with) the previous record's.
-    for (int c = 0; c < Qvx2::CurveCount; ++c)
-        if (curve(c).dataSize() != size_t(m_measurement.curves[size_t(c)].size()))
-            ui->reponsePlot->setCurve(c, m_measurement.curves[size_t(c)]);
+    m_session->clearResults();
 }
 
 void MainWindow::cmd_deb_received(QString trame)
 {
-    if (m_infoRequest || m_collecting)
-        return;
-    clearMeasurement();
-    QTextCursor cursor = ui->CommentText->textCursor();
-    cursor.movePosition(QTextCursor::Start);
-    ui->CommentText->setTextCursor(cursor);
-    // The parser's CR becomes a paragraph break, so "---" stands on a line of its own.
-    ui->CommentText->insertPlainText(trame.replace(QLatin1Char('\r'), QLatin1Char('\n')));
+    m_reader->start(trame);
 }
 
 void MainWindow::cmd_raw_data_received(QString data)
 {
-    if (m_collecting)
-        return;
-    data.chop(1);
-    m_recup_info->ajoute_texte(data);
-    if (!m_infoRequest)
-        Measurement::appendParagraph(m_measurement.capture, data);
+    m_reader->line(data);
 }
 
 void MainWindow::cmd_result_received(uint n_test, bool isOk, QString com)
 {
-    if (m_infoRequest || m_collecting)
-        return;
-    if (!m_measurement.takeVerdict(n_test, isOk, com)) {
-        qDebug() << "cmd_result_received(): n_test " << n_test - 1u << "> NB_TEST" << Qvx2::TestCount;
-        return;
-    }
-    showVerdict(int(n_test - 1));
+    m_reader->verdict(n_test, isOk, com);
 }
 
 void MainWindow::cmd_values_received(uint n_curve, QVector<QPointF> &data)
 {
-    if (m_infoRequest || m_collecting)
-        return;
-    if (!m_measurement.takePoints(n_curve, data)) {
-        qDebug() << "cmd_values_received(): n_curve out of range";
-        return;
-    }
-    ui->reponsePlot->setCurve(int(n_curve), m_measurement.curves[n_curve]);
+    m_reader->points(n_curve, data);
 }
 
 void MainWindow::cmd_end_received(QString comment, QString gamme, QString ratio)
 {
-    if (m_infoRequest || m_collecting)
-        return;
-    showHeldCurves();
-    ui->le_gamme->setText(gamme);
-    ratio.chop(1);
-    m_recup_info->ajoute_texte(ratio);
-    Measurement::appendParagraph(m_measurement.capture, ratio);
-    qDebug() << " cmd_end_received  " << comment;
+    m_reader->end(comment, gamme, ratio);
 }
 
 void MainWindow::cmd_rapport_received(uint n_rapport, QString rapport)
 {
-    qDebug() << " n_rapport  " << n_rapport << " rapport  " << rapport;
-    if (m_infoRequest || m_collecting)
-        return;
-    if (!m_measurement.takeRatio(n_rapport, rapport)) {
-        qDebug() << "cmd_rapport_received(): n_rapport out of range";
-        return;
-    }
-    QLineEdit *const edits[] = {ui->EditRapportL1, ui->EditRapportL2, ui->EditRapportL3, ui->leratio};
-    edits[n_rapport]->setText(rapport);
+    m_reader->ratio(n_rapport, rapport);
 }

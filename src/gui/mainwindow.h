@@ -10,6 +10,8 @@
 #include "measurement.h"
 #include "portcatalog.h"
 #include "ratioevaluation.h"
+#include "recordreader.h"
+#include "recordsession.h"
 
 #include <QLabel>
 #include <QMainWindow>
@@ -22,6 +24,7 @@
 #include <qwt_plot_curve.h>
 
 class ArchiveWindow;
+class FormEditor;
 class QActionGroup;
 class XmlConf;
 class recup_info;
@@ -86,15 +89,15 @@ public:
     void reloadFormLists();
     // False, with a message naming the file and the window unchanged, when it is no measurement document.
     bool openDocument(const QString &fileName);
-    // The measurement the window shows.
-    const Measurement &currentMeasurement() const { return m_measurement; }
+    // The record the window shows, and its life.
+    const RecordSession &record() const { return *m_session; }
+    const Measurement &currentMeasurement() const { return m_session->measurement(); }
     // The measured ratios against the rated ratio of the form's voltages, with the configured tolerance.
-    RatioEvaluation evaluation() const { return RatioEvaluation::of(m_measurement, m_tolerance); }
+    RatioEvaluation evaluation() const { return RatioEvaluation::of(currentMeasurement(), m_tolerance); }
     // The words of a report in the interface's language.
     ReportTexts reportTexts() const;
-    void showMeasurement(const Measurement &measurement);
-    // Downloaded or edited since it was last saved or opened.
-    bool hasUnsavedData() const;
+    // Downloaded or edited since it was last saved or opened, or cut off.
+    bool hasUnsavedData() const { return m_session->hasUnsavedWork(); }
     // Before a command that replaces or drops the measurement: asks the unsaved-data question when there is
     // something to lose. True when the command may go on (saved, or the user chose to discard).
     bool okToDiscard();
@@ -121,12 +124,13 @@ public:
     CmdParser &parser() { return m_link->parser(); }
     QSerialPort *serialPort() const { return m_link->port(); }
     recup_info *debugWindow() const { return m_recup_info; }
-    const QVector<QPointF> &pointsOf(int curve) const { return m_measurement.curves[size_t(curve)]; }
+    const QVector<QPointF> &pointsOf(int curve) const { return currentMeasurement().curves[size_t(curve)]; }
     const QwtPlotCurve &curve(int index) const;
-    bool testResult(int index) const { return m_measurement.passed(index); }
+    bool testResult(int index) const { return currentMeasurement().passed(index); }
     bool isSerialConnected() const { return m_link->isConnected(); }
-    bool isDataPresent() const { return dataPresent; }
-    bool isDataSaved() const { return dataSaved; }
+    // A whole record is on screen (downloaded, replayed or opened).
+    bool isDataPresent() const { return m_session->isWhole(); }
+    bool isDataSaved() const { return m_session->isWhole() && !m_session->hasUnsavedWork(); }
     bool isUpdateInProgress() const { return m_link->isPaused(); }
     QString currentPath() const { return m_currentPath; }
     // The last documents opened or saved, newest first, at most RecentDocumentCount.
@@ -182,11 +186,12 @@ private:
     void loadConfiguration();
     // A config.xml that no longer parses is kept beside and replaced by the default, and the user told.
     void ensureConfigReadable();
-    void fillFormLists(const XmlConf &conf);
-    void recreateDateEdit();
     void showVerdict(int index);
-    // The plot brought in line with the measurement's curves, at the end of a record or a replay.
-    void showHeldCurves();
+    void showRatios();
+    // Everything the record shows, after it was replaced (a document, a new record).
+    void showRecord();
+    // Save, print and the exports follow the record's life; the title names its document.
+    void updateRecordActions();
     void onBusyChanged(bool busy);
     // Window sizes and places from the last session, and the recent documents, per user.
     void restoreSession();
@@ -196,18 +201,13 @@ private:
     void fillRecentMenu();
     // What the last search tried and why each port failed, for the user.
     QString searchReport() const;
-    // A record cut off by a lost link or a time-out is shown as such until the next one or a document.
-    void setIncomplete(bool incomplete);
     // The deviation fields beside the ratios, brought up to date with the form and the ratios.
     void setupEvaluation();
     void showEvaluation();
-    // A form label as a name: without its colon.
-    static QString fieldName(const QLabel *label);
     // The files exported from the window.
     QString exportFileName(const QString &title, const QString &suffix, const QString &filter);
     bool writeExport(const QString &fileName, const std::function<bool(QIODevice *)> &write);
     bool writePdf(QIODevice *device);
-    void updateExportActions();
 
     Ui::MainWindow *ui = nullptr;
     InstrumentLink *m_link = nullptr; // the serial port, its parser and the ping; a child of the window
@@ -220,11 +220,10 @@ private:
     double m_tolerance = Qvx2::RatioTolerancePercent;
     std::array<QLabel *, Qvx2::RatioShown> m_deviations{};
     QLabel *testIcons[Qvx2::TestCount] = {};
-    Measurement m_measurement;         // what the window shows and a save stores
-    Measurement m_savedState;          // what was last saved or opened, to tell edits since
-    bool m_infoRequest = false;        // an information request: its lines go to the debug pane only
-    QPointer<ArchiveWindow> m_archive; // open while the user keeps it
-    bool m_collecting = false;         // records downloaded into documents: the window keeps what it shows
+    RecordSession *m_session = nullptr; // the record shown, which a save stores
+    RecordReader *m_reader = nullptr;   // the parser's reports into a record
+    FormEditor *m_form = nullptr;       // the identification and the comment, editing the record
+    QPointer<ArchiveWindow> m_archive;  // open while the user keeps it
     // Loaded once: a QPixmap built from a file name goes back to the file (and its cache) every time.
     const QPixmap m_imgNoVerdict{QLatin1String(Qvx2::ImgNoVerdict)};
     const QPixmap m_imgPassed{QLatin1String(Qvx2::ImgPassed)};
@@ -241,7 +240,5 @@ private:
     QTranslator qtTranslator;
     QString currentLanguage;
     QActionGroup *languageGroup = nullptr;
-    bool dataSaved = false;
-    bool dataPresent = false;
     QString m_titleFile; // document name shown in the title
 };

@@ -19,11 +19,11 @@ void MainWindow::on_actionInfo_UC_triggered()
     // store, stay as they are.
     m_recup_info->efface();
     parser().reset();
-    m_infoRequest = true;
+    m_reader->setTarget(nullptr);
     const bool answered =
         ls_envoi_attente_trame(QLatin1String(Qvx2::CmdInfo), QStringLiteral("on_actionInfo_UC_triggered"),
                                Qvx2::WaitLongCycles, Qvx2::FlagRange);
-    m_infoRequest = false;
+    m_reader->setTarget(m_session);
     // The request ends with its range line: what comes after it is no transfer.
     parser().active = false;
     if (!answered)
@@ -48,7 +48,9 @@ void MainWindow::replayCapture(const QString &fileName)
     // Read raw: a CR alone stays inside its line (it then ends a frame), only LF and CR LF end lines.
     if (!file.open(QIODevice::ReadOnly))
         return;
-    clearMeasurement();
+    // A new record, as a download starts one: what the capture holds, and only that, is shown.
+    m_recup_info->efface();
+    m_session->beginReceiving();
     parser().reset();
     // The display is brought up to date once, at the end, rather than after every line.
     ui->reponsePlot->beginBatch();
@@ -74,8 +76,7 @@ void MainWindow::replayCapture(const QString &fileName)
     }
     file.close();
     m_recup_info->endBatch();
-    showHeldCurves();
     ui->reponsePlot->endBatch();
-    setPrintEnabled(true);
-    ui->actionEnregistrer->setEnabled(true);
+    // A capture without the record's end line holds a record cut off.
+    m_session->endReceiving(false);
 }

@@ -1,6 +1,7 @@
 // Measurement documents: the form, save, open, and the configuration's lists.
 
 #include "archivewindow.h"
+#include "formeditor.h"
 #include "mainwindow.h"
 #include "recup_info.h"
 #include "ui_mainwindow.h"
@@ -9,29 +10,13 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QDateEdit>
 #include <QDebug>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QRegularExpression>
 #include <QStandardPaths>
-
-namespace
-{
-
-const QDate EarliestDate(2011, 1, 1);
-
-// A form field may hold anything; the file name made from it may not hold a path or a reserved character.
-QString fileNamePart(QString text)
-{
-    static const QRegularExpression forbidden(QStringLiteral("[/\\\\:*?\"<>|\\x00-\\x1f]"));
-    return text.replace(forbidden, QStringLiteral("_"));
-}
-
-} // namespace
 
 void MainWindow::loadConfiguration()
 {
@@ -46,7 +31,7 @@ void MainWindow::loadConfiguration()
     createLanguageMenu();
 
     XmlConf conf(m_configFile, Read);
-    fillFormLists(conf);
+    m_form->fillLists(conf);
     m_code_gdo = conf.getgdotitle();
     ui->CodeGDOLabel->setText(m_code_gdo);
     qDebug() << "m_code_gdo " << m_code_gdo;
@@ -67,67 +52,17 @@ void MainWindow::ensureConfigReadable()
                              .arg(QDir::toNativeSeparators(m_configFile), QDir::toNativeSeparators(kept)));
 }
 
-void MainWindow::fillFormLists(const XmlConf &conf)
-{
-    ui->PuissanceCombo->addItems(conf.getPuissances());
-    ui->TensionHT1Combo->addItems(conf.getTensionsHT(QStringLiteral("HT1")));
-    ui->TensionBtCombo->addItems(conf.getTensionsBt(QStringLiteral("bt")));
-    ui->VendorCombo->addItems(conf.getFabricants());
-    ui->FuseCombo->addItems(conf.getEtats());
-}
-
 void MainWindow::reloadFormLists()
 {
-    QComboBox *const lists[] = {ui->VendorCombo, ui->PuissanceCombo, ui->TensionHT1Combo, ui->TensionBtCombo,
-                                ui->FuseCombo};
-    int selected[5];
-    for (int i = 0; i < 5; ++i) {
-        selected[i] = lists[i]->currentIndex();
-        lists[i]->clear();
-    }
     ensureConfigReadable();
     {
         XmlConf conf(m_configFile, Read);
-        fillFormLists(conf);
+        m_form->fillLists(conf);
         // The battery captions are translated texts too.
         batteryList = conf.getPiles();
     }
-    for (int i = 0; i < 5; ++i)
-        lists[i]->setCurrentIndex(selected[i]);
-
-    recreateDateEdit();
-}
-
-void MainWindow::recreateDateEdit()
-{
-    // A date field takes the date format of the locale in force when it is made.
-    const QDate date = ui->DateEdit->date();
-    delete ui->DateEdit;
-    auto *edit = new QDateEdit(ui->FormGroupBox);
-    edit->setObjectName(QStringLiteral("DateEdit"));
-    edit->setLocale(QLocale()); // the parent keeps the locale it was made with
-    edit->setMaximumHeight(22);
-    QFont font;
-    font.setPointSize(10);
-    font.setWeight(QFont::Normal);
-    font.setStyleStrategy(QFont::PreferAntialias);
-    edit->setFont(font);
-    edit->setAlignment(Qt::AlignCenter);
-    edit->setMinimumDate(EarliestDate);
-    edit->setCalendarPopup(true);
-    ui->gridLayout_2->addWidget(edit, 3, 1, 1, 1);
-    edit->setDate(date);
-    ui->DateEdit = edit;
-    connect(edit, &QDateEdit::dateChanged, this, [this](const QDate &d) { m_measurement.date = d; });
-}
-
-QString MainWindow::fieldName(const QLabel *label)
-{
-    // "Nom du poste :" is named as "Nom du poste".
-    QString name = label->text().trimmed();
-    if (name.endsWith(QLatin1Char(':')))
-        name.chop(1);
-    return name.trimmed();
+    m_form->recreateDateEdit();
+    ui->DateEdit = m_form->dateEdit();
 }
 
 bool MainWindow::isFormFilled() const
@@ -137,26 +72,19 @@ bool MainWindow::isFormFilled() const
 
 QStringList MainWindow::emptyRequiredFields() const
 {
-    const std::pair<const QLineEdit *, const QLabel *> required[] = {{ui->NameEdit, ui->NameLabel},
-                                                                     {ui->NamePosteEdit, ui->NamePosteLabel},
-                                                                     {ui->NumTranfoEdit, ui->NumTranfoLabel}};
-    QStringList empty;
-    for (const auto &field : required) {
-        if (field.first->text().isEmpty())
-            empty.append(fieldName(field.second));
-    }
-    return empty;
+    return m_form->emptyRequiredFields();
 }
 
 QString MainWindow::proposedFileName() const
 {
-    return QStringLiteral("%1/%2_%3_%4.qv2")
-        .arg(m_currentPath + QLatin1String(Qvx2::DataDir), fileNamePart(ui->NamePosteEdit->text()),
-             fileNamePart(ui->NumTranfoEdit->text()), fileNamePart(ui->CodeGDOEdit->text()));
+    return m_session->proposedFileName(m_currentPath + QLatin1String(Qvx2::DataDir));
 }
 
 QString MainWindow::save()
 {
+    // A record cut off, or still arriving, is never saved, whatever the path that asks.
+    if (!m_session->isWhole())
+        return QString();
     const QStringList empty = emptyRequiredFields();
     if (!empty.isEmpty()) {
         QMessageBox::critical(this, tr("Erreur"),
@@ -179,8 +107,7 @@ QString MainWindow::save()
             QMessageBox::Ok);
         return QString();
     }
-    dataSaved = true;
-    m_savedState = currentMeasurement();
+    m_session->saved(fileName);
     addRecentDocument(fileName);
     return fileName;
 }
@@ -188,27 +115,35 @@ QString MainWindow::save()
 bool MainWindow::saveResult(const QString &fileName)
 {
     qDebug() << "saveResult()" << fileName;
-    const bool written = XmlMesure::save(currentMeasurement(), fileName);
+    if (m_session->isIncomplete() || m_session->state() == RecordSession::State::Receiving)
+        return false;
+    const Measurement &m = currentMeasurement();
+    const bool written = XmlMesure::save(m, fileName);
 
     ensureConfigReadable();
     XmlConf conf(m_configFile, Update);
-    conf.addFabricant(m_measurement.fabricant);
-    conf.addTensionHT(m_measurement.tensionHt);
-    conf.addTensionBt(m_measurement.tensionBt);
-    conf.addPuissance(m_measurement.puissance);
+    conf.addFabricant(m.fabricant);
+    conf.addTensionHT(m.tensionHt);
+    conf.addTensionBt(m.tensionBt);
+    conf.addPuissance(m.puissance);
     conf.write();
     return written;
-}
-
-bool MainWindow::hasUnsavedData() const
-{
-    return dataPresent && (!dataSaved || currentMeasurement() != m_savedState);
 }
 
 bool MainWindow::okToDiscard()
 {
     if (!hasUnsavedData())
         return true;
+    if (m_session->isIncomplete()) {
+        // It cannot be saved: the question is only whether to let it go.
+        QMessageBox box(QMessageBox::Warning, tr("Attention"),
+                        tr("L'enregistrement affiche est incomplet : il ne peut pas etre enregistre. "
+                           "Voulez-vous l'abandonner ?"),
+                        QMessageBox::Discard | QMessageBox::Cancel, this);
+        box.setDefaultButton(QMessageBox::Cancel);
+        box.setEscapeButton(QMessageBox::Cancel);
+        return box.exec() == QMessageBox::Discard;
+    }
     QMessageBox box(QMessageBox::Question, tr("Attention"),
                     tr("Les donnees n'ont pas ete enregistrees. Voulez-vous les enregistrer ?"),
                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, this);
@@ -227,10 +162,8 @@ bool MainWindow::okToDiscard()
 
 void MainWindow::on_actionEnregistrer_triggered()
 {
-    const QString fileName = save();
-    // A refused or cancelled save leaves the title as it was.
-    if (!fileName.isEmpty())
-        setWindowTitleFile(QFileInfo(fileName).fileName());
+    // The title follows the record's document: a refused or cancelled save leaves it as it was.
+    save();
 }
 
 void MainWindow::on_actionOuvrir_triggered()
@@ -257,14 +190,8 @@ bool MainWindow::openDocument(const QString &fileName)
     }
     if (!okToDiscard())
         return false;
-    showMeasurement(m);
-    ui->actionImprimer->setEnabled(true);
-    ui->actionEnregistrer->setEnabled(true);
-    setWindowTitleFile(QFileInfo(fileName).fileName());
-    dataPresent = true;
     // The document is as it is on disk: nothing to save until it is edited.
-    dataSaved = true;
-    m_savedState = currentMeasurement();
+    m_session->opened(QFileInfo(fileName).absoluteFilePath(), m);
     addRecentDocument(fileName);
     return true;
 }
@@ -277,7 +204,8 @@ void MainWindow::on_actionQuitter_triggered()
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    if (okToDiscard())
+    // While an exchange waits, the record and the port are in use: the window goes once it has ended.
+    if (!m_link->isBusy() && okToDiscard())
         event->accept();
     else
         event->ignore();

@@ -25,10 +25,11 @@ void MainWindow::setupEvaluation()
         label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QStringLiteral("+00.00 %")));
         row->insertWidget(row->indexOf(edit) + 1, label);
         m_deviations[i] = label;
-        connect(edit, &QLineEdit::textChanged, this, &MainWindow::showEvaluation);
     }
-    for (QComboBox *voltage : {ui->TensionHT1Combo, ui->TensionBtCombo})
-        connect(voltage, &QComboBox::currentTextChanged, this, &MainWindow::showEvaluation);
+    // The form's voltages, the record's range and ratios.
+    for (auto changed :
+         {&RecordSession::modified, &RecordSession::ratiosChanged, &RecordSession::rangeChanged})
+        connect(m_session, changed, this, &MainWindow::showEvaluation);
     showEvaluation();
 }
 
@@ -51,8 +52,17 @@ void MainWindow::showEvaluation()
         label->setToolTip(verdict);
     }
     // In the box's title: a line of its own would make the window too tall for a small laptop screen.
-    ui->infoBox->setTitle(e.hasRated() ? tr("Information (rapport nominal %1, tolerance \u00b1%2 %)")
-                                             .arg(RatioEvaluation::ratioText(e.rated))
-                                             .arg(e.tolerance)
-                                       : tr("Information"));
+    if (e.rangeDisagrees)
+        ui->infoBox->setTitle(
+            tr("Information : la gamme %1 ne contient pas la tension HT %2, ecarts non evalues")
+                .arg(currentMeasurement().gamme.trimmed(), currentMeasurement().tensionHt));
+    else if (e.hasRated())
+        ui->infoBox->setTitle(tr("Information (rapport nominal %1, tolerance \u00b1%2 %)")
+                                  .arg(RatioEvaluation::ratioText(e.rated))
+                                  .arg(e.tolerance));
+    else
+        ui->infoBox->setTitle(tr("Information"));
+    // Red: the form or the record is wrong, and the technician must see it at once.
+    ui->infoBox->setStyleSheet(e.rangeDisagrees ? QStringLiteral("QGroupBox { color: #b00020; }")
+                                                : QString());
 }

@@ -2,6 +2,7 @@
 // plot as a picture (PNG or SVG). Each is written through QSaveFile: a failed write leaves no half file and
 // is told.
 
+#include "formeditor.h"
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
@@ -40,7 +41,7 @@ ReportTexts MainWindow::reportTexts() const
     for (const QLabel *label :
          {ui->NameLabel, ui->DateLabel, ui->NamePosteLabel, ui->CodeGDOLabel, ui->NumTranfoLabel,
           ui->PowerLabel, ui->VendorLabel, ui->TensionHT1Label, ui->FuseLabel, ui->SecondBtLabel1})
-        t.identification << fieldName(label);
+        t.identification << FormEditor::fieldName(label);
     // The test names' fields, Test1Edit ... TesT19Edit as the form names them.
     t.tests = QVector<QString>(Qvx2::TestCount).toList();
     const QRegularExpression testField(QStringLiteral("^test(\\d+)edit$"),
@@ -48,32 +49,26 @@ ReportTexts MainWindow::reportTexts() const
     for (const QLineEdit *edit : ui->TestGroupBox->findChildren<QLineEdit *>(testField))
         t.tests[testField.match(edit->objectName()).captured(1).toInt() - 1] = edit->text().trimmed();
     for (const QLabel *label : {ui->LabelRapportL1, ui->LabelRapportL2, ui->LabelRapportL3, ui->label})
-        t.ratios << fieldName(label);
+        t.ratios << FormEditor::fieldName(label);
     t.curves = CurvePlot::curveNames();
     t.passed = tr("CORRECT");
     t.failed = tr("DEFAUT");
     t.none = tr("sans verdict");
     t.within = tr("dans la tolerance");
     t.outside = tr("hors tolerance");
-    t.range = fieldName(ui->LabelRange);
+    t.range = FormEditor::fieldName(ui->LabelRange);
     t.rated = tr("Rapport nominal");
     t.tolerance = tr("Tolerance (%)");
     t.comment = ui->CommentGroupBox->title();
     return t;
 }
 
-void MainWindow::updateExportActions()
-{
-    // A complete measurement, the same that may be printed.
-    for (QAction *action : {ui->actionExporterPdf, ui->actionExporterCsv, ui->actionExporterImage})
-        action->setEnabled(ui->actionImprimer->isEnabled());
-}
-
 QString MainWindow::exportFileName(const QString &title, const QString &suffix, const QString &filter)
 {
     // Proposed from the document's name, beside the documents; Qt's dialog asks before replacing a file.
-    const QString base = m_titleFile.isEmpty() ? proposedFileName()
-                                               : m_currentPath + QLatin1String(Qvx2::DataDir) + m_titleFile;
+    const QString base = m_titleFile.isEmpty()
+                             ? proposedFileName()
+                             : QFileInfo(proposedFileName()).path() + QLatin1Char('/') + m_titleFile;
     const QFileInfo info(base);
     return QFileDialog::getSaveFileName(
         this, title, info.path() + QLatin1Char('/') + info.completeBaseName() + suffix, filter);
@@ -102,7 +97,8 @@ void MainWindow::on_actionExporterCsv_triggered()
 {
     writeExport(exportFileName(tr("Exporter CSV"), QStringLiteral(".csv"), tr("Tableau CSV (*.csv)")),
                 [this](QIODevice *device) {
-                    const QByteArray csv = CsvExport::render(m_measurement, evaluation(), reportTexts());
+                    const QByteArray csv =
+                        CsvExport::render(currentMeasurement(), evaluation(), reportTexts());
                     return device->write(csv) == csv.size();
                 });
 }
@@ -141,7 +137,7 @@ bool MainWindow::writePdf(QIODevice *device)
 {
     const ReportTexts t = reportTexts();
     const RatioEvaluation e = evaluation();
-    const Measurement &m = m_measurement;
+    const Measurement &m = currentMeasurement();
 
     QPdfWriter pdf(device);
     pdf.setPageSize(QPageSize(QPageSize::A4));

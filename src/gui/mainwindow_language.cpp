@@ -1,6 +1,7 @@
 // Run-time language switching, the about box and the user guide.
 
 #include "aboutdialog.h"
+#include "formeditor.h"
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 #include "xmlconf.h"
@@ -61,7 +62,8 @@ void MainWindow::loadLanguage(const QString &code)
     currentLanguage = code;
     QLocale::setDefault(localeOf(code));
     // The date follows the new locale even when no translation file loads (and so no retranslation runs).
-    recreateDateEdit();
+    m_form->recreateDateEdit();
+    ui->DateEdit = m_form->dateEdit();
 
     // The translations lie beside the program, or in the installed share folder.
     const QString appFile = m_sharePath + QStringLiteral("quarvex2_%1.qm").arg(code);

@@ -71,8 +71,10 @@ void MainWindow::updateConnectionStatus()
         else if (m_linkNote == LinkNote::SearchFailed)
             note = searchReport();
     }
-    // The first line in the bar, the whole report when the pointer rests on it.
-    m_statusNote.setText(note.section(QLatin1Char('\n'), 0, 0));
+    // The first and last lines in the bar (why, and that the search goes on), the whole report when the
+    // pointer rests on it.
+    const QStringList lines = note.split(QLatin1Char('\n'));
+    m_statusNote.setText(lines.size() > 1 ? lines.first() + QStringLiteral("  ") + lines.last() : note);
     m_statusNote.setToolTip(note);
 }
 
@@ -80,10 +82,14 @@ QString MainWindow::searchReport() const
 {
     const QList<PortAttempt> &tried = m_link->lastSearch();
     if (tried.isEmpty())
-        return tr("Aucun adaptateur serie USB n'est branche.");
+        return tr("Aucun adaptateur serie USB n'est branche.") + QLatin1Char('\n') +
+               tr("Un adaptateur branche sera essaye des son arrivee.");
     QStringList lines{tr("Aucun QUARVEN 2 n'a repondu. Ports essayes :")};
     for (const PortAttempt &attempt : tried)
         lines << tr("%1 : %2").arg(attempt.portName, attempt.failure);
+    // The program keeps looking: a port that did not answer is probed again, an instrument switched on is
+    // found.
+    lines << tr("Nouvel essai toutes les %1 s.").arg(InstrumentLink::portRetryMs() / 1000);
     return lines.join(QLatin1Char('\n'));
 }
 
@@ -117,6 +123,7 @@ void MainWindow::onBusyChanged(bool busy)
     else
         QApplication::restoreOverrideCursor();
     updateConnectionActions();
+    updateRecordActions();
 }
 
 void MainWindow::on_actionUSB_recherche_automatique_triggered()
