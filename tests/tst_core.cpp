@@ -313,6 +313,11 @@ void TestCore::documents()
     }
     // Odd documents: the first of duplicates answers; numbers that do not read count as 0; res 1 alone
     // passes.
+    Measurement whole, listed; // the archive's one-pass reading: the first of duplicates too
+    QVERIFY(XmlMesure::load(dataDir + "duplicates.qv2", &whole) &&
+            XmlMesure::summary(dataDir + "duplicates.qv2", &listed));
+    listed.comment = whole.comment;
+    QVERIFY(listed == whole && listed.recordId() == whole.recordId());
     const XmlMesure dup(dataDir + "duplicates.qv2", Read), odd(dataDir + "odd_values.qv2", Read);
     QCOMPARE(dup.getInfo("releveur") + '|' + dup.getInfo("poste") + '|' + dup.getRapport(2) + '|' +
                  dup.getComData(),
@@ -744,8 +749,9 @@ void TestCore::recordLife()
     document.comment = "doc";
     int modified = 0;
     connect(&session, &RecordSession::modified, [&modified] { ++modified; });
+    QByteArray lines;
     for (const QString &step : steps.split(' ', Qt::SkipEmptyParts)) {
-        QByteArray lines = "Recup_courbe debut 7 \rRESULT 01 x CORRECT x\r";
+        lines = "Recup_courbe debut 7 \rRESULT 01 x CORRECT x\r";
         if (step == "open") {
             session.opened(m_dir.filePath("doc.qv2"), document);
         } else if (step == "receive" || step == "cut" || step == "silent") {
@@ -781,6 +787,14 @@ void TestCore::recordLife()
                      m.comment.split('\n', Qt::SkipEmptyParts).join('|')})
             .join(' ');
     QCOMPARE(got, expected);
+    // Reports outside a transfer, or for no record at all, change nothing.
+    const Measurement before = session.measurement();
+    reader.ratio(4, "9");
+    reader.verdict(1, true, QString());
+    reader.setTarget(nullptr);
+    parser.parse(
+        lines = "Recup_courbe debut 8 \rRESULT 02 x CORRECT x\rRAPPORT 2 x 5 x\rRecup_courbe fin a b 8 \r");
+    QVERIFY(session.measurement() == before);
     // Whatever the record became, the form's identification stayed, and every change was announced.
     QVERIFY(m.poste == (steps.contains("open") ? document.poste : QString()) &&
             modified >= steps.split(' ', Qt::SkipEmptyParts).size());

@@ -231,10 +231,16 @@ void TestWindow::display()
     w->setTestResult(19, true); // out of range, as the window's own callers may ask: nothing changes
     w->cmd_rapport_received(4, "9");
     QVERIFY(w->currentMeasurement() == shown);
-    feed("Recup_courbe debut x\rV. 2 0 0 0 5 5 5 5 5 5 5 5 5 5\r");
+    // The next record through the window's own slots, as the parser calls them.
+    w->cmd_deb_received("---\r");
+    QVector<QPointF> points(10, QPointF(0, 5));
+    w->cmd_values_received(2, points);
+    w->cmd_raw_data_received("V. 2 x\r");
     QVERIFY(w->pointsOf(1).isEmpty() && !w->testResult(0) && w->curve(1).dataSize() == 0);
     QCOMPARE(w->curve(2).sample(0), QPointF(0, 5)); // what is shown is what a save stores
-    feed("Recup_courbe fin a b 2 \r");
+    w->cmd_result_received(2, true, QString());
+    w->cmd_end_received(QString(), "6-10kV", "Recup_courbe fin a b 2 \r");
+    QVERIFY(w->testResult(1) && w->isDataPresent() && w->currentMeasurement().gamme == "6-10kV");
     QCOMPARE(get<QPlainTextEdit>("CommentText")->toPlainText(), QString("---\n---\nligne 1"));
     w->clearMeasurement();
     QCOMPARE(get<QLineEdit>("NameEdit")->text() + get<QPlainTextEdit>("CommentText")->toPlainText().right(7),

@@ -139,10 +139,10 @@ bool MainWindow::okToDiscard()
         QMessageBox box(QMessageBox::Warning, tr("Attention"),
                         tr("L'enregistrement affiche est incomplet : il ne peut pas etre enregistre. "
                            "Voulez-vous l'abandonner ?"),
-                        QMessageBox::Discard | QMessageBox::Cancel, this);
-        box.setDefaultButton(QMessageBox::Cancel);
-        box.setEscapeButton(QMessageBox::Cancel);
-        return box.exec() == QMessageBox::Discard;
+                        QMessageBox::Yes | QMessageBox::No, this);
+        box.setDefaultButton(QMessageBox::No);
+        box.setEscapeButton(QMessageBox::No);
+        return box.exec() == QMessageBox::Yes;
     }
     QMessageBox box(QMessageBox::Question, tr("Attention"),
                     tr("Les donnees n'ont pas ete enregistrees. Voulez-vous les enregistrer ?"),
