@@ -72,8 +72,7 @@ int main(int argc, char *argv[])
     m.poste = QStringLiteral("@POSTE@");
     m.numTransfo = QStringLiteral("@TRANSFO@");
     m.date = QDate(2000, 1, 1);
-    m.ratios = {QStringLiteral("@RA@"), QStringLiteral("@RB@"), QStringLiteral("@RC@"),
-                QStringLiteral("@RM@")};
+    m.ratios = {111.11, 222.22, 333.33, 444.44}; // stand-ins, each replaced in the bytes
     const QString model = dir.filePath("model.qv2");
     XmlMesure::save(m, model);
     QFile modelFile(model);
@@ -88,8 +87,9 @@ int main(int argc, char *argv[])
             doc.replace("@POSTE@", QByteArray("Poste ") + QByteArray::number(n % 50))
                 .replace("@TRANSFO@", "T" + QByteArray::number(n))
                 .replace("01/01/2000", QDate(2005 + r, 1 + n % 12, 1 + r).toString("dd/MM/yyyy").toLatin1());
-            for (const char *key : {"@RA@", "@RB@", "@RC@", "@RM@"})
-                doc.replace(key, QByteArray::number(48.6 + 0.01 * ((n + r + int(key[2])) % 40), 'f', 2));
+            int k = 0;
+            for (const char *key : {"111.11", "222.22", "333.33", "444.44"})
+                doc.replace(key, QByteArray::number(48.6 + 0.01 * ((n + r + ++k) % 40), 'f', 2));
             QFile file(data + QStringLiteral("/poste%1/T%2_%3.qv2").arg(n % 50).arg(n).arg(r));
             if (!file.open(QIODevice::WriteOnly) || file.write(doc) != doc.size())
                 return 1;
@@ -108,7 +108,7 @@ int main(int argc, char *argv[])
 
     MainWindow window(dir.path(), [] { return QList<PortCandidate>(); });
     t.restart();
-    ArchiveWindow archive(&window, data, index);
+    ArchiveWindow archive(data, index, &window);
     while (!archive.isLoaded())
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     row("opening the archive, index up to date", seconds(t), 0.5, "s", 1);

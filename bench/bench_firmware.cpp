@@ -110,14 +110,15 @@ double rawUpdateMs(const QString &file, bool *ok)
 int fullImage(const QTemporaryDir &dir, QWidget *owner)
 {
     SimHost host(true);
-    QSerialPort port;
-    if (!host.open() || !openPort(port, host.path())) {
+    InstrumentLink link([&host] { return QList<PortCandidate>{{host.path(), QStringLiteral("FTDI")}}; });
+    if (!host.open() || !link.search()) {
         std::fprintf(stderr, "bench_firmware: no simulator\n");
         return 1;
     }
     const QByteArray image = makeImage(FullImageBytes);
     const QString file = writeImage(dir, image);
-    DialogTelech dialog(&port, owner);
+    FirmwareUpdate update(&link);
+    DialogTelech dialog(&update, owner);
     dialog.setFile(file);
 
     QElapsedTimer clock;
@@ -175,8 +176,8 @@ int fullImage(const QTemporaryDir &dir, QWidget *owner)
 int lostAcknowledgements(const QTemporaryDir &dir, QWidget *owner, int runs)
 {
     SimHost host(false);
-    QSerialPort port;
-    if (!host.open() || !openPort(port, host.path())) {
+    InstrumentLink link([&host] { return QList<PortCandidate>{{host.path(), QStringLiteral("FTDI")}}; });
+    if (!host.open() || !link.search()) {
         std::fprintf(stderr, "bench_firmware: no simulator\n");
         return 1;
     }
@@ -202,7 +203,8 @@ int lostAcknowledgements(const QTemporaryDir &dir, QWidget *owner, int runs)
     clock.start();
     for (int run = 0; run < runs; ++run) {
         host.call([](qvx2sim::PtyInstrument &sim) { sim.core().clearFlash(); });
-        DialogTelech dialog(&port, owner);
+        FirmwareUpdate update(&link);
+        DialogTelech dialog(&update, owner);
         dialog.setFile(file);
         successes += dialog.runUpdate() == DialogTelech::Outcome::Success;
         bool flashed = false;

@@ -92,7 +92,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         full.comment = listed.comment;
         FUZZ_CHECK(summed && full == listed,
                    QStringLiteral("the archive lists it otherwise: %1 | %2")
-                       .arg(listed.poste + listed.ratios[0], full.poste + full.ratios[0]));
+                       .arg(listed.poste + QString::number(listed.ratios[0].value_or(-1)),
+                            full.poste + QString::number(full.ratios[0].value_or(-1))));
     }
     QString read;
     {

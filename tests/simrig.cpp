@@ -1,5 +1,6 @@
 #include "simrig.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QThread>
@@ -17,6 +18,15 @@ bool SimRig::start()
     settle(200);
     takeReceived();
     return window->isSerialConnected();
+}
+
+bool SimRig::trigger(const char *name) const
+{
+    auto *action = child<QAction>(QLatin1String(name));
+    if (!action || !action->isEnabled())
+        return false;
+    action->trigger();
+    return true;
 }
 
 QByteArray SimRig::takeReceived()

@@ -20,6 +20,8 @@ public:
     QByteArray takeReceived();
     // Runs the event loop until the simulator has written all its answers (or timeoutMs passes).
     void settle(int timeoutMs = 2000);
+    // Triggers a menu action as the user would; false when the user could not (no such action, or disabled).
+    bool trigger(const char *action) const;
 
     qvx2sim::PtyInstrument sim;
     std::unique_ptr<MainWindow> window; // destroyed before the simulator

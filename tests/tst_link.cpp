@@ -1,8 +1,10 @@
 // The instrument link and the bootloader exchange over pseudo-terminals, with no window: the search for the
-// instrument, send-and-wait, one exchange at a time, a flood, and firmware runs against every fault.
+// instrument, the exchange and what it comes to, one exchange at a time, a flood, and firmware runs against
+// every fault.
 
 #include "bootloadersession.h"
 #include "faultnames.h"
+#include "firmwareupdate.h"
 #include "instrumentlink.h"
 #include "ptyinstrument.h"
 #include "testutil.h"
@@ -45,6 +47,8 @@ private slots:
     void search_data();
     void search();
     void sendAndWait();
+    void exchangeResults_data();
+    void exchangeResults();
     void oneExchangeAtATime();
     void acknowledgements();
     void floodWithoutCr();
@@ -75,7 +79,7 @@ void TestLink::search()
     QSignalSpy changed(rig.link.get(), &InstrumentLink::connectionChanged);
     QElapsedTimer t;
     t.start();
-    QCOMPARE(rig.link->ls_connection_auto(), found >= 0);
+    QCOMPARE(rig.link->search(), found >= 0);
     QVERIFY(t.elapsed() >= 2000 * manufacturers.count("silent"));
     QStringList received;
     for (int i = 0; i < manufacturers.size(); ++i)
@@ -88,37 +92,89 @@ void TestLink::search()
     QCOMPARE(rig.link->portName(),
              QString(rig.sim(found).slavePath()).remove("/dev/")); // as the list shows it
     rig.sim(found).clearLog();
-    QVERIFY(rig.link->ls_connection_auto());
+    QVERIFY(rig.link->search());
     QCOMPARE(rig.sim(found).receivedLines(), QList<QByteArray>{"TEST 05"});
     for (const PortCandidate &port : systemPortCatalog()()) // the machine's own list
         QVERIFY(!port.portName.isEmpty());
 }
 
 // The flags are cleared before the command goes out; an empty command only waits; an answer already there
-// ends the wait at once; a wait of tempo cycles gives up in cycle tempo + 2; a read error closes the link
-// only once the device is gone.
+// ends the wait at once; a wait gives up at its deadline; a read error closes the link only once the device
+// is gone.
 void TestLink::sendAndWait()
 {
     Rig rig;
-    QVERIFY(rig.start({"FTDI"}) && rig.link->ls_connection_auto());
+    QVERIFY(rig.start({"FTDI"}) && rig.link->search());
     InstrumentLink &link = *rig.link;
-    QVERIFY(link.ls_envoi_attente_trame("INFO 00 \r", "essai", 500, Qvx2::FlagRecordNumber));
+    QVERIFY(link.exchange("INFO 00 \r", Qvx2::Answer::RecordNumber, 5000));
     QCOMPARE(link.parser().recordNumber, 23);
     rig.sim().clearLog();
-    QVERIFY(!link.ls_envoi_attente_trame(QString(), "vide", 3, Qvx2::FlagRecordNumber));
+    QCOMPARE(link.exchange(QByteArray(), Qvx2::Answer::RecordNumber, 30).code, Result::Code::NoResponse);
     QTest::qWait(200);
     QCOMPARE(rig.sim().receivedLines(), QList<QByteArray>());
-    link.parser().received[Qvx2::FlagRange] = 1;
+    link.parser().received[Qvx2::flag(Qvx2::Answer::Range)] = 1;
     QElapsedTimer t;
     t.start();
-    QVERIFY(link.ls_attente_trame(100, Qvx2::FlagRange) && t.elapsed() < 100 * Qvx2::LinkCycleMs);
+    QVERIFY(link.wait(Qvx2::Answer::Range, 1000) && t.elapsed() < 1000);
     t.restart();
-    QVERIFY(!link.ls_attente_trame(0, 27) && t.elapsed() >= 2 * Qvx2::LinkCycleMs);
-    QVERIFY(!link.ls_attente_trame(0, Qvx2::FlagCount));     // no such flag
-    emit link.port()->errorOccurred(QSerialPort::ReadError); // a passing error: the device is still there
+    QVERIFY(!link.wait(Qvx2::Answer(27), 20) && t.elapsed() >= 20);
+    QVERIFY(!link.wait(Qvx2::Answer(Qvx2::FlagCount), 0)); // no such flag
+    {
+        const InstrumentLink::PortHold held(link);
+        emit held.port()->errorOccurred(QSerialPort::ReadError); // a passing error: the device is still there
+    }
     QVERIFY(link.isConnected() && link.isOpen());
     rig.sim().unplug(); // its pseudo-terminal is gone, though the port list still names it
     QTRY_VERIFY(!link.isConnected() && !link.isOpen());
+}
+
+// What an exchange comes to, and why: its answer; nothing at all from a silent instrument; lines, but not the
+// awaited one; the adapter pulled out during the wait; no port; another exchange waiting.
+void TestLink::exchangeResults_data()
+{
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<QByteArray>("command");
+    QTest::addColumn<int>("awaited");
+    QTest::addColumn<QString>("when"); // "unplug": the cable pulled during the wait; "closed": before it
+    QTest::addColumn<int>("code");
+    using C = Result::Code;
+    const int number = Qvx2::flag(Qvx2::Answer::RecordNumber), range = Qvx2::flag(Qvx2::Answer::Range);
+    QTest::newRow("answered") << "" << QByteArray("INFO 00 \r") << number << "" << int(C::Done);
+    QTest::newRow("silent") << "silent" << QByteArray("INFO 00 \r") << number << "" << int(C::NoResponse);
+    QTest::newRow("another answer") << "" << QByteArray("INFO 00 \r") << range << "" << int(C::TimedOut);
+    QTest::newRow("cable pulled") << "silent" << QByteArray("INFO 00 \r") << number << "unplug"
+                                  << int(C::PortLost);
+    QTest::newRow("port closed") << "" << QByteArray("INFO 00 \r") << number << "closed"
+                                 << int(C::NotConnected);
+    QTest::newRow("another exchange")
+        << "late=300" << QByteArray("INFO 01\r") << range << "busy" << int(C::Busy);
+}
+
+void TestLink::exchangeResults()
+{
+    QFETCH(QString, fault);
+    QFETCH(QByteArray, command);
+    QFETCH(int, awaited);
+    QFETCH(QString, when);
+    QFETCH(int, code);
+    Rig rig;
+    QVERIFY(rig.start({"FTDI"}) && rig.link->search());
+    QVERIFY(qvx2sim::applyFault(rig.sim().faults(), fault) || fault.isEmpty());
+    InstrumentLink &link = *rig.link;
+    if (when == "closed")
+        link.release();
+    if (when == "unplug")
+        QTimer::singleShot(100, &rig.sim(), &qvx2sim::PtyInstrument::unplug);
+    Result second;
+    if (when == "busy") // asked while the first waits
+        QTimer::singleShot(50, [&] { second = link.exchange("PARAM 00\r", Qvx2::parameterAnswer(13), 500); });
+    QElapsedTimer t;
+    t.start();
+    const Result r = link.exchange(command, Qvx2::Answer(awaited), 1000);
+    QCOMPARE(int((when == "busy" ? second : r).code), code);
+    QVERIFY(r.done() == (code == int(Result::Code::Done) || when == "busy") &&
+            (r.done() || !r.reason.isEmpty()));
+    QVERIFY2(when != "unplug" || t.elapsed() < 900, qPrintable(QString::number(t.elapsed())));
 }
 
 // While an exchange waits, a second one (or a search) is refused without a byte or a cleared flag, and the
@@ -126,18 +182,18 @@ void TestLink::sendAndWait()
 void TestLink::oneExchangeAtATime()
 {
     Rig rig;
-    QVERIFY(rig.start({"FTDI"}, "late=300") && rig.link->ls_connection_auto());
+    QVERIFY(rig.start({"FTDI"}, "late=300") && rig.link->search());
     InstrumentLink &link = *rig.link;
     rig.sim().clearLog();
     QSignalSpy busy(&link, &InstrumentLink::busyChanged);
     bool second = true;
     QTimer::singleShot(50, [&] {
-        second = !link.isBusy() || link.ls_envoi_attente_trame("PARAM 00\r", "second", 500, 13) ||
-                 link.ls_attente_trame_progress(5, 1, 13);
-        link.ls_connection_auto();
-        link.slotPingQV2();
+        second = !link.isBusy() || link.exchange("PARAM 00\r", Qvx2::parameterAnswer(13), 5000) ||
+                 link.wait(Qvx2::parameterAnswer(13), 7);
+        link.search();
+        link.pingDue();
     });
-    QVERIFY(link.ls_envoi_attente_trame("INFO 01\r", "info", 500, Qvx2::FlagRange));
+    QVERIFY(link.exchange("INFO 01\r", Qvx2::Answer::Range, 5000));
     QVERIFY(!second && !link.isBusy());
     QTest::qWait(500);
     QCOMPARE(rig.sim().receivedLines(), (QList<QByteArray>{"INFO 01", "INFO 04"}));
@@ -196,15 +252,16 @@ void TestLink::floodWithoutCr()
     getrusage(RUSAGE_SELF, &usage);
     [[maybe_unused]] const long before = usage.ru_maxrss; // read only without the address sanitizer
     InstrumentLink link([&pty] { return QList<PortCandidate>{{pty.slavePath, "FTDI"}}; });
-    const bool found = link.ls_connection_auto();
+    const bool found = link.search();
+    const int range = Qvx2::flag(Qvx2::Answer::Range);
     QElapsedTimer t;
-    for (t.start(); found && !link.parser().received[Qvx2::FlagRange] && t.elapsed() < 120000;)
+    for (t.start(); found && !link.parser().received[range] && t.elapsed() < 120000;)
         QCoreApplication::processEvents();
-    const bool read = found && link.parser().received[Qvx2::FlagRange];
+    const bool read = found && link.parser().received[range];
     stop = true;
     instrument.join();
     getrusage(RUSAGE_SELF, &usage);
-    QVERIFY(read && sent >= total && link.receiveBuffer().isEmpty());
+    QVERIFY(read && sent >= total && link.pendingBytes() == 0);
     QCOMPARE(link.parser().range, QString("1-5kV"));
 #ifndef __SANITIZE_ADDRESS__ // the address sanitizer keeps freed memory in quarantine: no bound to check
     QVERIFY2(usage.ru_maxrss - before < 32 * 1024, qPrintable(QString::number(usage.ru_maxrss - before)));
@@ -249,17 +306,20 @@ void TestLink::firmwareRuns()
     QFETCH(QString, trace);
     QFETCH(int, outcome);
     Rig rig;
-    QVERIFY(rig.start({"FTDI"}, fault) && rig.link->ls_connection_auto());
+    QVERIFY(rig.start({"FTDI"}, fault) && rig.link->search());
     rig.sim().clearLog();
     QTemporaryDir dir;
     const QByteArray image = TestUtil::firmwareImage(size);
     QVERIFY(TestUtil::writeFile(dir.filePath("fw.bin"), image));
     FirmwareImage loaded;
-    loaded.load(dir.filePath("fw.bin"));
-    rig.link->setPaused(true);
-    BootloaderSession session(rig.link->port());
+    QVERIFY(FirmwareUpdate::check(dir.filePath("fw.bin"), &loaded));
+    FirmwareUpdate update(rig.link.get()); // the port held for the bootloader while it lives
+    QVERIFY(rig.link->isHeld());
+    BootloaderSession &session = update.session();
     QSignalSpy pages(&session, &BootloaderSession::pageStarted);
-    QCOMPARE(int(session.run(loaded)), outcome);
+    const Result result = update.run(loaded);
+    QCOMPARE(int(update.outcome()), outcome);
+    QCOMPARE(result.done(), outcome == int(BootloaderSession::Outcome::Success));
     const QString sent = TestUtil::commandTrace(rig.sim().receivedLines());
     QVERIFY2(trace.isEmpty() || sent == trace, qPrintable(sent));
     const QStringList steps = sent.split(' ', Qt::SkipEmptyParts);

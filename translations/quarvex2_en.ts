@@ -92,6 +92,21 @@
     </message>
 </context>
 <context>
+    <name>Configuration</name>
+    <message>
+        <source>Attention</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>Le fichier de configuration %1 est illisible. Il a ete conserve sous le nom %2 et la configuration par defaut est utilisee.</source>
+        <translation>The configuration file %1 cannot be read. It has been kept as %2 and the default configuration is in use.</translation>
+    </message>
+    <message>
+        <source>Le fichier de configuration %1 n&apos;a pas pu etre ecrit : la langue choisie et les listes apprises ne seront pas gardees.</source>
+        <translation>The configuration file %1 could not be written: the chosen language and the learnt lists will not be kept.</translation>
+    </message>
+</context>
+<context>
     <name>CurvePlot</name>
     <message>
         <source>point %1 : %2</source>
@@ -165,22 +180,6 @@
         <translation>Close</translation>
     </message>
     <message>
-        <source>Impossible de lire %1:
-%2.
-Le fichier n&apos;existe pas ou est deja utilise par un programme</source>
-        <translation>Cannot read %1:
-%2.
-The file does not exist or is already in use by another program</translation>
-    </message>
-    <message>
-        <source>Le fichier %1 est trop grand (%2 octets) : l&apos;appareil en recoit au plus %3.</source>
-        <translation>The file %1 is too large (%2 bytes): the instrument accepts at most %3.</translation>
-    </message>
-    <message>
-        <source>Le fichier %1 est vide.</source>
-        <translation>The file %1 is empty.</translation>
-    </message>
-    <message>
         <source>Mise a jour de l&apos;appareil en cours...</source>
         <translation>Updating the instrument...</translation>
     </message>
@@ -191,6 +190,129 @@ The file does not exist or is already in use by another program</translation>
     <message>
         <source>ATmega File - Attention</source>
         <translation>ATmega file - Warning</translation>
+    </message>
+    <message>
+        <source>Page %1 / %2</source>
+        <translation>Page %1 / %2</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentCommands</name>
+    <message>
+        <source>Erreur</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Veuillez remplir les champs avant d&apos;enregistrer.</source>
+        <translation>Please fill in the fields before saving.</translation>
+    </message>
+    <message>
+        <source>Champs vides : %1</source>
+        <translation>Empty fields: %1</translation>
+    </message>
+    <message>
+        <source>Enregistrer %1</source>
+        <translation>Save %1</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;enregistrer le fichier %1.</source>
+        <translation>Could not save the file %1.</translation>
+    </message>
+    <message>
+        <source>Ouvrir</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 n&apos;est pas un document de mesure : il n&apos;a pas ete ouvert.</source>
+        <translation>The file %1 is not a measurement document: it was not opened.</translation>
+    </message>
+    <message>
+        <source>Attention</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>L&apos;enregistrement affiche est incomplet : il ne peut pas etre enregistre. Voulez-vous l&apos;abandonner ?</source>
+        <translation>The record shown is incomplete: it cannot be saved. Do you want to discard it?</translation>
+    </message>
+    <message>
+        <source>Les donnees n&apos;ont pas ete enregistrees. Voulez-vous les enregistrer ?</source>
+        <translation>The data have not been saved. Do you want to save them?</translation>
+    </message>
+    <message>
+        <source>L&apos;impression n&apos;a pas pu etre faite.</source>
+        <translation>The report could not be printed.</translation>
+    </message>
+    <message>
+        <source>Exporter PDF</source>
+        <translation>Export PDF</translation>
+    </message>
+    <message>
+        <source>Rapport PDF (*.pdf)</source>
+        <translation>PDF report (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Exporter CSV</source>
+        <translation>Export CSV</translation>
+    </message>
+    <message>
+        <source>Tableau CSV (*.csv)</source>
+        <translation>CSV table (*.csv)</translation>
+    </message>
+    <message>
+        <source>Exporter image</source>
+        <translation>Export image</translation>
+    </message>
+    <message>
+        <source>Image PNG (*.png)</source>
+        <translation>PNG image (*.png)</translation>
+    </message>
+    <message>
+        <source>Image SVG (*.svg)</source>
+        <translation>SVG image (*.svg)</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareCommands</name>
+    <message>
+        <source>Ouvrir</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>ATmega File - Attention</source>
+        <translation>ATmega file - Warning</translation>
+    </message>
+    <message>
+        <source>Mettre a jour le firmware de l&apos;appareil avec ce fichier ?
+
+%1
+%2 octets, modifie le %3</source>
+        <translation>Update the instrument&apos;s firmware with this file?
+
+%1
+%2 bytes, modified %3</translation>
+    </message>
+    <message>
+        <source>Mise a jour firmware</source>
+        <translation>Firmware update</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareUpdate</name>
+    <message>
+        <source>Le fichier %1 est trop grand (%2 octets) : l&apos;appareil en recoit au plus %3.</source>
+        <translation>The file %1 is too large (%2 bytes): the instrument accepts at most %3.</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 est vide.</source>
+        <translation>The file %1 is empty.</translation>
+    </message>
+    <message>
+        <source>Impossible de lire %1:
+%2.
+Le fichier n&apos;existe pas ou est deja utilise par un programme</source>
+        <translation>Cannot read %1:
+%2.
+The file does not exist or is already in use by another program</translation>
     </message>
     <message>
         <source>L&apos;appareil n&apos;est pas passe en mode mise a jour : pas de reponse a %1.
@@ -214,10 +336,6 @@ Reconnectez l&apos;appareil puis relancez la mise a jour.</source>
         <translation>The connection to the instrument was lost during the update.
 Reconnect the instrument, then start the update again.</translation>
     </message>
-    <message>
-        <source>Page %1 / %2</source>
-        <translation>Page %1 / %2</translation>
-    </message>
 </context>
 <context>
     <name>InstrumentLink</name>
@@ -240,6 +358,70 @@ Reconnect the instrument, then start the update again.</translation>
     <message>
         <source>ouverture impossible (%1)</source>
         <translation>cannot be opened (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>LanguageSwitch</name>
+    <message>
+        <source>Erreur</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Aide introuvable.</source>
+        <translation>Help not found.</translation>
+    </message>
+    <message>
+        <source>Aucun programme de cet ordinateur n&apos;ouvre les fichiers PDF. Le guide se trouve ici :
+%1</source>
+        <translation>No program on this computer opens PDF files. The guide is here:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>LinkStatus</name>
+    <message>
+        <source>Recherche de l&apos;appareil…</source>
+        <translation>Looking for the instrument…</translation>
+    </message>
+    <message>
+        <source>Connecte (%1)</source>
+        <translation>Connected (%1)</translation>
+    </message>
+    <message>
+        <source>L&apos;appareil ne repond pas</source>
+        <translation>The instrument does not respond</translation>
+    </message>
+    <message>
+        <source>Deconnecte</source>
+        <translation>Disconnected</translation>
+    </message>
+    <message>
+        <source>Liaison perdue (%1)</source>
+        <translation>Link lost (%1)</translation>
+    </message>
+    <message>
+        <source>Aucun adaptateur serie USB n&apos;est branche.</source>
+        <translation>No USB serial adapter is plugged in.</translation>
+    </message>
+    <message>
+        <source>Un adaptateur branche sera essaye des son arrivee.</source>
+        <translation>An adapter will be tried as soon as it is plugged in.</translation>
+    </message>
+    <message>
+        <source>Aucun QUARVEN 2 n&apos;a repondu. Ports essayes :</source>
+        <translation>No QUARVEN 2 answered. Ports tried:</translation>
+    </message>
+    <message>
+        <source>%1 : %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Nouvel essai toutes les %1 s.</source>
+        <translation>Trying again every %1 s.</translation>
+    </message>
+    <message>
+        <source>Connexion</source>
+        <translation>Connection</translation>
     </message>
 </context>
 <context>
@@ -401,184 +583,12 @@ Reconnect the instrument, then start the update again.</translation>
         <translation>Comment</translation>
     </message>
     <message>
-        <source>Ouvrir</source>
-        <translation>Open</translation>
-    </message>
-    <message>
-        <source>Choix du type de batterie</source>
-        <translation>Battery type</translation>
-    </message>
-    <message>
-        <source>Mise a jour firmware</source>
-        <translation>Firmware update</translation>
-    </message>
-    <message>
-        <source>Connecte (%1)</source>
-        <translation>Connected (%1)</translation>
-    </message>
-    <message>
-        <source>Deconnecte</source>
-        <translation>Disconnected</translation>
-    </message>
-    <message>
-        <source>Attention</source>
-        <translation>Warning</translation>
-    </message>
-    <message>
-        <source>Le fichier de configuration %1 est illisible. Il a ete conserve sous le nom %2 et la configuration par defaut est utilisee.</source>
-        <translation>The configuration file %1 cannot be read. It has been kept as %2 and the default configuration is in use.</translation>
-    </message>
-    <message>
-        <source>Erreur</source>
-        <translation>Error</translation>
-    </message>
-    <message>
-        <source>Veuillez remplir les champs avant d&apos;enregistrer.</source>
-        <translation>Please fill in the fields before saving.</translation>
-    </message>
-    <message>
-        <source>Enregistrer %1</source>
-        <translation>Save %1</translation>
-    </message>
-    <message>
-        <source>Impossible d&apos;enregistrer le fichier %1.</source>
-        <translation>Could not save the file %1.</translation>
-    </message>
-    <message>
-        <source>Les donnees n&apos;ont pas ete enregistrees. Voulez-vous les enregistrer ?</source>
-        <translation>The data have not been saved. Do you want to save them?</translation>
-    </message>
-    <message>
-        <source>L&apos;appareil ne reponds pas. Verifier la liaison.</source>
-        <translation>The instrument is not responding. Check the connection.</translation>
-    </message>
-    <message>
-        <source>Effacement des enregistrements</source>
-        <translation>Erase records</translation>
-    </message>
-    <message>
-        <source>Etes vous sur de supprimer tous les enregistrements du QUARVEN2 ?</source>
-        <translation>Are you sure you want to delete all records stored in the QUARVEN2?</translation>
-    </message>
-    <message>
-        <source>Enregistrement</source>
-        <translation>Save</translation>
-    </message>
-    <message>
-        <source>interrogation impossible</source>
-        <translation>Query failed</translation>
-    </message>
-    <message>
-        <source>P_AL_FALIM_TEMPS</source>
-        <translation>P_AL_FALIM_TEMPS</translation>
-    </message>
-    <message>
-        <source>Temps de coupure (en s)</source>
-        <translation>Cut-off time (s)</translation>
-    </message>
-    <message>
-        <source>P_DEMAR_GAMME</source>
-        <translation>P_DEMAR_GAMME</translation>
-    </message>
-    <message>
-        <source>Choix de la gamme au demarrage :</source>
-        <translation>Start-up range:</translation>
-    </message>
-    <message>
-        <source>P_AL_FALIM_SEUIL</source>
-        <translation>P_AL_FALIM_SEUIL</translation>
-    </message>
-    <message>
-        <source>L&apos;appareil ne connait pas le parametre %1 : le seuil de pile n&apos;a pas ete modifie.</source>
-        <translation>The instrument does not know the parameter %1: the battery threshold has not been changed.</translation>
-    </message>
-    <message>
-        <source>seuil de pile :</source>
-        <translation>Battery threshold:</translation>
-    </message>
-    <message>
-        <source>Ouvrir_fichier_patch</source>
-        <translation>Open patch file</translation>
-    </message>
-    <message>
-        <source>Aide introuvable.</source>
-        <translation>Help not found.</translation>
-    </message>
-    <message>
-        <source>Champs vides : %1</source>
-        <translation>Empty fields: %1</translation>
-    </message>
-    <message>
-        <source>Le fichier %1 n&apos;est pas un document de mesure : il n&apos;a pas ete ouvert.</source>
-        <translation>The file %1 is not a measurement document: it was not opened.</translation>
-    </message>
-    <message>
-        <source>Mettre a jour le firmware de l&apos;appareil avec ce fichier ?
-
-%1
-%2 octets, modifie le %3</source>
-        <translation>Update the instrument&apos;s firmware with this file?
-
-%1
-%2 bytes, modified %3</translation>
-    </message>
-    <message>
-        <source>Patch</source>
-        <translation>Patch</translation>
-    </message>
-    <message>
-        <source>Le fichier %1 n&apos;a pas pu etre lu : rien n&apos;a ete envoye a l&apos;appareil.</source>
-        <translation>The file %1 could not be read: nothing was sent to the instrument.</translation>
-    </message>
-    <message>
-        <source>Le fichier %1 ne nomme aucun parametre de l&apos;appareil : rien n&apos;a ete ecrit.</source>
-        <translation>The file %1 names no parameter of the instrument: nothing was written.</translation>
-    </message>
-    <message>
-        <source>L&apos;appareil n&apos;a confirme aucune ecriture du fichier %1 : rien n&apos;a ete ecrit.</source>
-        <translation>The instrument confirmed no write from the file %1: nothing was written.</translation>
-    </message>
-    <message>
-        <source>Aucun programme de cet ordinateur n&apos;ouvre les fichiers PDF. Le guide se trouve ici :
-%1</source>
-        <translation>No program on this computer opens PDF files. The guide is here:
-%1</translation>
-    </message>
-    <message>
         <source>Enregistrement incomplet : la liaison a ete interrompue avant la fin.</source>
         <translation>Incomplete record: the link was cut before the end.</translation>
     </message>
     <message>
         <source>Enregistrement incomplet</source>
         <translation>Incomplete record</translation>
-    </message>
-    <message>
-        <source>Recherche de l&apos;appareil…</source>
-        <translation>Looking for the instrument…</translation>
-    </message>
-    <message>
-        <source>L&apos;appareil ne repond pas</source>
-        <translation>The instrument does not respond</translation>
-    </message>
-    <message>
-        <source>Liaison perdue (%1)</source>
-        <translation>Link lost (%1)</translation>
-    </message>
-    <message>
-        <source>Aucun adaptateur serie USB n&apos;est branche.</source>
-        <translation>No USB serial adapter is plugged in.</translation>
-    </message>
-    <message>
-        <source>Aucun QUARVEN 2 n&apos;a repondu. Ports essayes :</source>
-        <translation>No QUARVEN 2 answered. Ports tried:</translation>
-    </message>
-    <message>
-        <source>%1 : %2</source>
-        <translation>%1: %2</translation>
-    </message>
-    <message>
-        <source>Connexion</source>
-        <translation>Connection</translation>
     </message>
     <message>
         <source>&amp;Fichier</source>
@@ -673,14 +683,6 @@ Reconnect the instrument, then start the update again.</translation>
         <translation>&amp;About ORVA-SA</translation>
     </message>
     <message>
-        <source>Documents recents</source>
-        <translation>Recent documents</translation>
-    </message>
-    <message>
-        <source>Le document %1 n&apos;existe plus. Il est retire de la liste.</source>
-        <translation>The document %1 no longer exists. It is removed from the list.</translation>
-    </message>
-    <message>
         <source>Exporter &amp;PDF…</source>
         <translation>E&amp;xport PDF…</translation>
     </message>
@@ -721,116 +723,31 @@ Reconnect the instrument, then start the update again.</translation>
         <translation>Tolerance (%)</translation>
     </message>
     <message>
-        <source>Exporter PDF</source>
-        <translation>Export PDF</translation>
-    </message>
-    <message>
-        <source>Rapport PDF (*.pdf)</source>
-        <translation>PDF report (*.pdf)</translation>
-    </message>
-    <message>
-        <source>Exporter CSV</source>
-        <translation>Export CSV</translation>
-    </message>
-    <message>
-        <source>Tableau CSV (*.csv)</source>
-        <translation>CSV table (*.csv)</translation>
-    </message>
-    <message>
-        <source>Exporter image</source>
-        <translation>Export image</translation>
-    </message>
-    <message>
-        <source>Rapport d&apos;essai QUARVEN 2</source>
-        <translation>QUARVEN 2 test report</translation>
-    </message>
-    <message>
-        <source>Rapport mesure</source>
-        <translation>Measured ratio</translation>
-    </message>
-    <message>
-        <source>Ecart</source>
-        <translation>Deviation</translation>
-    </message>
-    <message>
-        <source>Tolerance ±%1 %</source>
-        <translation>Tolerance ±%1 %</translation>
-    </message>
-    <message>
-        <source>non disponible</source>
-        <translation>not available</translation>
-    </message>
-    <message>
-        <source>Exporte le %1</source>
-        <translation>Exported on %1</translation>
-    </message>
-    <message>
-        <source>Signature :</source>
-        <translation>Signature:</translation>
-    </message>
-    <message>
-        <source>mesure non enregistree</source>
-        <translation>measurement not saved</translation>
-    </message>
-    <message>
-        <source>page 1 / 1</source>
-        <translation>page 1 / 1</translation>
-    </message>
-    <message>
-        <source>Information (rapport nominal %1, tolerance ±%2 %)</source>
-        <translation>Information (rated ratio %1, tolerance ±%2 %)</translation>
-    </message>
-    <message>
-        <source>Image PNG (*.png)</source>
-        <translation>PNG image (*.png)</translation>
-    </message>
-    <message>
-        <source>Image SVG (*.svg)</source>
-        <translation>SVG image (*.svg)</translation>
-    </message>
-    <message>
         <source>Te&amp;lecharger tout</source>
         <translation>Download &amp;all</translation>
-    </message>
-    <message>
-        <source>Telechargement des enregistrements…</source>
-        <translation>Downloading the records…</translation>
-    </message>
-    <message>
-        <source>Annuler</source>
-        <translation>Cancel</translation>
-    </message>
-    <message>
-        <source>Enregistrement %1 / %2</source>
-        <translation>Record %1 / %2</translation>
-    </message>
-    <message>
-        <source>Telecharger tout</source>
-        <translation>Download all</translation>
-    </message>
-    <message>
-        <source>Enregistres : %1. Deja presents, non remplaces : %2. En echec : %3.</source>
-        <translation>Saved: %1. Already there, not replaced: %2. Failed: %3.</translation>
     </message>
     <message>
         <source>&amp;Archives</source>
         <translation>Arc&amp;hive</translation>
     </message>
     <message>
-        <source>L&apos;enregistrement affiche est incomplet : il ne peut pas etre enregistre. Voulez-vous l&apos;abandonner ?</source>
-        <translation>The record shown is incomplete: it cannot be saved. Do you want to discard it?</translation>
-    </message>
-    <message>
         <source>Information : la gamme %1 ne contient pas la tension HT %2, ecarts non evalues</source>
         <translation>Information: the range %1 does not include the HV voltage %2, deviations not assessed</translation>
     </message>
     <message>
-        <source>Un adaptateur branche sera essaye des son arrivee.</source>
-        <translation>An adapter will be tried as soon as it is plugged in.</translation>
+        <source>Information (rapport nominal %1, tolerance %2)</source>
+        <translation>Information (rated ratio %1, tolerance %2)</translation>
+    </message>
+</context>
+<context>
+    <name>ParameterOperations</name>
+    <message>
+        <source>L&apos;appareil a pris la valeur %1 au lieu de %2.</source>
+        <translation>The instrument took the value %1 instead of %2.</translation>
     </message>
     <message>
-        <source>Nouvel essai toutes les %1 s.</source>
-        <translation>Trying again every %1 s.</translation>
+        <source>Le fichier %1 n&apos;a pas pu etre lu : rien n&apos;a ete envoye a l&apos;appareil.</source>
+        <translation>The file %1 could not be read: nothing was sent to the instrument.</translation>
     </message>
 </context>
 <context>
@@ -865,6 +782,260 @@ Reconnect the instrument, then start the update again.</translation>
     </message>
 </context>
 <context>
+    <name>RecentDocuments</name>
+    <message>
+        <source>Documents recents</source>
+        <translation>Recent documents</translation>
+    </message>
+    <message>
+        <source>Le document %1 n&apos;existe plus. Il est retire de la liste.</source>
+        <translation>The document %1 no longer exists. It is removed from the list.</translation>
+    </message>
+</context>
+<context>
+    <name>RecordCommands</name>
+    <message>
+        <source>Erreur</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>L&apos;appareil ne reponds pas. Verifier la liaison.</source>
+        <translation>The instrument is not responding. Check the connection.</translation>
+    </message>
+    <message>
+        <source>Effacement des enregistrements</source>
+        <translation>Erase records</translation>
+    </message>
+    <message>
+        <source>Etes vous sur de supprimer tous les enregistrements du QUARVEN2 ?</source>
+        <translation>Are you sure you want to delete all records stored in the QUARVEN2?</translation>
+    </message>
+    <message>
+        <source>L&apos;appareil n&apos;a pas confirme l&apos;effacement.</source>
+        <translation>The instrument did not confirm the erasure.</translation>
+    </message>
+    <message>
+        <source>Telechargement des enregistrements…</source>
+        <translation>Downloading the records…</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Telecharger tout</source>
+        <translation>Download all</translation>
+    </message>
+    <message>
+        <source>Enregistrement %1 / %2</source>
+        <translation>Record %1 / %2</translation>
+    </message>
+    <message>
+        <source>Enregistres : %1. Deja presents, non remplaces : %2. En echec : %3.</source>
+        <translation>Saved: %1. Already there, not replaced: %2. Failed: %3.</translation>
+    </message>
+    <message>
+        <source>Interrompu : les enregistrements suivants n&apos;ont pas ete demandes.</source>
+        <translation>Stopped: the following records were not asked for.</translation>
+    </message>
+    <message>
+        <source>Info UC</source>
+        <translation>Instrument info</translation>
+    </message>
+    <message>
+        <source>%1, firmware %2</source>
+        <translation>%1, firmware %2</translation>
+    </message>
+    <message>
+        <source>Ouvrir</source>
+        <translation>Open</translation>
+    </message>
+</context>
+<context>
+    <name>RecordOperations</name>
+    <message>
+        <source>Le fichier %1 n&apos;a pas pu etre lu (%2).</source>
+        <translation>The file %1 could not be read (%2).</translation>
+    </message>
+</context>
+<context>
+    <name>ReportRenderer</name>
+    <message>
+        <source>Rapport d&apos;essai QUARVEN 2</source>
+        <translation>QUARVEN 2 test report</translation>
+    </message>
+    <message>
+        <source>non connu</source>
+        <translation>unknown</translation>
+    </message>
+    <message>
+        <source>Appareil : %1     Logiciel : %2 (version %3)</source>
+        <translation>Instrument: %1     Software: %2 (version %3)</translation>
+    </message>
+    <message>
+        <source>Resultats des tests</source>
+        <translation>Test results</translation>
+    </message>
+    <message>
+        <source>La gamme %1 ne contient pas la tension HT %2 : les ecarts ne sont pas evalues.</source>
+        <translation>The range %1 does not include the HV voltage %2: the deviations are not assessed.</translation>
+    </message>
+    <message>
+        <source>Rapport mesure</source>
+        <translation>Measured ratio</translation>
+    </message>
+    <message>
+        <source>Ecart</source>
+        <translation>Deviation</translation>
+    </message>
+    <message>
+        <source>Tolerance %1</source>
+        <translation>Tolerance %1</translation>
+    </message>
+    <message>
+        <source>non disponible</source>
+        <translation>not available</translation>
+    </message>
+    <message>
+        <source>Exporte le %1</source>
+        <translation>Exported on %1</translation>
+    </message>
+    <message>
+        <source>Signature :</source>
+        <translation>Signature:</translation>
+    </message>
+    <message>
+        <source>page 1 / 1</source>
+        <translation>page 1 / 1</translation>
+    </message>
+    <message>
+        <source>mesure non enregistree</source>
+        <translation>measurement not saved</translation>
+    </message>
+    <message>
+        <source>%1 : %2 / %3</source>
+        <translation>%1: %2 / %3</translation>
+    </message>
+    <message>
+        <source>%1 / %2 %3</source>
+        <translation>%1 / %2 %3</translation>
+    </message>
+</context>
+<context>
+    <name>Result</name>
+    <message>
+        <source>Une autre commande attend deja la reponse de l&apos;appareil.</source>
+        <translation>Another command is already waiting for the instrument&apos;s answer.</translation>
+    </message>
+    <message>
+        <source>Aucun appareil n&apos;est connecte.</source>
+        <translation>No instrument is connected.</translation>
+    </message>
+    <message>
+        <source>L&apos;appareil n&apos;a pas donne la reponse attendue a temps.</source>
+        <translation>The instrument did not give the expected answer in time.</translation>
+    </message>
+    <message>
+        <source>L&apos;appareil ne repond pas. Verifier la liaison.</source>
+        <translation>The instrument is not responding. Check the connection.</translation>
+    </message>
+    <message>
+        <source>La liaison avec l&apos;appareil a ete perdue.</source>
+        <translation>The connection to the instrument was lost.</translation>
+    </message>
+    <message>
+        <source>L&apos;appareil a repondu autre chose que ce qui etait demande.</source>
+        <translation>The instrument answered something other than what was asked.</translation>
+    </message>
+    <message>
+        <source>Le fichier a ete refuse.</source>
+        <translation>The file was refused.</translation>
+    </message>
+    <message>
+        <source>L&apos;enregistrement n&apos;est pas arrive en entier.</source>
+        <translation>The record did not arrive whole.</translation>
+    </message>
+    <message>
+        <source>L&apos;appareil ne connait pas ce qui a ete demande.</source>
+        <translation>The instrument does not know what was asked for.</translation>
+    </message>
+    <message>
+        <source>Annule.</source>
+        <translation>Cancelled.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsCommands</name>
+    <message>
+        <source>interrogation impossible</source>
+        <translation>Query failed</translation>
+    </message>
+    <message>
+        <source>Enregistrement</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>%1 : la valeur n&apos;a pas ete enregistree dans l&apos;appareil.</source>
+        <translation>%1: the value was not saved in the instrument.</translation>
+    </message>
+    <message>
+        <source>P_AL_FALIM_TEMPS</source>
+        <translation>P_AL_FALIM_TEMPS</translation>
+    </message>
+    <message>
+        <source>Temps de coupure (en s)</source>
+        <translation>Cut-off time (s)</translation>
+    </message>
+    <message>
+        <source>P_DEMAR_GAMME</source>
+        <translation>P_DEMAR_GAMME</translation>
+    </message>
+    <message>
+        <source>Choix de la gamme au demarrage :</source>
+        <translation>Start-up range:</translation>
+    </message>
+    <message>
+        <source>P_AL_FALIM_SEUIL</source>
+        <translation>P_AL_FALIM_SEUIL</translation>
+    </message>
+    <message>
+        <source>Choix du type de batterie</source>
+        <translation>Battery type</translation>
+    </message>
+    <message>
+        <source>L&apos;appareil ne connait pas le parametre %1 : le seuil de pile n&apos;a pas ete modifie.</source>
+        <translation>The instrument does not know the parameter %1: the battery threshold has not been changed.</translation>
+    </message>
+    <message>
+        <source>seuil de pile :</source>
+        <translation>Battery threshold:</translation>
+    </message>
+    <message>
+        <source>Patch</source>
+        <translation>Patch</translation>
+    </message>
+    <message>
+        <source>Ouvrir_fichier_patch</source>
+        <translation>Open patch file</translation>
+    </message>
+    <message>
+        <source>%1 = %2 : %3</source>
+        <translation>%1 = %2: %3</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 ne nomme aucun parametre de l&apos;appareil : rien n&apos;a ete ecrit.</source>
+        <translation>The file %1 names no parameter of the instrument: nothing was written.</translation>
+    </message>
+    <message>
+        <source>L&apos;appareil n&apos;a confirme aucune ecriture du fichier %1 : rien n&apos;a ete ecrit.</source>
+        <translation>The instrument confirmed no write from the file %1: nothing was written.</translation>
+    </message>
+    <message>
+        <source>Ces lignes du fichier %1 n&apos;ont pas ete ecrites :</source>
+        <translation>These lines of the file %1 were not written:</translation>
+    </message>
+</context>
+<context>
     <name>TrendWindow</name>
     <message>
         <source>Tendance : %1, transformateur %2</source>
@@ -887,12 +1058,27 @@ Reconnect the instrument, then start the update again.</translation>
         <translation>Mean</translation>
     </message>
     <message>
-        <source>Tolerance ±%1 %</source>
-        <translation>Tolerance ±%1 %</translation>
-    </message>
-    <message>
         <source>Rapport nominal %1</source>
         <translation>Rated ratio %1</translation>
+    </message>
+    <message>
+        <source>Tolerance %1</source>
+        <translation>Tolerance %1</translation>
+    </message>
+</context>
+<context>
+    <name>XmlMesure</name>
+    <message>
+        <source>son element racine est %1 et non OrvaQuardane</source>
+        <translation>its root element is %1, not OrvaQuardane</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 n&apos;a pas pu etre ecrit (%2).</source>
+        <translation>The file %1 could not be written (%2).</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 n&apos;est pas un document de mesure : %2.</source>
+        <translation>The file %1 is not a measurement document: %2.</translation>
     </message>
 </context>
 <context>
@@ -1195,6 +1381,25 @@ n-9</translation>
     <message>
         <source>Choix du type de pile de l&apos;appareil</source>
         <translation>Select the instrument&apos;s battery type</translation>
+    </message>
+</context>
+<context>
+    <name>xmlreader</name>
+    <message>
+        <source>sa structure est refusee (%1)</source>
+        <translation>its structure is refused (%1)</translation>
+    </message>
+    <message>
+        <source>ce n&apos;est pas du XML valide (ligne %1, colonne %2 : %3)</source>
+        <translation>it is not valid XML (line %1, column %2: %3)</translation>
+    </message>
+    <message>
+        <source>il depasse la taille admise (%1 Mo)</source>
+        <translation>it is larger than allowed (%1 MB)</translation>
+    </message>
+    <message>
+        <source>il ne peut pas etre lu (%1)</source>
+        <translation>it cannot be read (%1)</translation>
     </message>
 </context>
 </TS>

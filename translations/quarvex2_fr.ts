@@ -92,6 +92,21 @@
     </message>
 </context>
 <context>
+    <name>Configuration</name>
+    <message>
+        <source>Attention</source>
+        <translation>Attention</translation>
+    </message>
+    <message>
+        <source>Le fichier de configuration %1 est illisible. Il a ete conserve sous le nom %2 et la configuration par defaut est utilisee.</source>
+        <translation>Le fichier de configuration %1 est illisible. Il a ete conserve sous le nom %2 et la configuration par defaut est utilisee.</translation>
+    </message>
+    <message>
+        <source>Le fichier de configuration %1 n&apos;a pas pu etre ecrit : la langue choisie et les listes apprises ne seront pas gardees.</source>
+        <translation>Le fichier de configuration %1 n&apos;a pas pu etre ecrit : la langue choisie et les listes apprises ne seront pas gardees.</translation>
+    </message>
+</context>
+<context>
     <name>CurvePlot</name>
     <message>
         <source>point %1 : %2</source>
@@ -165,22 +180,6 @@
         <translation>Quitter</translation>
     </message>
     <message>
-        <source>Impossible de lire %1:
-%2.
-Le fichier n&apos;existe pas ou est deja utilise par un programme</source>
-        <translation>Impossible de lire %1:
-%2.
-Le fichier n&apos;existe pas ou est deja utilise par un programme</translation>
-    </message>
-    <message>
-        <source>Le fichier %1 est trop grand (%2 octets) : l&apos;appareil en recoit au plus %3.</source>
-        <translation>Le fichier %1 est trop grand (%2 octets) : l&apos;appareil en recoit au plus %3.</translation>
-    </message>
-    <message>
-        <source>Le fichier %1 est vide.</source>
-        <translation>Le fichier %1 est vide.</translation>
-    </message>
-    <message>
         <source>Mise a jour de l&apos;appareil en cours...</source>
         <translation>Mise a jour de l&apos;appareil en cours...</translation>
     </message>
@@ -191,6 +190,129 @@ Le fichier n&apos;existe pas ou est deja utilise par un programme</translation>
     <message>
         <source>ATmega File - Attention</source>
         <translation>ATmega File - Attention</translation>
+    </message>
+    <message>
+        <source>Page %1 / %2</source>
+        <translation>Page %1 / %2</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentCommands</name>
+    <message>
+        <source>Erreur</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>Veuillez remplir les champs avant d&apos;enregistrer.</source>
+        <translation>Veuillez remplir les champs avant d&apos;enregistrer.</translation>
+    </message>
+    <message>
+        <source>Champs vides : %1</source>
+        <translation>Champs vides : %1</translation>
+    </message>
+    <message>
+        <source>Enregistrer %1</source>
+        <translation>Enregistrer %1</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;enregistrer le fichier %1.</source>
+        <translation>Impossible d&apos;enregistrer le fichier %1.</translation>
+    </message>
+    <message>
+        <source>Ouvrir</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 n&apos;est pas un document de mesure : il n&apos;a pas ete ouvert.</source>
+        <translation>Le fichier %1 n&apos;est pas un document de mesure : il n&apos;a pas ete ouvert.</translation>
+    </message>
+    <message>
+        <source>Attention</source>
+        <translation>Attention</translation>
+    </message>
+    <message>
+        <source>L&apos;enregistrement affiche est incomplet : il ne peut pas etre enregistre. Voulez-vous l&apos;abandonner ?</source>
+        <translation>L&apos;enregistrement affiche est incomplet : il ne peut pas etre enregistre. Voulez-vous l&apos;abandonner ?</translation>
+    </message>
+    <message>
+        <source>Les donnees n&apos;ont pas ete enregistrees. Voulez-vous les enregistrer ?</source>
+        <translation>Les donnees n&apos;ont pas ete enregistrees. Voulez-vous les enregistrer ?</translation>
+    </message>
+    <message>
+        <source>L&apos;impression n&apos;a pas pu etre faite.</source>
+        <translation>L&apos;impression n&apos;a pas pu etre faite.</translation>
+    </message>
+    <message>
+        <source>Exporter PDF</source>
+        <translation>Exporter PDF</translation>
+    </message>
+    <message>
+        <source>Rapport PDF (*.pdf)</source>
+        <translation>Rapport PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Exporter CSV</source>
+        <translation>Exporter CSV</translation>
+    </message>
+    <message>
+        <source>Tableau CSV (*.csv)</source>
+        <translation>Tableau CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Exporter image</source>
+        <translation>Exporter image</translation>
+    </message>
+    <message>
+        <source>Image PNG (*.png)</source>
+        <translation>Image PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>Image SVG (*.svg)</source>
+        <translation>Image SVG (*.svg)</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareCommands</name>
+    <message>
+        <source>Ouvrir</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>ATmega File - Attention</source>
+        <translation>ATmega File - Attention</translation>
+    </message>
+    <message>
+        <source>Mettre a jour le firmware de l&apos;appareil avec ce fichier ?
+
+%1
+%2 octets, modifie le %3</source>
+        <translation>Mettre a jour le firmware de l&apos;appareil avec ce fichier ?
+
+%1
+%2 octets, modifie le %3</translation>
+    </message>
+    <message>
+        <source>Mise a jour firmware</source>
+        <translation>Mise a jour firmware</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareUpdate</name>
+    <message>
+        <source>Le fichier %1 est trop grand (%2 octets) : l&apos;appareil en recoit au plus %3.</source>
+        <translation>Le fichier %1 est trop grand (%2 octets) : l&apos;appareil en recoit au plus %3.</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 est vide.</source>
+        <translation>Le fichier %1 est vide.</translation>
+    </message>
+    <message>
+        <source>Impossible de lire %1:
+%2.
+Le fichier n&apos;existe pas ou est deja utilise par un programme</source>
+        <translation>Impossible de lire %1:
+%2.
+Le fichier n&apos;existe pas ou est deja utilise par un programme</translation>
     </message>
     <message>
         <source>L&apos;appareil n&apos;est pas passe en mode mise a jour : pas de reponse a %1.
@@ -214,10 +336,6 @@ Reconnectez l&apos;appareil puis relancez la mise a jour.</source>
         <translation>La liaison avec l&apos;appareil a ete perdue pendant la mise a jour.
 Reconnectez l&apos;appareil puis relancez la mise a jour.</translation>
     </message>
-    <message>
-        <source>Page %1 / %2</source>
-        <translation>Page %1 / %2</translation>
-    </message>
 </context>
 <context>
     <name>InstrumentLink</name>
@@ -240,6 +358,70 @@ Reconnectez l&apos;appareil puis relancez la mise a jour.</translation>
     <message>
         <source>ouverture impossible (%1)</source>
         <translation>ouverture impossible (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>LanguageSwitch</name>
+    <message>
+        <source>Erreur</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>Aide introuvable.</source>
+        <translation>Aide introuvable.</translation>
+    </message>
+    <message>
+        <source>Aucun programme de cet ordinateur n&apos;ouvre les fichiers PDF. Le guide se trouve ici :
+%1</source>
+        <translation>Aucun programme de cet ordinateur n&apos;ouvre les fichiers PDF. Le guide se trouve ici :
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>LinkStatus</name>
+    <message>
+        <source>Recherche de l&apos;appareil…</source>
+        <translation>Recherche de l&apos;appareil…</translation>
+    </message>
+    <message>
+        <source>Connecte (%1)</source>
+        <translation>Connecte (%1)</translation>
+    </message>
+    <message>
+        <source>L&apos;appareil ne repond pas</source>
+        <translation>L&apos;appareil ne repond pas</translation>
+    </message>
+    <message>
+        <source>Deconnecte</source>
+        <translation>Deconnecte</translation>
+    </message>
+    <message>
+        <source>Liaison perdue (%1)</source>
+        <translation>Liaison perdue (%1)</translation>
+    </message>
+    <message>
+        <source>Aucun adaptateur serie USB n&apos;est branche.</source>
+        <translation>Aucun adaptateur serie USB n&apos;est branche.</translation>
+    </message>
+    <message>
+        <source>Un adaptateur branche sera essaye des son arrivee.</source>
+        <translation>Un adaptateur branche sera essaye des son arrivee.</translation>
+    </message>
+    <message>
+        <source>Aucun QUARVEN 2 n&apos;a repondu. Ports essayes :</source>
+        <translation>Aucun QUARVEN 2 n&apos;a repondu. Ports essayes :</translation>
+    </message>
+    <message>
+        <source>%1 : %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>Nouvel essai toutes les %1 s.</source>
+        <translation>Nouvel essai toutes les %1 s.</translation>
+    </message>
+    <message>
+        <source>Connexion</source>
+        <translation>Connexion</translation>
     </message>
 </context>
 <context>
@@ -401,184 +583,12 @@ Reconnectez l&apos;appareil puis relancez la mise a jour.</translation>
         <translation>Commentaire</translation>
     </message>
     <message>
-        <source>Ouvrir</source>
-        <translation>Ouvrir</translation>
-    </message>
-    <message>
-        <source>Choix du type de batterie</source>
-        <translation>Choix du type de batterie</translation>
-    </message>
-    <message>
-        <source>Mise a jour firmware</source>
-        <translation>Mise a jour firmware</translation>
-    </message>
-    <message>
-        <source>Connecte (%1)</source>
-        <translation>Connecte (%1)</translation>
-    </message>
-    <message>
-        <source>Deconnecte</source>
-        <translation>Deconnecte</translation>
-    </message>
-    <message>
-        <source>Attention</source>
-        <translation>Attention</translation>
-    </message>
-    <message>
-        <source>Le fichier de configuration %1 est illisible. Il a ete conserve sous le nom %2 et la configuration par defaut est utilisee.</source>
-        <translation>Le fichier de configuration %1 est illisible. Il a ete conserve sous le nom %2 et la configuration par defaut est utilisee.</translation>
-    </message>
-    <message>
-        <source>Erreur</source>
-        <translation>Erreur</translation>
-    </message>
-    <message>
-        <source>Veuillez remplir les champs avant d&apos;enregistrer.</source>
-        <translation>Veuillez remplir les champs avant d&apos;enregistrer.</translation>
-    </message>
-    <message>
-        <source>Enregistrer %1</source>
-        <translation>Enregistrer %1</translation>
-    </message>
-    <message>
-        <source>Impossible d&apos;enregistrer le fichier %1.</source>
-        <translation>Impossible d&apos;enregistrer le fichier %1.</translation>
-    </message>
-    <message>
-        <source>Les donnees n&apos;ont pas ete enregistrees. Voulez-vous les enregistrer ?</source>
-        <translation>Les donnees n&apos;ont pas ete enregistrees. Voulez-vous les enregistrer ?</translation>
-    </message>
-    <message>
-        <source>L&apos;appareil ne reponds pas. Verifier la liaison.</source>
-        <translation>L&apos;appareil ne reponds pas. Verifier la liaison.</translation>
-    </message>
-    <message>
-        <source>Effacement des enregistrements</source>
-        <translation>Effacement des enregistrements</translation>
-    </message>
-    <message>
-        <source>Etes vous sur de supprimer tous les enregistrements du QUARVEN2 ?</source>
-        <translation>Etes vous sur de supprimer tous les enregistrements du QUARVEN2 ?</translation>
-    </message>
-    <message>
-        <source>Enregistrement</source>
-        <translation>Enregistrement</translation>
-    </message>
-    <message>
-        <source>interrogation impossible</source>
-        <translation>interrogation impossible</translation>
-    </message>
-    <message>
-        <source>P_AL_FALIM_TEMPS</source>
-        <translation>P_AL_FALIM_TEMPS</translation>
-    </message>
-    <message>
-        <source>Temps de coupure (en s)</source>
-        <translation>Temps de coupure (en s)</translation>
-    </message>
-    <message>
-        <source>P_DEMAR_GAMME</source>
-        <translation>P_DEMAR_GAMME</translation>
-    </message>
-    <message>
-        <source>Choix de la gamme au demarrage :</source>
-        <translation>Choix de la gamme au demarrage :</translation>
-    </message>
-    <message>
-        <source>P_AL_FALIM_SEUIL</source>
-        <translation>P_AL_FALIM_SEUIL</translation>
-    </message>
-    <message>
-        <source>L&apos;appareil ne connait pas le parametre %1 : le seuil de pile n&apos;a pas ete modifie.</source>
-        <translation>L&apos;appareil ne connait pas le parametre %1 : le seuil de pile n&apos;a pas ete modifie.</translation>
-    </message>
-    <message>
-        <source>seuil de pile :</source>
-        <translation>seuil de pile :</translation>
-    </message>
-    <message>
-        <source>Ouvrir_fichier_patch</source>
-        <translation>Ouvrir_fichier_patch</translation>
-    </message>
-    <message>
-        <source>Aide introuvable.</source>
-        <translation>Aide introuvable.</translation>
-    </message>
-    <message>
-        <source>Champs vides : %1</source>
-        <translation>Champs vides : %1</translation>
-    </message>
-    <message>
-        <source>Le fichier %1 n&apos;est pas un document de mesure : il n&apos;a pas ete ouvert.</source>
-        <translation>Le fichier %1 n&apos;est pas un document de mesure : il n&apos;a pas ete ouvert.</translation>
-    </message>
-    <message>
-        <source>Mettre a jour le firmware de l&apos;appareil avec ce fichier ?
-
-%1
-%2 octets, modifie le %3</source>
-        <translation>Mettre a jour le firmware de l&apos;appareil avec ce fichier ?
-
-%1
-%2 octets, modifie le %3</translation>
-    </message>
-    <message>
-        <source>Patch</source>
-        <translation>Patch</translation>
-    </message>
-    <message>
-        <source>Le fichier %1 n&apos;a pas pu etre lu : rien n&apos;a ete envoye a l&apos;appareil.</source>
-        <translation>Le fichier %1 n&apos;a pas pu etre lu : rien n&apos;a ete envoye a l&apos;appareil.</translation>
-    </message>
-    <message>
-        <source>Le fichier %1 ne nomme aucun parametre de l&apos;appareil : rien n&apos;a ete ecrit.</source>
-        <translation>Le fichier %1 ne nomme aucun parametre de l&apos;appareil : rien n&apos;a ete ecrit.</translation>
-    </message>
-    <message>
-        <source>L&apos;appareil n&apos;a confirme aucune ecriture du fichier %1 : rien n&apos;a ete ecrit.</source>
-        <translation>L&apos;appareil n&apos;a confirme aucune ecriture du fichier %1 : rien n&apos;a ete ecrit.</translation>
-    </message>
-    <message>
-        <source>Aucun programme de cet ordinateur n&apos;ouvre les fichiers PDF. Le guide se trouve ici :
-%1</source>
-        <translation>Aucun programme de cet ordinateur n&apos;ouvre les fichiers PDF. Le guide se trouve ici :
-%1</translation>
-    </message>
-    <message>
         <source>Enregistrement incomplet : la liaison a ete interrompue avant la fin.</source>
         <translation>Enregistrement incomplet : la liaison a ete interrompue avant la fin.</translation>
     </message>
     <message>
         <source>Enregistrement incomplet</source>
         <translation>Enregistrement incomplet</translation>
-    </message>
-    <message>
-        <source>Recherche de l&apos;appareil…</source>
-        <translation>Recherche de l&apos;appareil…</translation>
-    </message>
-    <message>
-        <source>L&apos;appareil ne repond pas</source>
-        <translation>L&apos;appareil ne repond pas</translation>
-    </message>
-    <message>
-        <source>Liaison perdue (%1)</source>
-        <translation>Liaison perdue (%1)</translation>
-    </message>
-    <message>
-        <source>Aucun adaptateur serie USB n&apos;est branche.</source>
-        <translation>Aucun adaptateur serie USB n&apos;est branche.</translation>
-    </message>
-    <message>
-        <source>Aucun QUARVEN 2 n&apos;a repondu. Ports essayes :</source>
-        <translation>Aucun QUARVEN 2 n&apos;a repondu. Ports essayes :</translation>
-    </message>
-    <message>
-        <source>%1 : %2</source>
-        <translation>%1 : %2</translation>
-    </message>
-    <message>
-        <source>Connexion</source>
-        <translation>Connexion</translation>
     </message>
     <message>
         <source>&amp;Fichier</source>
@@ -673,14 +683,6 @@ Reconnectez l&apos;appareil puis relancez la mise a jour.</translation>
         <translation>&amp;A propos de ORVA-SA</translation>
     </message>
     <message>
-        <source>Documents recents</source>
-        <translation>Documents recents</translation>
-    </message>
-    <message>
-        <source>Le document %1 n&apos;existe plus. Il est retire de la liste.</source>
-        <translation>Le document %1 n&apos;existe plus. Il est retire de la liste.</translation>
-    </message>
-    <message>
         <source>Exporter &amp;PDF…</source>
         <translation>Exporter &amp;PDF…</translation>
     </message>
@@ -721,116 +723,31 @@ Reconnectez l&apos;appareil puis relancez la mise a jour.</translation>
         <translation>Tolerance (%)</translation>
     </message>
     <message>
-        <source>Exporter PDF</source>
-        <translation>Exporter PDF</translation>
-    </message>
-    <message>
-        <source>Rapport PDF (*.pdf)</source>
-        <translation>Rapport PDF (*.pdf)</translation>
-    </message>
-    <message>
-        <source>Exporter CSV</source>
-        <translation>Exporter CSV</translation>
-    </message>
-    <message>
-        <source>Tableau CSV (*.csv)</source>
-        <translation>Tableau CSV (*.csv)</translation>
-    </message>
-    <message>
-        <source>Exporter image</source>
-        <translation>Exporter image</translation>
-    </message>
-    <message>
-        <source>Rapport d&apos;essai QUARVEN 2</source>
-        <translation>Rapport d&apos;essai QUARVEN 2</translation>
-    </message>
-    <message>
-        <source>Rapport mesure</source>
-        <translation>Rapport mesure</translation>
-    </message>
-    <message>
-        <source>Ecart</source>
-        <translation>Ecart</translation>
-    </message>
-    <message>
-        <source>Tolerance ±%1 %</source>
-        <translation>Tolerance ±%1 %</translation>
-    </message>
-    <message>
-        <source>non disponible</source>
-        <translation>non disponible</translation>
-    </message>
-    <message>
-        <source>Exporte le %1</source>
-        <translation>Exporte le %1</translation>
-    </message>
-    <message>
-        <source>Signature :</source>
-        <translation>Signature :</translation>
-    </message>
-    <message>
-        <source>mesure non enregistree</source>
-        <translation>mesure non enregistree</translation>
-    </message>
-    <message>
-        <source>page 1 / 1</source>
-        <translation>page 1 / 1</translation>
-    </message>
-    <message>
-        <source>Information (rapport nominal %1, tolerance ±%2 %)</source>
-        <translation>Information (rapport nominal %1, tolerance ±%2 %)</translation>
-    </message>
-    <message>
-        <source>Image PNG (*.png)</source>
-        <translation>Image PNG (*.png)</translation>
-    </message>
-    <message>
-        <source>Image SVG (*.svg)</source>
-        <translation>Image SVG (*.svg)</translation>
-    </message>
-    <message>
         <source>Te&amp;lecharger tout</source>
         <translation>Te&amp;lecharger tout</translation>
-    </message>
-    <message>
-        <source>Telechargement des enregistrements…</source>
-        <translation>Telechargement des enregistrements…</translation>
-    </message>
-    <message>
-        <source>Annuler</source>
-        <translation>Annuler</translation>
-    </message>
-    <message>
-        <source>Enregistrement %1 / %2</source>
-        <translation>Enregistrement %1 / %2</translation>
-    </message>
-    <message>
-        <source>Telecharger tout</source>
-        <translation>Telecharger tout</translation>
-    </message>
-    <message>
-        <source>Enregistres : %1. Deja presents, non remplaces : %2. En echec : %3.</source>
-        <translation>Enregistres : %1. Deja presents, non remplaces : %2. En echec : %3.</translation>
     </message>
     <message>
         <source>&amp;Archives</source>
         <translation>&amp;Archives</translation>
     </message>
     <message>
-        <source>L&apos;enregistrement affiche est incomplet : il ne peut pas etre enregistre. Voulez-vous l&apos;abandonner ?</source>
-        <translation>L&apos;enregistrement affiche est incomplet : il ne peut pas etre enregistre. Voulez-vous l&apos;abandonner ?</translation>
-    </message>
-    <message>
         <source>Information : la gamme %1 ne contient pas la tension HT %2, ecarts non evalues</source>
         <translation>Information : la gamme %1 ne contient pas la tension HT %2, ecarts non evalues</translation>
     </message>
     <message>
-        <source>Un adaptateur branche sera essaye des son arrivee.</source>
-        <translation>Un adaptateur branche sera essaye des son arrivee.</translation>
+        <source>Information (rapport nominal %1, tolerance %2)</source>
+        <translation>Information (rapport nominal %1, tolerance %2)</translation>
+    </message>
+</context>
+<context>
+    <name>ParameterOperations</name>
+    <message>
+        <source>L&apos;appareil a pris la valeur %1 au lieu de %2.</source>
+        <translation>L&apos;appareil a pris la valeur %1 au lieu de %2.</translation>
     </message>
     <message>
-        <source>Nouvel essai toutes les %1 s.</source>
-        <translation>Nouvel essai toutes les %1 s.</translation>
+        <source>Le fichier %1 n&apos;a pas pu etre lu : rien n&apos;a ete envoye a l&apos;appareil.</source>
+        <translation>Le fichier %1 n&apos;a pas pu etre lu : rien n&apos;a ete envoye a l&apos;appareil.</translation>
     </message>
 </context>
 <context>
@@ -865,6 +782,260 @@ Reconnectez l&apos;appareil puis relancez la mise a jour.</translation>
     </message>
 </context>
 <context>
+    <name>RecentDocuments</name>
+    <message>
+        <source>Documents recents</source>
+        <translation>Documents recents</translation>
+    </message>
+    <message>
+        <source>Le document %1 n&apos;existe plus. Il est retire de la liste.</source>
+        <translation>Le document %1 n&apos;existe plus. Il est retire de la liste.</translation>
+    </message>
+</context>
+<context>
+    <name>RecordCommands</name>
+    <message>
+        <source>Erreur</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>L&apos;appareil ne reponds pas. Verifier la liaison.</source>
+        <translation>L&apos;appareil ne reponds pas. Verifier la liaison.</translation>
+    </message>
+    <message>
+        <source>Effacement des enregistrements</source>
+        <translation>Effacement des enregistrements</translation>
+    </message>
+    <message>
+        <source>Etes vous sur de supprimer tous les enregistrements du QUARVEN2 ?</source>
+        <translation>Etes vous sur de supprimer tous les enregistrements du QUARVEN2 ?</translation>
+    </message>
+    <message>
+        <source>L&apos;appareil n&apos;a pas confirme l&apos;effacement.</source>
+        <translation>L&apos;appareil n&apos;a pas confirme l&apos;effacement.</translation>
+    </message>
+    <message>
+        <source>Telechargement des enregistrements…</source>
+        <translation>Telechargement des enregistrements…</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Telecharger tout</source>
+        <translation>Telecharger tout</translation>
+    </message>
+    <message>
+        <source>Enregistrement %1 / %2</source>
+        <translation>Enregistrement %1 / %2</translation>
+    </message>
+    <message>
+        <source>Enregistres : %1. Deja presents, non remplaces : %2. En echec : %3.</source>
+        <translation>Enregistres : %1. Deja presents, non remplaces : %2. En echec : %3.</translation>
+    </message>
+    <message>
+        <source>Interrompu : les enregistrements suivants n&apos;ont pas ete demandes.</source>
+        <translation>Interrompu : les enregistrements suivants n&apos;ont pas ete demandes.</translation>
+    </message>
+    <message>
+        <source>Info UC</source>
+        <translation>Info UC</translation>
+    </message>
+    <message>
+        <source>%1, firmware %2</source>
+        <translation>%1, firmware %2</translation>
+    </message>
+    <message>
+        <source>Ouvrir</source>
+        <translation>Ouvrir</translation>
+    </message>
+</context>
+<context>
+    <name>RecordOperations</name>
+    <message>
+        <source>Le fichier %1 n&apos;a pas pu etre lu (%2).</source>
+        <translation>Le fichier %1 n&apos;a pas pu etre lu (%2).</translation>
+    </message>
+</context>
+<context>
+    <name>ReportRenderer</name>
+    <message>
+        <source>Rapport d&apos;essai QUARVEN 2</source>
+        <translation>Rapport d&apos;essai QUARVEN 2</translation>
+    </message>
+    <message>
+        <source>non connu</source>
+        <translation>non connu</translation>
+    </message>
+    <message>
+        <source>Appareil : %1     Logiciel : %2 (version %3)</source>
+        <translation>Appareil : %1     Logiciel : %2 (version %3)</translation>
+    </message>
+    <message>
+        <source>Resultats des tests</source>
+        <translation>Resultats des tests</translation>
+    </message>
+    <message>
+        <source>La gamme %1 ne contient pas la tension HT %2 : les ecarts ne sont pas evalues.</source>
+        <translation>La gamme %1 ne contient pas la tension HT %2 : les ecarts ne sont pas evalues.</translation>
+    </message>
+    <message>
+        <source>Rapport mesure</source>
+        <translation>Rapport mesure</translation>
+    </message>
+    <message>
+        <source>Ecart</source>
+        <translation>Ecart</translation>
+    </message>
+    <message>
+        <source>Tolerance %1</source>
+        <translation>Tolerance %1</translation>
+    </message>
+    <message>
+        <source>non disponible</source>
+        <translation>non disponible</translation>
+    </message>
+    <message>
+        <source>Exporte le %1</source>
+        <translation>Exporte le %1</translation>
+    </message>
+    <message>
+        <source>Signature :</source>
+        <translation>Signature :</translation>
+    </message>
+    <message>
+        <source>page 1 / 1</source>
+        <translation>page 1 / 1</translation>
+    </message>
+    <message>
+        <source>mesure non enregistree</source>
+        <translation>mesure non enregistree</translation>
+    </message>
+    <message>
+        <source>%1 : %2 / %3</source>
+        <translation>%1 : %2 / %3</translation>
+    </message>
+    <message>
+        <source>%1 / %2 %3</source>
+        <translation>%1 / %2 %3</translation>
+    </message>
+</context>
+<context>
+    <name>Result</name>
+    <message>
+        <source>Une autre commande attend deja la reponse de l&apos;appareil.</source>
+        <translation>Une autre commande attend deja la reponse de l&apos;appareil.</translation>
+    </message>
+    <message>
+        <source>Aucun appareil n&apos;est connecte.</source>
+        <translation>Aucun appareil n&apos;est connecte.</translation>
+    </message>
+    <message>
+        <source>L&apos;appareil n&apos;a pas donne la reponse attendue a temps.</source>
+        <translation>L&apos;appareil n&apos;a pas donne la reponse attendue a temps.</translation>
+    </message>
+    <message>
+        <source>L&apos;appareil ne repond pas. Verifier la liaison.</source>
+        <translation>L&apos;appareil ne repond pas. Verifier la liaison.</translation>
+    </message>
+    <message>
+        <source>La liaison avec l&apos;appareil a ete perdue.</source>
+        <translation>La liaison avec l&apos;appareil a ete perdue.</translation>
+    </message>
+    <message>
+        <source>L&apos;appareil a repondu autre chose que ce qui etait demande.</source>
+        <translation>L&apos;appareil a repondu autre chose que ce qui etait demande.</translation>
+    </message>
+    <message>
+        <source>Le fichier a ete refuse.</source>
+        <translation>Le fichier a ete refuse.</translation>
+    </message>
+    <message>
+        <source>L&apos;enregistrement n&apos;est pas arrive en entier.</source>
+        <translation>L&apos;enregistrement n&apos;est pas arrive en entier.</translation>
+    </message>
+    <message>
+        <source>L&apos;appareil ne connait pas ce qui a ete demande.</source>
+        <translation>L&apos;appareil ne connait pas ce qui a ete demande.</translation>
+    </message>
+    <message>
+        <source>Annule.</source>
+        <translation>Annule.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsCommands</name>
+    <message>
+        <source>interrogation impossible</source>
+        <translation>interrogation impossible</translation>
+    </message>
+    <message>
+        <source>Enregistrement</source>
+        <translation>Enregistrement</translation>
+    </message>
+    <message>
+        <source>%1 : la valeur n&apos;a pas ete enregistree dans l&apos;appareil.</source>
+        <translation>%1 : la valeur n&apos;a pas ete enregistree dans l&apos;appareil.</translation>
+    </message>
+    <message>
+        <source>P_AL_FALIM_TEMPS</source>
+        <translation>P_AL_FALIM_TEMPS</translation>
+    </message>
+    <message>
+        <source>Temps de coupure (en s)</source>
+        <translation>Temps de coupure (en s)</translation>
+    </message>
+    <message>
+        <source>P_DEMAR_GAMME</source>
+        <translation>P_DEMAR_GAMME</translation>
+    </message>
+    <message>
+        <source>Choix de la gamme au demarrage :</source>
+        <translation>Choix de la gamme au demarrage :</translation>
+    </message>
+    <message>
+        <source>P_AL_FALIM_SEUIL</source>
+        <translation>P_AL_FALIM_SEUIL</translation>
+    </message>
+    <message>
+        <source>Choix du type de batterie</source>
+        <translation>Choix du type de batterie</translation>
+    </message>
+    <message>
+        <source>L&apos;appareil ne connait pas le parametre %1 : le seuil de pile n&apos;a pas ete modifie.</source>
+        <translation>L&apos;appareil ne connait pas le parametre %1 : le seuil de pile n&apos;a pas ete modifie.</translation>
+    </message>
+    <message>
+        <source>seuil de pile :</source>
+        <translation>seuil de pile :</translation>
+    </message>
+    <message>
+        <source>Patch</source>
+        <translation>Patch</translation>
+    </message>
+    <message>
+        <source>Ouvrir_fichier_patch</source>
+        <translation>Ouvrir_fichier_patch</translation>
+    </message>
+    <message>
+        <source>%1 = %2 : %3</source>
+        <translation>%1 = %2 : %3</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 ne nomme aucun parametre de l&apos;appareil : rien n&apos;a ete ecrit.</source>
+        <translation>Le fichier %1 ne nomme aucun parametre de l&apos;appareil : rien n&apos;a ete ecrit.</translation>
+    </message>
+    <message>
+        <source>L&apos;appareil n&apos;a confirme aucune ecriture du fichier %1 : rien n&apos;a ete ecrit.</source>
+        <translation>L&apos;appareil n&apos;a confirme aucune ecriture du fichier %1 : rien n&apos;a ete ecrit.</translation>
+    </message>
+    <message>
+        <source>Ces lignes du fichier %1 n&apos;ont pas ete ecrites :</source>
+        <translation>Ces lignes du fichier %1 n&apos;ont pas ete ecrites :</translation>
+    </message>
+</context>
+<context>
     <name>TrendWindow</name>
     <message>
         <source>Tendance : %1, transformateur %2</source>
@@ -887,12 +1058,27 @@ Reconnectez l&apos;appareil puis relancez la mise a jour.</translation>
         <translation>Moyenne</translation>
     </message>
     <message>
-        <source>Tolerance ±%1 %</source>
-        <translation>Tolerance ±%1 %</translation>
-    </message>
-    <message>
         <source>Rapport nominal %1</source>
         <translation>Rapport nominal %1</translation>
+    </message>
+    <message>
+        <source>Tolerance %1</source>
+        <translation>Tolerance %1</translation>
+    </message>
+</context>
+<context>
+    <name>XmlMesure</name>
+    <message>
+        <source>son element racine est %1 et non OrvaQuardane</source>
+        <translation>son element racine est %1 et non OrvaQuardane</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 n&apos;a pas pu etre ecrit (%2).</source>
+        <translation>Le fichier %1 n&apos;a pas pu etre ecrit (%2).</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 n&apos;est pas un document de mesure : %2.</source>
+        <translation>Le fichier %1 n&apos;est pas un document de mesure : %2.</translation>
     </message>
 </context>
 <context>
@@ -1195,6 +1381,25 @@ n-9</translation>
     <message>
         <source>Choix du type de pile de l&apos;appareil</source>
         <translation>Choix du type de pile de l&apos;appareil</translation>
+    </message>
+</context>
+<context>
+    <name>xmlreader</name>
+    <message>
+        <source>sa structure est refusee (%1)</source>
+        <translation>sa structure est refusee (%1)</translation>
+    </message>
+    <message>
+        <source>ce n&apos;est pas du XML valide (ligne %1, colonne %2 : %3)</source>
+        <translation>ce n&apos;est pas du XML valide (ligne %1, colonne %2 : %3)</translation>
+    </message>
+    <message>
+        <source>il depasse la taille admise (%1 Mo)</source>
+        <translation>il depasse la taille admise (%1 Mo)</translation>
+    </message>
+    <message>
+        <source>il ne peut pas etre lu (%1)</source>
+        <translation>il ne peut pas etre lu (%1)</translation>
     </message>
 </context>
 </TS>

@@ -92,6 +92,21 @@
     </message>
 </context>
 <context>
+    <name>Configuration</name>
+    <message>
+        <source>Attention</source>
+        <translation>Advarsel</translation>
+    </message>
+    <message>
+        <source>Le fichier de configuration %1 est illisible. Il a ete conserve sous le nom %2 et la configuration par defaut est utilisee.</source>
+        <translation>Konfigurasjonsfilen %1 kan ikke leses. Den er tatt vare på som %2, og standardkonfigurasjonen brukes.</translation>
+    </message>
+    <message>
+        <source>Le fichier de configuration %1 n&apos;a pas pu etre ecrit : la langue choisie et les listes apprises ne seront pas gardees.</source>
+        <translation>Konfigurasjonsfilen %1 kunne ikke skrives: valgt språk og lærte lister blir ikke tatt vare på.</translation>
+    </message>
+</context>
+<context>
     <name>CurvePlot</name>
     <message>
         <source>point %1 : %2</source>
@@ -165,22 +180,6 @@
         <translation>Lukk</translation>
     </message>
     <message>
-        <source>Impossible de lire %1:
-%2.
-Le fichier n&apos;existe pas ou est deja utilise par un programme</source>
-        <translation>Kan ikke lese %1:
-%2.
-Filen finnes ikke eller er allerede i bruk av et annet program</translation>
-    </message>
-    <message>
-        <source>Le fichier %1 est trop grand (%2 octets) : l&apos;appareil en recoit au plus %3.</source>
-        <translation>Filen %1 er for stor (%2 byte): instrumentet tar imot høyst %3.</translation>
-    </message>
-    <message>
-        <source>Le fichier %1 est vide.</source>
-        <translation>Filen %1 er tom.</translation>
-    </message>
-    <message>
         <source>Mise a jour de l&apos;appareil en cours...</source>
         <translation>Oppdaterer instrumentet...</translation>
     </message>
@@ -191,6 +190,129 @@ Filen finnes ikke eller er allerede i bruk av et annet program</translation>
     <message>
         <source>ATmega File - Attention</source>
         <translation>ATmega-fil - Advarsel</translation>
+    </message>
+    <message>
+        <source>Page %1 / %2</source>
+        <translation>Side %1 / %2</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentCommands</name>
+    <message>
+        <source>Erreur</source>
+        <translation>Feil</translation>
+    </message>
+    <message>
+        <source>Veuillez remplir les champs avant d&apos;enregistrer.</source>
+        <translation>Fyll ut feltene før du lagrer.</translation>
+    </message>
+    <message>
+        <source>Champs vides : %1</source>
+        <translation>Tomme felt: %1</translation>
+    </message>
+    <message>
+        <source>Enregistrer %1</source>
+        <translation>Lagre %1</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;enregistrer le fichier %1.</source>
+        <translation>Kunne ikke lagre filen %1.</translation>
+    </message>
+    <message>
+        <source>Ouvrir</source>
+        <translation>Åpne</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 n&apos;est pas un document de mesure : il n&apos;a pas ete ouvert.</source>
+        <translation>Filen %1 er ikke et måledokument: den ble ikke åpnet.</translation>
+    </message>
+    <message>
+        <source>Attention</source>
+        <translation>Advarsel</translation>
+    </message>
+    <message>
+        <source>L&apos;enregistrement affiche est incomplet : il ne peut pas etre enregistre. Voulez-vous l&apos;abandonner ?</source>
+        <translation>Opptaket som vises er ufullstendig: det kan ikke lagres. Vil du forkaste det?</translation>
+    </message>
+    <message>
+        <source>Les donnees n&apos;ont pas ete enregistrees. Voulez-vous les enregistrer ?</source>
+        <translation>Dataene er ikke lagret. Vil du lagre dem?</translation>
+    </message>
+    <message>
+        <source>L&apos;impression n&apos;a pas pu etre faite.</source>
+        <translation>Rapporten kunne ikke skrives ut.</translation>
+    </message>
+    <message>
+        <source>Exporter PDF</source>
+        <translation>Eksporter PDF</translation>
+    </message>
+    <message>
+        <source>Rapport PDF (*.pdf)</source>
+        <translation>PDF-rapport (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Exporter CSV</source>
+        <translation>Eksporter CSV</translation>
+    </message>
+    <message>
+        <source>Tableau CSV (*.csv)</source>
+        <translation>CSV-tabell (*.csv)</translation>
+    </message>
+    <message>
+        <source>Exporter image</source>
+        <translation>Eksporter bilde</translation>
+    </message>
+    <message>
+        <source>Image PNG (*.png)</source>
+        <translation>PNG-bilde (*.png)</translation>
+    </message>
+    <message>
+        <source>Image SVG (*.svg)</source>
+        <translation>SVG-bilde (*.svg)</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareCommands</name>
+    <message>
+        <source>Ouvrir</source>
+        <translation>Åpne</translation>
+    </message>
+    <message>
+        <source>ATmega File - Attention</source>
+        <translation>ATmega-fil - Advarsel</translation>
+    </message>
+    <message>
+        <source>Mettre a jour le firmware de l&apos;appareil avec ce fichier ?
+
+%1
+%2 octets, modifie le %3</source>
+        <translation>Oppdatere instrumentets fastvare med denne filen?
+
+%1
+%2 byte, endret %3</translation>
+    </message>
+    <message>
+        <source>Mise a jour firmware</source>
+        <translation>Fastvareoppdatering</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareUpdate</name>
+    <message>
+        <source>Le fichier %1 est trop grand (%2 octets) : l&apos;appareil en recoit au plus %3.</source>
+        <translation>Filen %1 er for stor (%2 byte): instrumentet tar imot høyst %3.</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 est vide.</source>
+        <translation>Filen %1 er tom.</translation>
+    </message>
+    <message>
+        <source>Impossible de lire %1:
+%2.
+Le fichier n&apos;existe pas ou est deja utilise par un programme</source>
+        <translation>Kan ikke lese %1:
+%2.
+Filen finnes ikke eller er allerede i bruk av et annet program</translation>
     </message>
     <message>
         <source>L&apos;appareil n&apos;est pas passe en mode mise a jour : pas de reponse a %1.
@@ -214,10 +336,6 @@ Reconnectez l&apos;appareil puis relancez la mise a jour.</source>
         <translation>Forbindelsen med instrumentet ble brutt under oppdateringen.
 Koble til instrumentet igjen og start oppdateringen på nytt.</translation>
     </message>
-    <message>
-        <source>Page %1 / %2</source>
-        <translation>Side %1 / %2</translation>
-    </message>
 </context>
 <context>
     <name>InstrumentLink</name>
@@ -240,6 +358,70 @@ Koble til instrumentet igjen og start oppdateringen på nytt.</translation>
     <message>
         <source>ouverture impossible (%1)</source>
         <translation>kan ikke åpnes (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>LanguageSwitch</name>
+    <message>
+        <source>Erreur</source>
+        <translation>Feil</translation>
+    </message>
+    <message>
+        <source>Aide introuvable.</source>
+        <translation>Fant ikke hjelpefilen.</translation>
+    </message>
+    <message>
+        <source>Aucun programme de cet ordinateur n&apos;ouvre les fichiers PDF. Le guide se trouve ici :
+%1</source>
+        <translation>Ingen program på denne datamaskinen åpner PDF-filer. Veiledningen ligger her:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>LinkStatus</name>
+    <message>
+        <source>Recherche de l&apos;appareil…</source>
+        <translation>Søker etter instrumentet…</translation>
+    </message>
+    <message>
+        <source>Connecte (%1)</source>
+        <translation>Tilkoblet (%1)</translation>
+    </message>
+    <message>
+        <source>L&apos;appareil ne repond pas</source>
+        <translation>Instrumentet svarer ikke</translation>
+    </message>
+    <message>
+        <source>Deconnecte</source>
+        <translation>Frakoblet</translation>
+    </message>
+    <message>
+        <source>Liaison perdue (%1)</source>
+        <translation>Forbindelsen brutt (%1)</translation>
+    </message>
+    <message>
+        <source>Aucun adaptateur serie USB n&apos;est branche.</source>
+        <translation>Ingen seriell USB-adapter er koblet til.</translation>
+    </message>
+    <message>
+        <source>Un adaptateur branche sera essaye des son arrivee.</source>
+        <translation>En adapter prøves så snart den kobles til.</translation>
+    </message>
+    <message>
+        <source>Aucun QUARVEN 2 n&apos;a repondu. Ports essayes :</source>
+        <translation>Ingen QUARVEN 2 svarte. Porter som ble prøvd:</translation>
+    </message>
+    <message>
+        <source>%1 : %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Nouvel essai toutes les %1 s.</source>
+        <translation>Nytt forsøk hvert %1. sekund.</translation>
+    </message>
+    <message>
+        <source>Connexion</source>
+        <translation>Tilkobling</translation>
     </message>
 </context>
 <context>
@@ -401,184 +583,12 @@ Koble til instrumentet igjen og start oppdateringen på nytt.</translation>
         <translation>Kommentar</translation>
     </message>
     <message>
-        <source>Ouvrir</source>
-        <translation>Åpne</translation>
-    </message>
-    <message>
-        <source>Choix du type de batterie</source>
-        <translation>Batteritype</translation>
-    </message>
-    <message>
-        <source>Mise a jour firmware</source>
-        <translation>Fastvareoppdatering</translation>
-    </message>
-    <message>
-        <source>Connecte (%1)</source>
-        <translation>Tilkoblet (%1)</translation>
-    </message>
-    <message>
-        <source>Deconnecte</source>
-        <translation>Frakoblet</translation>
-    </message>
-    <message>
-        <source>Attention</source>
-        <translation>Advarsel</translation>
-    </message>
-    <message>
-        <source>Le fichier de configuration %1 est illisible. Il a ete conserve sous le nom %2 et la configuration par defaut est utilisee.</source>
-        <translation>Konfigurasjonsfilen %1 kan ikke leses. Den er tatt vare på som %2, og standardkonfigurasjonen brukes.</translation>
-    </message>
-    <message>
-        <source>Erreur</source>
-        <translation>Feil</translation>
-    </message>
-    <message>
-        <source>Veuillez remplir les champs avant d&apos;enregistrer.</source>
-        <translation>Fyll ut feltene før du lagrer.</translation>
-    </message>
-    <message>
-        <source>Enregistrer %1</source>
-        <translation>Lagre %1</translation>
-    </message>
-    <message>
-        <source>Impossible d&apos;enregistrer le fichier %1.</source>
-        <translation>Kunne ikke lagre filen %1.</translation>
-    </message>
-    <message>
-        <source>Les donnees n&apos;ont pas ete enregistrees. Voulez-vous les enregistrer ?</source>
-        <translation>Dataene er ikke lagret. Vil du lagre dem?</translation>
-    </message>
-    <message>
-        <source>L&apos;appareil ne reponds pas. Verifier la liaison.</source>
-        <translation>Instrumentet svarer ikke. Kontroller tilkoblingen.</translation>
-    </message>
-    <message>
-        <source>Effacement des enregistrements</source>
-        <translation>Sletting av lagrede målinger</translation>
-    </message>
-    <message>
-        <source>Etes vous sur de supprimer tous les enregistrements du QUARVEN2 ?</source>
-        <translation>Er du sikker på at du vil slette alle målingene i QUARVEN2?</translation>
-    </message>
-    <message>
-        <source>Enregistrement</source>
-        <translation>Lagring</translation>
-    </message>
-    <message>
-        <source>interrogation impossible</source>
-        <translation>Avlesning mislyktes</translation>
-    </message>
-    <message>
-        <source>P_AL_FALIM_TEMPS</source>
-        <translation>P_AL_FALIM_TEMPS</translation>
-    </message>
-    <message>
-        <source>Temps de coupure (en s)</source>
-        <translation>Utkoblingstid (s)</translation>
-    </message>
-    <message>
-        <source>P_DEMAR_GAMME</source>
-        <translation>P_DEMAR_GAMME</translation>
-    </message>
-    <message>
-        <source>Choix de la gamme au demarrage :</source>
-        <translation>Måleområde ved oppstart:</translation>
-    </message>
-    <message>
-        <source>P_AL_FALIM_SEUIL</source>
-        <translation>P_AL_FALIM_SEUIL</translation>
-    </message>
-    <message>
-        <source>L&apos;appareil ne connait pas le parametre %1 : le seuil de pile n&apos;a pas ete modifie.</source>
-        <translation>Instrumentet kjenner ikke parameteren %1: batteriterskelen er ikke endret.</translation>
-    </message>
-    <message>
-        <source>seuil de pile :</source>
-        <translation>Batteriterskel:</translation>
-    </message>
-    <message>
-        <source>Ouvrir_fichier_patch</source>
-        <translation>Åpne patchfil</translation>
-    </message>
-    <message>
-        <source>Aide introuvable.</source>
-        <translation>Fant ikke hjelpefilen.</translation>
-    </message>
-    <message>
-        <source>Champs vides : %1</source>
-        <translation>Tomme felt: %1</translation>
-    </message>
-    <message>
-        <source>Le fichier %1 n&apos;est pas un document de mesure : il n&apos;a pas ete ouvert.</source>
-        <translation>Filen %1 er ikke et måledokument: den ble ikke åpnet.</translation>
-    </message>
-    <message>
-        <source>Mettre a jour le firmware de l&apos;appareil avec ce fichier ?
-
-%1
-%2 octets, modifie le %3</source>
-        <translation>Oppdatere instrumentets fastvare med denne filen?
-
-%1
-%2 byte, endret %3</translation>
-    </message>
-    <message>
-        <source>Patch</source>
-        <translation>Oppdatering</translation>
-    </message>
-    <message>
-        <source>Le fichier %1 n&apos;a pas pu etre lu : rien n&apos;a ete envoye a l&apos;appareil.</source>
-        <translation>Filen %1 kunne ikke leses: ingenting ble sendt til instrumentet.</translation>
-    </message>
-    <message>
-        <source>Le fichier %1 ne nomme aucun parametre de l&apos;appareil : rien n&apos;a ete ecrit.</source>
-        <translation>Filen %1 nevner ingen parameter i instrumentet: ingenting ble skrevet.</translation>
-    </message>
-    <message>
-        <source>L&apos;appareil n&apos;a confirme aucune ecriture du fichier %1 : rien n&apos;a ete ecrit.</source>
-        <translation>Instrumentet bekreftet ingen skriving fra filen %1: ingenting ble skrevet.</translation>
-    </message>
-    <message>
-        <source>Aucun programme de cet ordinateur n&apos;ouvre les fichiers PDF. Le guide se trouve ici :
-%1</source>
-        <translation>Ingen program på denne datamaskinen åpner PDF-filer. Veiledningen ligger her:
-%1</translation>
-    </message>
-    <message>
         <source>Enregistrement incomplet : la liaison a ete interrompue avant la fin.</source>
         <translation>Ufullstendig måling: forbindelsen ble brutt før slutten.</translation>
     </message>
     <message>
         <source>Enregistrement incomplet</source>
         <translation>Ufullstendig måling</translation>
-    </message>
-    <message>
-        <source>Recherche de l&apos;appareil…</source>
-        <translation>Søker etter instrumentet…</translation>
-    </message>
-    <message>
-        <source>L&apos;appareil ne repond pas</source>
-        <translation>Instrumentet svarer ikke</translation>
-    </message>
-    <message>
-        <source>Liaison perdue (%1)</source>
-        <translation>Forbindelsen brutt (%1)</translation>
-    </message>
-    <message>
-        <source>Aucun adaptateur serie USB n&apos;est branche.</source>
-        <translation>Ingen seriell USB-adapter er koblet til.</translation>
-    </message>
-    <message>
-        <source>Aucun QUARVEN 2 n&apos;a repondu. Ports essayes :</source>
-        <translation>Ingen QUARVEN 2 svarte. Porter som ble prøvd:</translation>
-    </message>
-    <message>
-        <source>%1 : %2</source>
-        <translation>%1: %2</translation>
-    </message>
-    <message>
-        <source>Connexion</source>
-        <translation>Tilkobling</translation>
     </message>
     <message>
         <source>&amp;Fichier</source>
@@ -673,14 +683,6 @@ Koble til instrumentet igjen og start oppdateringen på nytt.</translation>
         <translation>&amp;Om ORVA-SA</translation>
     </message>
     <message>
-        <source>Documents recents</source>
-        <translation>Nylige dokumenter</translation>
-    </message>
-    <message>
-        <source>Le document %1 n&apos;existe plus. Il est retire de la liste.</source>
-        <translation>Dokumentet %1 finnes ikke lenger. Det er fjernet fra listen.</translation>
-    </message>
-    <message>
         <source>Exporter &amp;PDF…</source>
         <translation>&amp;Eksporter PDF…</translation>
     </message>
@@ -721,116 +723,31 @@ Koble til instrumentet igjen og start oppdateringen på nytt.</translation>
         <translation>Toleranse (%)</translation>
     </message>
     <message>
-        <source>Exporter PDF</source>
-        <translation>Eksporter PDF</translation>
-    </message>
-    <message>
-        <source>Rapport PDF (*.pdf)</source>
-        <translation>PDF-rapport (*.pdf)</translation>
-    </message>
-    <message>
-        <source>Exporter CSV</source>
-        <translation>Eksporter CSV</translation>
-    </message>
-    <message>
-        <source>Tableau CSV (*.csv)</source>
-        <translation>CSV-tabell (*.csv)</translation>
-    </message>
-    <message>
-        <source>Exporter image</source>
-        <translation>Eksporter bilde</translation>
-    </message>
-    <message>
-        <source>Rapport d&apos;essai QUARVEN 2</source>
-        <translation>QUARVEN 2 testrapport</translation>
-    </message>
-    <message>
-        <source>Rapport mesure</source>
-        <translation>Målt omsetning</translation>
-    </message>
-    <message>
-        <source>Ecart</source>
-        <translation>Avvik</translation>
-    </message>
-    <message>
-        <source>Tolerance ±%1 %</source>
-        <translation>Toleranse ±%1 %</translation>
-    </message>
-    <message>
-        <source>non disponible</source>
-        <translation>ikke tilgjengelig</translation>
-    </message>
-    <message>
-        <source>Exporte le %1</source>
-        <translation>Eksportert %1</translation>
-    </message>
-    <message>
-        <source>Signature :</source>
-        <translation>Signatur:</translation>
-    </message>
-    <message>
-        <source>mesure non enregistree</source>
-        <translation>måling ikke lagret</translation>
-    </message>
-    <message>
-        <source>page 1 / 1</source>
-        <translation>side 1 / 1</translation>
-    </message>
-    <message>
-        <source>Information (rapport nominal %1, tolerance ±%2 %)</source>
-        <translation>Informasjon (merkeomsetning %1, toleranse ±%2 %)</translation>
-    </message>
-    <message>
-        <source>Image PNG (*.png)</source>
-        <translation>PNG-bilde (*.png)</translation>
-    </message>
-    <message>
-        <source>Image SVG (*.svg)</source>
-        <translation>SVG-bilde (*.svg)</translation>
-    </message>
-    <message>
         <source>Te&amp;lecharger tout</source>
         <translation>Las&amp;t ned alle</translation>
-    </message>
-    <message>
-        <source>Telechargement des enregistrements…</source>
-        <translation>Laster ned målingene…</translation>
-    </message>
-    <message>
-        <source>Annuler</source>
-        <translation>Avbryt</translation>
-    </message>
-    <message>
-        <source>Enregistrement %1 / %2</source>
-        <translation>Måling %1 / %2</translation>
-    </message>
-    <message>
-        <source>Telecharger tout</source>
-        <translation>Last ned alle</translation>
-    </message>
-    <message>
-        <source>Enregistres : %1. Deja presents, non remplaces : %2. En echec : %3.</source>
-        <translation>Lagret: %1. Fantes allerede, ikke erstattet: %2. Mislyktes: %3.</translation>
     </message>
     <message>
         <source>&amp;Archives</source>
         <translation>A&amp;rkiv</translation>
     </message>
     <message>
-        <source>L&apos;enregistrement affiche est incomplet : il ne peut pas etre enregistre. Voulez-vous l&apos;abandonner ?</source>
-        <translation>Opptaket som vises er ufullstendig: det kan ikke lagres. Vil du forkaste det?</translation>
-    </message>
-    <message>
         <source>Information : la gamme %1 ne contient pas la tension HT %2, ecarts non evalues</source>
         <translation>Informasjon: området %1 omfatter ikke HS-spenningen %2, avvik ikke vurdert</translation>
     </message>
     <message>
-        <source>Un adaptateur branche sera essaye des son arrivee.</source>
-        <translation>En adapter prøves så snart den kobles til.</translation>
+        <source>Information (rapport nominal %1, tolerance %2)</source>
+        <translation>Informasjon (nominelt omsetningsforhold %1, toleranse %2)</translation>
+    </message>
+</context>
+<context>
+    <name>ParameterOperations</name>
+    <message>
+        <source>L&apos;appareil a pris la valeur %1 au lieu de %2.</source>
+        <translation>Instrumentet tok verdien %1 i stedet for %2.</translation>
     </message>
     <message>
-        <source>Nouvel essai toutes les %1 s.</source>
-        <translation>Nytt forsøk hvert %1. sekund.</translation>
+        <source>Le fichier %1 n&apos;a pas pu etre lu : rien n&apos;a ete envoye a l&apos;appareil.</source>
+        <translation>Filen %1 kunne ikke leses: ingenting ble sendt til instrumentet.</translation>
     </message>
 </context>
 <context>
@@ -865,6 +782,260 @@ Koble til instrumentet igjen og start oppdateringen på nytt.</translation>
     </message>
 </context>
 <context>
+    <name>RecentDocuments</name>
+    <message>
+        <source>Documents recents</source>
+        <translation>Nylige dokumenter</translation>
+    </message>
+    <message>
+        <source>Le document %1 n&apos;existe plus. Il est retire de la liste.</source>
+        <translation>Dokumentet %1 finnes ikke lenger. Det er fjernet fra listen.</translation>
+    </message>
+</context>
+<context>
+    <name>RecordCommands</name>
+    <message>
+        <source>Erreur</source>
+        <translation>Feil</translation>
+    </message>
+    <message>
+        <source>L&apos;appareil ne reponds pas. Verifier la liaison.</source>
+        <translation>Instrumentet svarer ikke. Kontroller tilkoblingen.</translation>
+    </message>
+    <message>
+        <source>Effacement des enregistrements</source>
+        <translation>Sletting av lagrede målinger</translation>
+    </message>
+    <message>
+        <source>Etes vous sur de supprimer tous les enregistrements du QUARVEN2 ?</source>
+        <translation>Er du sikker på at du vil slette alle målingene i QUARVEN2?</translation>
+    </message>
+    <message>
+        <source>L&apos;appareil n&apos;a pas confirme l&apos;effacement.</source>
+        <translation>Instrumentet bekreftet ikke slettingen.</translation>
+    </message>
+    <message>
+        <source>Telechargement des enregistrements…</source>
+        <translation>Laster ned målingene…</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Avbryt</translation>
+    </message>
+    <message>
+        <source>Telecharger tout</source>
+        <translation>Last ned alle</translation>
+    </message>
+    <message>
+        <source>Enregistrement %1 / %2</source>
+        <translation>Måling %1 / %2</translation>
+    </message>
+    <message>
+        <source>Enregistres : %1. Deja presents, non remplaces : %2. En echec : %3.</source>
+        <translation>Lagret: %1. Fantes allerede, ikke erstattet: %2. Mislyktes: %3.</translation>
+    </message>
+    <message>
+        <source>Interrompu : les enregistrements suivants n&apos;ont pas ete demandes.</source>
+        <translation>Avbrutt: de neste opptakene ble ikke hentet.</translation>
+    </message>
+    <message>
+        <source>Info UC</source>
+        <translation>Instrumentinfo</translation>
+    </message>
+    <message>
+        <source>%1, firmware %2</source>
+        <translation>%1, fastvare %2</translation>
+    </message>
+    <message>
+        <source>Ouvrir</source>
+        <translation>Åpne</translation>
+    </message>
+</context>
+<context>
+    <name>RecordOperations</name>
+    <message>
+        <source>Le fichier %1 n&apos;a pas pu etre lu (%2).</source>
+        <translation>Filen %1 kunne ikke leses (%2).</translation>
+    </message>
+</context>
+<context>
+    <name>ReportRenderer</name>
+    <message>
+        <source>Rapport d&apos;essai QUARVEN 2</source>
+        <translation>QUARVEN 2 testrapport</translation>
+    </message>
+    <message>
+        <source>non connu</source>
+        <translation>ukjent</translation>
+    </message>
+    <message>
+        <source>Appareil : %1     Logiciel : %2 (version %3)</source>
+        <translation>Instrument: %1     Programvare: %2 (versjon %3)</translation>
+    </message>
+    <message>
+        <source>Resultats des tests</source>
+        <translation>Testresultater</translation>
+    </message>
+    <message>
+        <source>La gamme %1 ne contient pas la tension HT %2 : les ecarts ne sont pas evalues.</source>
+        <translation>Området %1 omfatter ikke HS-spenningen %2: avvikene vurderes ikke.</translation>
+    </message>
+    <message>
+        <source>Rapport mesure</source>
+        <translation>Målt omsetning</translation>
+    </message>
+    <message>
+        <source>Ecart</source>
+        <translation>Avvik</translation>
+    </message>
+    <message>
+        <source>Tolerance %1</source>
+        <translation>Toleranse %1</translation>
+    </message>
+    <message>
+        <source>non disponible</source>
+        <translation>ikke tilgjengelig</translation>
+    </message>
+    <message>
+        <source>Exporte le %1</source>
+        <translation>Eksportert %1</translation>
+    </message>
+    <message>
+        <source>Signature :</source>
+        <translation>Signatur:</translation>
+    </message>
+    <message>
+        <source>page 1 / 1</source>
+        <translation>side 1 / 1</translation>
+    </message>
+    <message>
+        <source>mesure non enregistree</source>
+        <translation>måling ikke lagret</translation>
+    </message>
+    <message>
+        <source>%1 : %2 / %3</source>
+        <translation>%1: %2 / %3</translation>
+    </message>
+    <message>
+        <source>%1 / %2 %3</source>
+        <translation>%1 / %2 %3</translation>
+    </message>
+</context>
+<context>
+    <name>Result</name>
+    <message>
+        <source>Une autre commande attend deja la reponse de l&apos;appareil.</source>
+        <translation>En annen kommando venter allerede på svar fra instrumentet.</translation>
+    </message>
+    <message>
+        <source>Aucun appareil n&apos;est connecte.</source>
+        <translation>Ingen instrument er tilkoblet.</translation>
+    </message>
+    <message>
+        <source>L&apos;appareil n&apos;a pas donne la reponse attendue a temps.</source>
+        <translation>Instrumentet ga ikke det ventede svaret i tide.</translation>
+    </message>
+    <message>
+        <source>L&apos;appareil ne repond pas. Verifier la liaison.</source>
+        <translation>Instrumentet svarer ikke. Kontroller forbindelsen.</translation>
+    </message>
+    <message>
+        <source>La liaison avec l&apos;appareil a ete perdue.</source>
+        <translation>Forbindelsen med instrumentet ble brutt.</translation>
+    </message>
+    <message>
+        <source>L&apos;appareil a repondu autre chose que ce qui etait demande.</source>
+        <translation>Instrumentet svarte noe annet enn det som ble bedt om.</translation>
+    </message>
+    <message>
+        <source>Le fichier a ete refuse.</source>
+        <translation>Filen ble avvist.</translation>
+    </message>
+    <message>
+        <source>L&apos;enregistrement n&apos;est pas arrive en entier.</source>
+        <translation>Opptaket kom ikke fram i sin helhet.</translation>
+    </message>
+    <message>
+        <source>L&apos;appareil ne connait pas ce qui a ete demande.</source>
+        <translation>Instrumentet kjenner ikke det som ble bedt om.</translation>
+    </message>
+    <message>
+        <source>Annule.</source>
+        <translation>Avbrutt.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsCommands</name>
+    <message>
+        <source>interrogation impossible</source>
+        <translation>Avlesning mislyktes</translation>
+    </message>
+    <message>
+        <source>Enregistrement</source>
+        <translation>Lagring</translation>
+    </message>
+    <message>
+        <source>%1 : la valeur n&apos;a pas ete enregistree dans l&apos;appareil.</source>
+        <translation>%1: verdien ble ikke lagret i instrumentet.</translation>
+    </message>
+    <message>
+        <source>P_AL_FALIM_TEMPS</source>
+        <translation>P_AL_FALIM_TEMPS</translation>
+    </message>
+    <message>
+        <source>Temps de coupure (en s)</source>
+        <translation>Utkoblingstid (s)</translation>
+    </message>
+    <message>
+        <source>P_DEMAR_GAMME</source>
+        <translation>P_DEMAR_GAMME</translation>
+    </message>
+    <message>
+        <source>Choix de la gamme au demarrage :</source>
+        <translation>Måleområde ved oppstart:</translation>
+    </message>
+    <message>
+        <source>P_AL_FALIM_SEUIL</source>
+        <translation>P_AL_FALIM_SEUIL</translation>
+    </message>
+    <message>
+        <source>Choix du type de batterie</source>
+        <translation>Batteritype</translation>
+    </message>
+    <message>
+        <source>L&apos;appareil ne connait pas le parametre %1 : le seuil de pile n&apos;a pas ete modifie.</source>
+        <translation>Instrumentet kjenner ikke parameteren %1: batteriterskelen er ikke endret.</translation>
+    </message>
+    <message>
+        <source>seuil de pile :</source>
+        <translation>Batteriterskel:</translation>
+    </message>
+    <message>
+        <source>Patch</source>
+        <translation>Oppdatering</translation>
+    </message>
+    <message>
+        <source>Ouvrir_fichier_patch</source>
+        <translation>Åpne patchfil</translation>
+    </message>
+    <message>
+        <source>%1 = %2 : %3</source>
+        <translation>%1 = %2: %3</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 ne nomme aucun parametre de l&apos;appareil : rien n&apos;a ete ecrit.</source>
+        <translation>Filen %1 nevner ingen parameter i instrumentet: ingenting ble skrevet.</translation>
+    </message>
+    <message>
+        <source>L&apos;appareil n&apos;a confirme aucune ecriture du fichier %1 : rien n&apos;a ete ecrit.</source>
+        <translation>Instrumentet bekreftet ingen skriving fra filen %1: ingenting ble skrevet.</translation>
+    </message>
+    <message>
+        <source>Ces lignes du fichier %1 n&apos;ont pas ete ecrites :</source>
+        <translation>Disse linjene i filen %1 ble ikke skrevet:</translation>
+    </message>
+</context>
+<context>
     <name>TrendWindow</name>
     <message>
         <source>Tendance : %1, transformateur %2</source>
@@ -887,12 +1058,27 @@ Koble til instrumentet igjen og start oppdateringen på nytt.</translation>
         <translation>Gjennomsnitt</translation>
     </message>
     <message>
-        <source>Tolerance ±%1 %</source>
-        <translation>Toleranse ±%1 %</translation>
-    </message>
-    <message>
         <source>Rapport nominal %1</source>
         <translation>Merkeomsetning %1</translation>
+    </message>
+    <message>
+        <source>Tolerance %1</source>
+        <translation>Toleranse %1</translation>
+    </message>
+</context>
+<context>
+    <name>XmlMesure</name>
+    <message>
+        <source>son element racine est %1 et non OrvaQuardane</source>
+        <translation>rotelementet er %1, ikke OrvaQuardane</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 n&apos;a pas pu etre ecrit (%2).</source>
+        <translation>Filen %1 kunne ikke skrives (%2).</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 n&apos;est pas un document de mesure : %2.</source>
+        <translation>Filen %1 er ikke et måledokument: %2.</translation>
     </message>
 </context>
 <context>
@@ -1195,6 +1381,25 @@ n-9</translation>
     <message>
         <source>Choix du type de pile de l&apos;appareil</source>
         <translation>Velg batteritype for instrumentet</translation>
+    </message>
+</context>
+<context>
+    <name>xmlreader</name>
+    <message>
+        <source>sa structure est refusee (%1)</source>
+        <translation>strukturen avvises (%1)</translation>
+    </message>
+    <message>
+        <source>ce n&apos;est pas du XML valide (ligne %1, colonne %2 : %3)</source>
+        <translation>det er ikke gyldig XML (linje %1, kolonne %2: %3)</translation>
+    </message>
+    <message>
+        <source>il depasse la taille admise (%1 Mo)</source>
+        <translation>den er større enn tillatt (%1 MB)</translation>
+    </message>
+    <message>
+        <source>il ne peut pas etre lu (%1)</source>
+        <translation>den kan ikke leses (%1)</translation>
     </message>
 </context>
 </TS>

@@ -92,6 +92,21 @@
     </message>
 </context>
 <context>
+    <name>Configuration</name>
+    <message>
+        <source>Attention</source>
+        <translation>Внимание</translation>
+    </message>
+    <message>
+        <source>Le fichier de configuration %1 est illisible. Il a ete conserve sous le nom %2 et la configuration par defaut est utilisee.</source>
+        <translation>Не удаётся прочитать файл конфигурации %1. Он сохранён под именем %2, используется конфигурация по умолчанию.</translation>
+    </message>
+    <message>
+        <source>Le fichier de configuration %1 n&apos;a pas pu etre ecrit : la langue choisie et les listes apprises ne seront pas gardees.</source>
+        <translation>Не удалось записать файл конфигурации %1: выбранный язык и пополненные списки не сохранятся.</translation>
+    </message>
+</context>
+<context>
     <name>CurvePlot</name>
     <message>
         <source>point %1 : %2</source>
@@ -165,22 +180,6 @@
         <translation>Закрыть</translation>
     </message>
     <message>
-        <source>Impossible de lire %1:
-%2.
-Le fichier n&apos;existe pas ou est deja utilise par un programme</source>
-        <translation>Не удаётся прочитать %1:
-%2.
-Файл не существует или уже используется другой программой</translation>
-    </message>
-    <message>
-        <source>Le fichier %1 est trop grand (%2 octets) : l&apos;appareil en recoit au plus %3.</source>
-        <translation>Файл %1 слишком велик (%2 байт): прибор принимает не более %3.</translation>
-    </message>
-    <message>
-        <source>Le fichier %1 est vide.</source>
-        <translation>Файл %1 пуст.</translation>
-    </message>
-    <message>
         <source>Mise a jour de l&apos;appareil en cours...</source>
         <translation>Идёт обновление прибора...</translation>
     </message>
@@ -191,6 +190,129 @@ Le fichier n&apos;existe pas ou est deja utilise par un programme</source>
     <message>
         <source>ATmega File - Attention</source>
         <translation>Файл ATmega - Внимание</translation>
+    </message>
+    <message>
+        <source>Page %1 / %2</source>
+        <translation>Страница %1 / %2</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentCommands</name>
+    <message>
+        <source>Erreur</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>Veuillez remplir les champs avant d&apos;enregistrer.</source>
+        <translation>Заполните поля перед сохранением.</translation>
+    </message>
+    <message>
+        <source>Champs vides : %1</source>
+        <translation>Пустые поля: %1</translation>
+    </message>
+    <message>
+        <source>Enregistrer %1</source>
+        <translation>Сохранить %1</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;enregistrer le fichier %1.</source>
+        <translation>Не удалось сохранить файл %1.</translation>
+    </message>
+    <message>
+        <source>Ouvrir</source>
+        <translation>Открыть</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 n&apos;est pas un document de mesure : il n&apos;a pas ete ouvert.</source>
+        <translation>Файл %1 не является документом измерения: он не был открыт.</translation>
+    </message>
+    <message>
+        <source>Attention</source>
+        <translation>Внимание</translation>
+    </message>
+    <message>
+        <source>L&apos;enregistrement affiche est incomplet : il ne peut pas etre enregistre. Voulez-vous l&apos;abandonner ?</source>
+        <translation>Показанная запись неполная: её нельзя сохранить. Отказаться от неё?</translation>
+    </message>
+    <message>
+        <source>Les donnees n&apos;ont pas ete enregistrees. Voulez-vous les enregistrer ?</source>
+        <translation>Данные не сохранены. Сохранить их?</translation>
+    </message>
+    <message>
+        <source>L&apos;impression n&apos;a pas pu etre faite.</source>
+        <translation>Не удалось напечатать отчёт.</translation>
+    </message>
+    <message>
+        <source>Exporter PDF</source>
+        <translation>Экспорт в PDF</translation>
+    </message>
+    <message>
+        <source>Rapport PDF (*.pdf)</source>
+        <translation>Отчёт PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Exporter CSV</source>
+        <translation>Экспорт в CSV</translation>
+    </message>
+    <message>
+        <source>Tableau CSV (*.csv)</source>
+        <translation>Таблица CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Exporter image</source>
+        <translation>Экспорт изображения</translation>
+    </message>
+    <message>
+        <source>Image PNG (*.png)</source>
+        <translation>Изображение PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>Image SVG (*.svg)</source>
+        <translation>Изображение SVG (*.svg)</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareCommands</name>
+    <message>
+        <source>Ouvrir</source>
+        <translation>Открыть</translation>
+    </message>
+    <message>
+        <source>ATmega File - Attention</source>
+        <translation>Файл ATmega - Внимание</translation>
+    </message>
+    <message>
+        <source>Mettre a jour le firmware de l&apos;appareil avec ce fichier ?
+
+%1
+%2 octets, modifie le %3</source>
+        <translation>Обновить встроенное ПО прибора этим файлом?
+
+%1
+%2 байт, изменён %3</translation>
+    </message>
+    <message>
+        <source>Mise a jour firmware</source>
+        <translation>Обновление прошивки</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareUpdate</name>
+    <message>
+        <source>Le fichier %1 est trop grand (%2 octets) : l&apos;appareil en recoit au plus %3.</source>
+        <translation>Файл %1 слишком велик (%2 байт): прибор принимает не более %3.</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 est vide.</source>
+        <translation>Файл %1 пуст.</translation>
+    </message>
+    <message>
+        <source>Impossible de lire %1:
+%2.
+Le fichier n&apos;existe pas ou est deja utilise par un programme</source>
+        <translation>Не удаётся прочитать %1:
+%2.
+Файл не существует или уже используется другой программой</translation>
     </message>
     <message>
         <source>L&apos;appareil n&apos;est pas passe en mode mise a jour : pas de reponse a %1.
@@ -214,10 +336,6 @@ Reconnectez l&apos;appareil puis relancez la mise a jour.</source>
         <translation>Связь с прибором потеряна во время обновления.
 Подключите прибор заново и перезапустите обновление.</translation>
     </message>
-    <message>
-        <source>Page %1 / %2</source>
-        <translation>Страница %1 / %2</translation>
-    </message>
 </context>
 <context>
     <name>InstrumentLink</name>
@@ -240,6 +358,70 @@ Reconnectez l&apos;appareil puis relancez la mise a jour.</source>
     <message>
         <source>ouverture impossible (%1)</source>
         <translation>не удаётся открыть (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>LanguageSwitch</name>
+    <message>
+        <source>Erreur</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>Aide introuvable.</source>
+        <translation>Файл справки не найден.</translation>
+    </message>
+    <message>
+        <source>Aucun programme de cet ordinateur n&apos;ouvre les fichiers PDF. Le guide se trouve ici :
+%1</source>
+        <translation>На этом компьютере нет программы для открытия PDF-файлов. Руководство находится здесь:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>LinkStatus</name>
+    <message>
+        <source>Recherche de l&apos;appareil…</source>
+        <translation>Поиск прибора…</translation>
+    </message>
+    <message>
+        <source>Connecte (%1)</source>
+        <translation>Подключено (%1)</translation>
+    </message>
+    <message>
+        <source>L&apos;appareil ne repond pas</source>
+        <translation>Прибор не отвечает</translation>
+    </message>
+    <message>
+        <source>Deconnecte</source>
+        <translation>Отключено</translation>
+    </message>
+    <message>
+        <source>Liaison perdue (%1)</source>
+        <translation>Связь потеряна (%1)</translation>
+    </message>
+    <message>
+        <source>Aucun adaptateur serie USB n&apos;est branche.</source>
+        <translation>Адаптер последовательного порта USB не подключён.</translation>
+    </message>
+    <message>
+        <source>Un adaptateur branche sera essaye des son arrivee.</source>
+        <translation>Подключённый адаптер будет проверен сразу.</translation>
+    </message>
+    <message>
+        <source>Aucun QUARVEN 2 n&apos;a repondu. Ports essayes :</source>
+        <translation>Ни один QUARVEN 2 не ответил. Проверенные порты:</translation>
+    </message>
+    <message>
+        <source>%1 : %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Nouvel essai toutes les %1 s.</source>
+        <translation>Повторная попытка каждые %1 с.</translation>
+    </message>
+    <message>
+        <source>Connexion</source>
+        <translation>Подключение</translation>
     </message>
 </context>
 <context>
@@ -401,184 +583,12 @@ Reconnectez l&apos;appareil puis relancez la mise a jour.</source>
         <translation>Комментарий</translation>
     </message>
     <message>
-        <source>Ouvrir</source>
-        <translation>Открыть</translation>
-    </message>
-    <message>
-        <source>Choix du type de batterie</source>
-        <translation>Тип батареи</translation>
-    </message>
-    <message>
-        <source>Mise a jour firmware</source>
-        <translation>Обновление прошивки</translation>
-    </message>
-    <message>
-        <source>Connecte (%1)</source>
-        <translation>Подключено (%1)</translation>
-    </message>
-    <message>
-        <source>Deconnecte</source>
-        <translation>Отключено</translation>
-    </message>
-    <message>
-        <source>Attention</source>
-        <translation>Внимание</translation>
-    </message>
-    <message>
-        <source>Le fichier de configuration %1 est illisible. Il a ete conserve sous le nom %2 et la configuration par defaut est utilisee.</source>
-        <translation>Не удаётся прочитать файл конфигурации %1. Он сохранён под именем %2, используется конфигурация по умолчанию.</translation>
-    </message>
-    <message>
-        <source>Erreur</source>
-        <translation>Ошибка</translation>
-    </message>
-    <message>
-        <source>Veuillez remplir les champs avant d&apos;enregistrer.</source>
-        <translation>Заполните поля перед сохранением.</translation>
-    </message>
-    <message>
-        <source>Enregistrer %1</source>
-        <translation>Сохранить %1</translation>
-    </message>
-    <message>
-        <source>Impossible d&apos;enregistrer le fichier %1.</source>
-        <translation>Не удалось сохранить файл %1.</translation>
-    </message>
-    <message>
-        <source>Les donnees n&apos;ont pas ete enregistrees. Voulez-vous les enregistrer ?</source>
-        <translation>Данные не сохранены. Сохранить их?</translation>
-    </message>
-    <message>
-        <source>L&apos;appareil ne reponds pas. Verifier la liaison.</source>
-        <translation>Прибор не отвечает. Проверьте соединение.</translation>
-    </message>
-    <message>
-        <source>Effacement des enregistrements</source>
-        <translation>Удаление записей</translation>
-    </message>
-    <message>
-        <source>Etes vous sur de supprimer tous les enregistrements du QUARVEN2 ?</source>
-        <translation>Удалить все записи из памяти QUARVEN2?</translation>
-    </message>
-    <message>
-        <source>Enregistrement</source>
-        <translation>Сохранение</translation>
-    </message>
-    <message>
-        <source>interrogation impossible</source>
-        <translation>Не удалось выполнить запрос</translation>
-    </message>
-    <message>
-        <source>P_AL_FALIM_TEMPS</source>
-        <translation>P_AL_FALIM_TEMPS</translation>
-    </message>
-    <message>
-        <source>Temps de coupure (en s)</source>
-        <translation>Время отключения (с)</translation>
-    </message>
-    <message>
-        <source>P_DEMAR_GAMME</source>
-        <translation>P_DEMAR_GAMME</translation>
-    </message>
-    <message>
-        <source>Choix de la gamme au demarrage :</source>
-        <translation>Диапазон при включении:</translation>
-    </message>
-    <message>
-        <source>P_AL_FALIM_SEUIL</source>
-        <translation>P_AL_FALIM_SEUIL</translation>
-    </message>
-    <message>
-        <source>L&apos;appareil ne connait pas le parametre %1 : le seuil de pile n&apos;a pas ete modifie.</source>
-        <translation>Прибор не знает параметр %1: порог батареи не изменён.</translation>
-    </message>
-    <message>
-        <source>seuil de pile :</source>
-        <translation>Порог батареи:</translation>
-    </message>
-    <message>
-        <source>Ouvrir_fichier_patch</source>
-        <translation>Открытие файла патча</translation>
-    </message>
-    <message>
-        <source>Aide introuvable.</source>
-        <translation>Файл справки не найден.</translation>
-    </message>
-    <message>
-        <source>Champs vides : %1</source>
-        <translation>Пустые поля: %1</translation>
-    </message>
-    <message>
-        <source>Le fichier %1 n&apos;est pas un document de mesure : il n&apos;a pas ete ouvert.</source>
-        <translation>Файл %1 не является документом измерения: он не был открыт.</translation>
-    </message>
-    <message>
-        <source>Mettre a jour le firmware de l&apos;appareil avec ce fichier ?
-
-%1
-%2 octets, modifie le %3</source>
-        <translation>Обновить встроенное ПО прибора этим файлом?
-
-%1
-%2 байт, изменён %3</translation>
-    </message>
-    <message>
-        <source>Patch</source>
-        <translation>Патч</translation>
-    </message>
-    <message>
-        <source>Le fichier %1 n&apos;a pas pu etre lu : rien n&apos;a ete envoye a l&apos;appareil.</source>
-        <translation>Не удалось прочитать файл %1: в прибор ничего не отправлено.</translation>
-    </message>
-    <message>
-        <source>Le fichier %1 ne nomme aucun parametre de l&apos;appareil : rien n&apos;a ete ecrit.</source>
-        <translation>Файл %1 не содержит ни одного параметра прибора: ничего не записано.</translation>
-    </message>
-    <message>
-        <source>L&apos;appareil n&apos;a confirme aucune ecriture du fichier %1 : rien n&apos;a ete ecrit.</source>
-        <translation>Прибор не подтвердил ни одной записи из файла %1: ничего не записано.</translation>
-    </message>
-    <message>
-        <source>Aucun programme de cet ordinateur n&apos;ouvre les fichiers PDF. Le guide se trouve ici :
-%1</source>
-        <translation>На этом компьютере нет программы для открытия PDF-файлов. Руководство находится здесь:
-%1</translation>
-    </message>
-    <message>
         <source>Enregistrement incomplet : la liaison a ete interrompue avant la fin.</source>
         <translation>Неполная запись: связь прервалась до конца передачи.</translation>
     </message>
     <message>
         <source>Enregistrement incomplet</source>
         <translation>Неполная запись</translation>
-    </message>
-    <message>
-        <source>Recherche de l&apos;appareil…</source>
-        <translation>Поиск прибора…</translation>
-    </message>
-    <message>
-        <source>L&apos;appareil ne repond pas</source>
-        <translation>Прибор не отвечает</translation>
-    </message>
-    <message>
-        <source>Liaison perdue (%1)</source>
-        <translation>Связь потеряна (%1)</translation>
-    </message>
-    <message>
-        <source>Aucun adaptateur serie USB n&apos;est branche.</source>
-        <translation>Адаптер последовательного порта USB не подключён.</translation>
-    </message>
-    <message>
-        <source>Aucun QUARVEN 2 n&apos;a repondu. Ports essayes :</source>
-        <translation>Ни один QUARVEN 2 не ответил. Проверенные порты:</translation>
-    </message>
-    <message>
-        <source>%1 : %2</source>
-        <translation>%1: %2</translation>
-    </message>
-    <message>
-        <source>Connexion</source>
-        <translation>Подключение</translation>
     </message>
     <message>
         <source>&amp;Fichier</source>
@@ -673,14 +683,6 @@ Reconnectez l&apos;appareil puis relancez la mise a jour.</source>
         <translation>&amp;О компании ORVA-SA</translation>
     </message>
     <message>
-        <source>Documents recents</source>
-        <translation>Недавние документы</translation>
-    </message>
-    <message>
-        <source>Le document %1 n&apos;existe plus. Il est retire de la liste.</source>
-        <translation>Документ %1 больше не существует. Он удалён из списка.</translation>
-    </message>
-    <message>
         <source>Exporter &amp;PDF…</source>
         <translation>&amp;Экспорт в PDF…</translation>
     </message>
@@ -721,116 +723,31 @@ Reconnectez l&apos;appareil puis relancez la mise a jour.</source>
         <translation>Допуск (%)</translation>
     </message>
     <message>
-        <source>Exporter PDF</source>
-        <translation>Экспорт в PDF</translation>
-    </message>
-    <message>
-        <source>Rapport PDF (*.pdf)</source>
-        <translation>Отчёт PDF (*.pdf)</translation>
-    </message>
-    <message>
-        <source>Exporter CSV</source>
-        <translation>Экспорт в CSV</translation>
-    </message>
-    <message>
-        <source>Tableau CSV (*.csv)</source>
-        <translation>Таблица CSV (*.csv)</translation>
-    </message>
-    <message>
-        <source>Exporter image</source>
-        <translation>Экспорт изображения</translation>
-    </message>
-    <message>
-        <source>Rapport d&apos;essai QUARVEN 2</source>
-        <translation>Протокол испытаний QUARVEN 2</translation>
-    </message>
-    <message>
-        <source>Rapport mesure</source>
-        <translation>Измеренный коэффициент</translation>
-    </message>
-    <message>
-        <source>Ecart</source>
-        <translation>Отклонение</translation>
-    </message>
-    <message>
-        <source>Tolerance ±%1 %</source>
-        <translation>Допуск ±%1 %</translation>
-    </message>
-    <message>
-        <source>non disponible</source>
-        <translation>нет данных</translation>
-    </message>
-    <message>
-        <source>Exporte le %1</source>
-        <translation>Экспортировано %1</translation>
-    </message>
-    <message>
-        <source>Signature :</source>
-        <translation>Подпись:</translation>
-    </message>
-    <message>
-        <source>mesure non enregistree</source>
-        <translation>измерение не сохранено</translation>
-    </message>
-    <message>
-        <source>page 1 / 1</source>
-        <translation>страница 1 / 1</translation>
-    </message>
-    <message>
-        <source>Information (rapport nominal %1, tolerance ±%2 %)</source>
-        <translation>Информация (номинальный коэффициент %1, допуск ±%2 %)</translation>
-    </message>
-    <message>
-        <source>Image PNG (*.png)</source>
-        <translation>Изображение PNG (*.png)</translation>
-    </message>
-    <message>
-        <source>Image SVG (*.svg)</source>
-        <translation>Изображение SVG (*.svg)</translation>
-    </message>
-    <message>
         <source>Te&amp;lecharger tout</source>
         <translation>Считать все &amp;записи</translation>
-    </message>
-    <message>
-        <source>Telechargement des enregistrements…</source>
-        <translation>Считывание записей…</translation>
-    </message>
-    <message>
-        <source>Annuler</source>
-        <translation>Отмена</translation>
-    </message>
-    <message>
-        <source>Enregistrement %1 / %2</source>
-        <translation>Запись %1 / %2</translation>
-    </message>
-    <message>
-        <source>Telecharger tout</source>
-        <translation>Считать все записи</translation>
-    </message>
-    <message>
-        <source>Enregistres : %1. Deja presents, non remplaces : %2. En echec : %3.</source>
-        <translation>Сохранено: %1. Уже были, не заменены: %2. Ошибок: %3.</translation>
     </message>
     <message>
         <source>&amp;Archives</source>
         <translation>&amp;Архив</translation>
     </message>
     <message>
-        <source>L&apos;enregistrement affiche est incomplet : il ne peut pas etre enregistre. Voulez-vous l&apos;abandonner ?</source>
-        <translation>Показанная запись неполная: её нельзя сохранить. Отказаться от неё?</translation>
-    </message>
-    <message>
         <source>Information : la gamme %1 ne contient pas la tension HT %2, ecarts non evalues</source>
         <translation>Информация: диапазон %1 не включает напряжение ВН %2, отклонения не оцениваются</translation>
     </message>
     <message>
-        <source>Un adaptateur branche sera essaye des son arrivee.</source>
-        <translation>Подключённый адаптер будет проверен сразу.</translation>
+        <source>Information (rapport nominal %1, tolerance %2)</source>
+        <translation>Информация (номинальный коэффициент %1, допуск %2)</translation>
+    </message>
+</context>
+<context>
+    <name>ParameterOperations</name>
+    <message>
+        <source>L&apos;appareil a pris la valeur %1 au lieu de %2.</source>
+        <translation>Прибор принял значение %1 вместо %2.</translation>
     </message>
     <message>
-        <source>Nouvel essai toutes les %1 s.</source>
-        <translation>Повторная попытка каждые %1 с.</translation>
+        <source>Le fichier %1 n&apos;a pas pu etre lu : rien n&apos;a ete envoye a l&apos;appareil.</source>
+        <translation>Не удалось прочитать файл %1: в прибор ничего не отправлено.</translation>
     </message>
 </context>
 <context>
@@ -865,6 +782,260 @@ Reconnectez l&apos;appareil puis relancez la mise a jour.</source>
     </message>
 </context>
 <context>
+    <name>RecentDocuments</name>
+    <message>
+        <source>Documents recents</source>
+        <translation>Недавние документы</translation>
+    </message>
+    <message>
+        <source>Le document %1 n&apos;existe plus. Il est retire de la liste.</source>
+        <translation>Документ %1 больше не существует. Он удалён из списка.</translation>
+    </message>
+</context>
+<context>
+    <name>RecordCommands</name>
+    <message>
+        <source>Erreur</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>L&apos;appareil ne reponds pas. Verifier la liaison.</source>
+        <translation>Прибор не отвечает. Проверьте соединение.</translation>
+    </message>
+    <message>
+        <source>Effacement des enregistrements</source>
+        <translation>Удаление записей</translation>
+    </message>
+    <message>
+        <source>Etes vous sur de supprimer tous les enregistrements du QUARVEN2 ?</source>
+        <translation>Удалить все записи из памяти QUARVEN2?</translation>
+    </message>
+    <message>
+        <source>L&apos;appareil n&apos;a pas confirme l&apos;effacement.</source>
+        <translation>Прибор не подтвердил удаление.</translation>
+    </message>
+    <message>
+        <source>Telechargement des enregistrements…</source>
+        <translation>Считывание записей…</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Telecharger tout</source>
+        <translation>Считать все записи</translation>
+    </message>
+    <message>
+        <source>Enregistrement %1 / %2</source>
+        <translation>Запись %1 / %2</translation>
+    </message>
+    <message>
+        <source>Enregistres : %1. Deja presents, non remplaces : %2. En echec : %3.</source>
+        <translation>Сохранено: %1. Уже были, не заменены: %2. Ошибок: %3.</translation>
+    </message>
+    <message>
+        <source>Interrompu : les enregistrements suivants n&apos;ont pas ete demandes.</source>
+        <translation>Прервано: следующие записи не запрашивались.</translation>
+    </message>
+    <message>
+        <source>Info UC</source>
+        <translation>Сведения о приборе</translation>
+    </message>
+    <message>
+        <source>%1, firmware %2</source>
+        <translation>%1, прошивка %2</translation>
+    </message>
+    <message>
+        <source>Ouvrir</source>
+        <translation>Открыть</translation>
+    </message>
+</context>
+<context>
+    <name>RecordOperations</name>
+    <message>
+        <source>Le fichier %1 n&apos;a pas pu etre lu (%2).</source>
+        <translation>Не удалось прочитать файл %1 (%2).</translation>
+    </message>
+</context>
+<context>
+    <name>ReportRenderer</name>
+    <message>
+        <source>Rapport d&apos;essai QUARVEN 2</source>
+        <translation>Протокол испытаний QUARVEN 2</translation>
+    </message>
+    <message>
+        <source>non connu</source>
+        <translation>неизвестно</translation>
+    </message>
+    <message>
+        <source>Appareil : %1     Logiciel : %2 (version %3)</source>
+        <translation>Прибор: %1     Программа: %2 (версия %3)</translation>
+    </message>
+    <message>
+        <source>Resultats des tests</source>
+        <translation>Результаты проверок</translation>
+    </message>
+    <message>
+        <source>La gamme %1 ne contient pas la tension HT %2 : les ecarts ne sont pas evalues.</source>
+        <translation>Диапазон %1 не включает напряжение ВН %2: отклонения не оцениваются.</translation>
+    </message>
+    <message>
+        <source>Rapport mesure</source>
+        <translation>Измеренный коэффициент</translation>
+    </message>
+    <message>
+        <source>Ecart</source>
+        <translation>Отклонение</translation>
+    </message>
+    <message>
+        <source>Tolerance %1</source>
+        <translation>Допуск %1</translation>
+    </message>
+    <message>
+        <source>non disponible</source>
+        <translation>нет данных</translation>
+    </message>
+    <message>
+        <source>Exporte le %1</source>
+        <translation>Экспортировано %1</translation>
+    </message>
+    <message>
+        <source>Signature :</source>
+        <translation>Подпись:</translation>
+    </message>
+    <message>
+        <source>page 1 / 1</source>
+        <translation>страница 1 / 1</translation>
+    </message>
+    <message>
+        <source>mesure non enregistree</source>
+        <translation>измерение не сохранено</translation>
+    </message>
+    <message>
+        <source>%1 : %2 / %3</source>
+        <translation>%1: %2 / %3</translation>
+    </message>
+    <message>
+        <source>%1 / %2 %3</source>
+        <translation>%1 / %2 %3</translation>
+    </message>
+</context>
+<context>
+    <name>Result</name>
+    <message>
+        <source>Une autre commande attend deja la reponse de l&apos;appareil.</source>
+        <translation>Другая команда уже ожидает ответа прибора.</translation>
+    </message>
+    <message>
+        <source>Aucun appareil n&apos;est connecte.</source>
+        <translation>Прибор не подключён.</translation>
+    </message>
+    <message>
+        <source>L&apos;appareil n&apos;a pas donne la reponse attendue a temps.</source>
+        <translation>Прибор не дал ожидаемого ответа вовремя.</translation>
+    </message>
+    <message>
+        <source>L&apos;appareil ne repond pas. Verifier la liaison.</source>
+        <translation>Прибор не отвечает. Проверьте соединение.</translation>
+    </message>
+    <message>
+        <source>La liaison avec l&apos;appareil a ete perdue.</source>
+        <translation>Связь с прибором потеряна.</translation>
+    </message>
+    <message>
+        <source>L&apos;appareil a repondu autre chose que ce qui etait demande.</source>
+        <translation>Прибор ответил не то, что было запрошено.</translation>
+    </message>
+    <message>
+        <source>Le fichier a ete refuse.</source>
+        <translation>Файл отклонён.</translation>
+    </message>
+    <message>
+        <source>L&apos;enregistrement n&apos;est pas arrive en entier.</source>
+        <translation>Запись получена не полностью.</translation>
+    </message>
+    <message>
+        <source>L&apos;appareil ne connait pas ce qui a ete demande.</source>
+        <translation>Прибору неизвестно то, что было запрошено.</translation>
+    </message>
+    <message>
+        <source>Annule.</source>
+        <translation>Отменено.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsCommands</name>
+    <message>
+        <source>interrogation impossible</source>
+        <translation>Не удалось выполнить запрос</translation>
+    </message>
+    <message>
+        <source>Enregistrement</source>
+        <translation>Сохранение</translation>
+    </message>
+    <message>
+        <source>%1 : la valeur n&apos;a pas ete enregistree dans l&apos;appareil.</source>
+        <translation>%1: значение не сохранено в приборе.</translation>
+    </message>
+    <message>
+        <source>P_AL_FALIM_TEMPS</source>
+        <translation>P_AL_FALIM_TEMPS</translation>
+    </message>
+    <message>
+        <source>Temps de coupure (en s)</source>
+        <translation>Время отключения (с)</translation>
+    </message>
+    <message>
+        <source>P_DEMAR_GAMME</source>
+        <translation>P_DEMAR_GAMME</translation>
+    </message>
+    <message>
+        <source>Choix de la gamme au demarrage :</source>
+        <translation>Диапазон при включении:</translation>
+    </message>
+    <message>
+        <source>P_AL_FALIM_SEUIL</source>
+        <translation>P_AL_FALIM_SEUIL</translation>
+    </message>
+    <message>
+        <source>Choix du type de batterie</source>
+        <translation>Тип батареи</translation>
+    </message>
+    <message>
+        <source>L&apos;appareil ne connait pas le parametre %1 : le seuil de pile n&apos;a pas ete modifie.</source>
+        <translation>Прибор не знает параметр %1: порог батареи не изменён.</translation>
+    </message>
+    <message>
+        <source>seuil de pile :</source>
+        <translation>Порог батареи:</translation>
+    </message>
+    <message>
+        <source>Patch</source>
+        <translation>Патч</translation>
+    </message>
+    <message>
+        <source>Ouvrir_fichier_patch</source>
+        <translation>Открытие файла патча</translation>
+    </message>
+    <message>
+        <source>%1 = %2 : %3</source>
+        <translation>%1 = %2: %3</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 ne nomme aucun parametre de l&apos;appareil : rien n&apos;a ete ecrit.</source>
+        <translation>Файл %1 не содержит ни одного параметра прибора: ничего не записано.</translation>
+    </message>
+    <message>
+        <source>L&apos;appareil n&apos;a confirme aucune ecriture du fichier %1 : rien n&apos;a ete ecrit.</source>
+        <translation>Прибор не подтвердил ни одной записи из файла %1: ничего не записано.</translation>
+    </message>
+    <message>
+        <source>Ces lignes du fichier %1 n&apos;ont pas ete ecrites :</source>
+        <translation>Эти строки файла %1 не записаны:</translation>
+    </message>
+</context>
+<context>
     <name>TrendWindow</name>
     <message>
         <source>Tendance : %1, transformateur %2</source>
@@ -887,12 +1058,27 @@ Reconnectez l&apos;appareil puis relancez la mise a jour.</source>
         <translation>Среднее</translation>
     </message>
     <message>
-        <source>Tolerance ±%1 %</source>
-        <translation>Допуск ±%1 %</translation>
-    </message>
-    <message>
         <source>Rapport nominal %1</source>
         <translation>Номинальный коэффициент %1</translation>
+    </message>
+    <message>
+        <source>Tolerance %1</source>
+        <translation>Допуск %1</translation>
+    </message>
+</context>
+<context>
+    <name>XmlMesure</name>
+    <message>
+        <source>son element racine est %1 et non OrvaQuardane</source>
+        <translation>его корневой элемент %1, а не OrvaQuardane</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 n&apos;a pas pu etre ecrit (%2).</source>
+        <translation>Не удалось записать файл %1 (%2).</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 n&apos;est pas un document de mesure : %2.</source>
+        <translation>Файл %1 не является документом измерения: %2.</translation>
     </message>
 </context>
 <context>
@@ -1195,6 +1381,25 @@ n-9</translation>
     <message>
         <source>Choix du type de pile de l&apos;appareil</source>
         <translation>Выберите тип батареи прибора</translation>
+    </message>
+</context>
+<context>
+    <name>xmlreader</name>
+    <message>
+        <source>sa structure est refusee (%1)</source>
+        <translation>его структура отклонена (%1)</translation>
+    </message>
+    <message>
+        <source>ce n&apos;est pas du XML valide (ligne %1, colonne %2 : %3)</source>
+        <translation>это не корректный XML (строка %1, столбец %2: %3)</translation>
+    </message>
+    <message>
+        <source>il depasse la taille admise (%1 Mo)</source>
+        <translation>он больше допустимого размера (%1 МБ)</translation>
+    </message>
+    <message>
+        <source>il ne peut pas etre lu (%1)</source>
+        <translation>его нельзя прочитать (%1)</translation>
     </message>
 </context>
 </TS>

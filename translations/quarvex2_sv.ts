@@ -92,6 +92,21 @@
     </message>
 </context>
 <context>
+    <name>Configuration</name>
+    <message>
+        <source>Attention</source>
+        <translation>Varning</translation>
+    </message>
+    <message>
+        <source>Le fichier de configuration %1 est illisible. Il a ete conserve sous le nom %2 et la configuration par defaut est utilisee.</source>
+        <translation>Konfigurationsfilen %1 kan inte läsas. Den har sparats som %2 och standardkonfigurationen används.</translation>
+    </message>
+    <message>
+        <source>Le fichier de configuration %1 n&apos;a pas pu etre ecrit : la langue choisie et les listes apprises ne seront pas gardees.</source>
+        <translation>Konfigurationsfilen %1 kunde inte skrivas: valt språk och inlärda listor sparas inte.</translation>
+    </message>
+</context>
+<context>
     <name>CurvePlot</name>
     <message>
         <source>point %1 : %2</source>
@@ -165,22 +180,6 @@
         <translation>Stäng</translation>
     </message>
     <message>
-        <source>Impossible de lire %1:
-%2.
-Le fichier n&apos;existe pas ou est deja utilise par un programme</source>
-        <translation>Kan inte läsa %1:
-%2.
-Filen finns inte eller används redan av ett annat program</translation>
-    </message>
-    <message>
-        <source>Le fichier %1 est trop grand (%2 octets) : l&apos;appareil en recoit au plus %3.</source>
-        <translation>Filen %1 är för stor (%2 byte): instrumentet tar emot högst %3.</translation>
-    </message>
-    <message>
-        <source>Le fichier %1 est vide.</source>
-        <translation>Filen %1 är tom.</translation>
-    </message>
-    <message>
         <source>Mise a jour de l&apos;appareil en cours...</source>
         <translation>Instrumentet uppdateras...</translation>
     </message>
@@ -191,6 +190,129 @@ Filen finns inte eller används redan av ett annat program</translation>
     <message>
         <source>ATmega File - Attention</source>
         <translation>ATmega-fil - Varning</translation>
+    </message>
+    <message>
+        <source>Page %1 / %2</source>
+        <translation>Sida %1 / %2</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentCommands</name>
+    <message>
+        <source>Erreur</source>
+        <translation>Fel</translation>
+    </message>
+    <message>
+        <source>Veuillez remplir les champs avant d&apos;enregistrer.</source>
+        <translation>Fyll i fälten innan du sparar.</translation>
+    </message>
+    <message>
+        <source>Champs vides : %1</source>
+        <translation>Tomma fält: %1</translation>
+    </message>
+    <message>
+        <source>Enregistrer %1</source>
+        <translation>Spara %1</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;enregistrer le fichier %1.</source>
+        <translation>Det gick inte att spara filen %1.</translation>
+    </message>
+    <message>
+        <source>Ouvrir</source>
+        <translation>Öppna</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 n&apos;est pas un document de mesure : il n&apos;a pas ete ouvert.</source>
+        <translation>Filen %1 är inte ett mätdokument: den öppnades inte.</translation>
+    </message>
+    <message>
+        <source>Attention</source>
+        <translation>Varning</translation>
+    </message>
+    <message>
+        <source>L&apos;enregistrement affiche est incomplet : il ne peut pas etre enregistre. Voulez-vous l&apos;abandonner ?</source>
+        <translation>Den visade registreringen är ofullständig: den kan inte sparas. Vill du kassera den?</translation>
+    </message>
+    <message>
+        <source>Les donnees n&apos;ont pas ete enregistrees. Voulez-vous les enregistrer ?</source>
+        <translation>Data har inte sparats. Vill du spara dem?</translation>
+    </message>
+    <message>
+        <source>L&apos;impression n&apos;a pas pu etre faite.</source>
+        <translation>Rapporten kunde inte skrivas ut.</translation>
+    </message>
+    <message>
+        <source>Exporter PDF</source>
+        <translation>Exportera PDF</translation>
+    </message>
+    <message>
+        <source>Rapport PDF (*.pdf)</source>
+        <translation>PDF-rapport (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Exporter CSV</source>
+        <translation>Exportera CSV</translation>
+    </message>
+    <message>
+        <source>Tableau CSV (*.csv)</source>
+        <translation>CSV-tabell (*.csv)</translation>
+    </message>
+    <message>
+        <source>Exporter image</source>
+        <translation>Exportera bild</translation>
+    </message>
+    <message>
+        <source>Image PNG (*.png)</source>
+        <translation>PNG-bild (*.png)</translation>
+    </message>
+    <message>
+        <source>Image SVG (*.svg)</source>
+        <translation>SVG-bild (*.svg)</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareCommands</name>
+    <message>
+        <source>Ouvrir</source>
+        <translation>Öppna</translation>
+    </message>
+    <message>
+        <source>ATmega File - Attention</source>
+        <translation>ATmega-fil - Varning</translation>
+    </message>
+    <message>
+        <source>Mettre a jour le firmware de l&apos;appareil avec ce fichier ?
+
+%1
+%2 octets, modifie le %3</source>
+        <translation>Uppdatera instrumentets fasta programvara med den här filen?
+
+%1
+%2 byte, ändrad %3</translation>
+    </message>
+    <message>
+        <source>Mise a jour firmware</source>
+        <translation>Firmwareuppdatering</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareUpdate</name>
+    <message>
+        <source>Le fichier %1 est trop grand (%2 octets) : l&apos;appareil en recoit au plus %3.</source>
+        <translation>Filen %1 är för stor (%2 byte): instrumentet tar emot högst %3.</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 est vide.</source>
+        <translation>Filen %1 är tom.</translation>
+    </message>
+    <message>
+        <source>Impossible de lire %1:
+%2.
+Le fichier n&apos;existe pas ou est deja utilise par un programme</source>
+        <translation>Kan inte läsa %1:
+%2.
+Filen finns inte eller används redan av ett annat program</translation>
     </message>
     <message>
         <source>L&apos;appareil n&apos;est pas passe en mode mise a jour : pas de reponse a %1.
@@ -214,10 +336,6 @@ Reconnectez l&apos;appareil puis relancez la mise a jour.</source>
         <translation>Anslutningen till instrumentet bröts under uppdateringen.
 Anslut instrumentet igen och starta sedan om uppdateringen.</translation>
     </message>
-    <message>
-        <source>Page %1 / %2</source>
-        <translation>Sida %1 / %2</translation>
-    </message>
 </context>
 <context>
     <name>InstrumentLink</name>
@@ -240,6 +358,70 @@ Anslut instrumentet igen och starta sedan om uppdateringen.</translation>
     <message>
         <source>ouverture impossible (%1)</source>
         <translation>kan inte öppnas (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>LanguageSwitch</name>
+    <message>
+        <source>Erreur</source>
+        <translation>Fel</translation>
+    </message>
+    <message>
+        <source>Aide introuvable.</source>
+        <translation>Hjälpfilen hittades inte.</translation>
+    </message>
+    <message>
+        <source>Aucun programme de cet ordinateur n&apos;ouvre les fichiers PDF. Le guide se trouve ici :
+%1</source>
+        <translation>Inget program på den här datorn öppnar PDF-filer. Handboken finns här:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>LinkStatus</name>
+    <message>
+        <source>Recherche de l&apos;appareil…</source>
+        <translation>Söker efter instrumentet…</translation>
+    </message>
+    <message>
+        <source>Connecte (%1)</source>
+        <translation>Ansluten (%1)</translation>
+    </message>
+    <message>
+        <source>L&apos;appareil ne repond pas</source>
+        <translation>Instrumentet svarar inte</translation>
+    </message>
+    <message>
+        <source>Deconnecte</source>
+        <translation>Frånkopplad</translation>
+    </message>
+    <message>
+        <source>Liaison perdue (%1)</source>
+        <translation>Förbindelsen bruten (%1)</translation>
+    </message>
+    <message>
+        <source>Aucun adaptateur serie USB n&apos;est branche.</source>
+        <translation>Ingen seriell USB-adapter är ansluten.</translation>
+    </message>
+    <message>
+        <source>Un adaptateur branche sera essaye des son arrivee.</source>
+        <translation>En adapter provas så snart den ansluts.</translation>
+    </message>
+    <message>
+        <source>Aucun QUARVEN 2 n&apos;a repondu. Ports essayes :</source>
+        <translation>Ingen QUARVEN 2 svarade. Portar som provades:</translation>
+    </message>
+    <message>
+        <source>%1 : %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Nouvel essai toutes les %1 s.</source>
+        <translation>Nytt försök var %1:e sekund.</translation>
+    </message>
+    <message>
+        <source>Connexion</source>
+        <translation>Anslutning</translation>
     </message>
 </context>
 <context>
@@ -401,184 +583,12 @@ Anslut instrumentet igen och starta sedan om uppdateringen.</translation>
         <translation>Kommentar</translation>
     </message>
     <message>
-        <source>Ouvrir</source>
-        <translation>Öppna</translation>
-    </message>
-    <message>
-        <source>Choix du type de batterie</source>
-        <translation>Batterityp</translation>
-    </message>
-    <message>
-        <source>Mise a jour firmware</source>
-        <translation>Firmwareuppdatering</translation>
-    </message>
-    <message>
-        <source>Connecte (%1)</source>
-        <translation>Ansluten (%1)</translation>
-    </message>
-    <message>
-        <source>Deconnecte</source>
-        <translation>Frånkopplad</translation>
-    </message>
-    <message>
-        <source>Attention</source>
-        <translation>Varning</translation>
-    </message>
-    <message>
-        <source>Le fichier de configuration %1 est illisible. Il a ete conserve sous le nom %2 et la configuration par defaut est utilisee.</source>
-        <translation>Konfigurationsfilen %1 kan inte läsas. Den har sparats som %2 och standardkonfigurationen används.</translation>
-    </message>
-    <message>
-        <source>Erreur</source>
-        <translation>Fel</translation>
-    </message>
-    <message>
-        <source>Veuillez remplir les champs avant d&apos;enregistrer.</source>
-        <translation>Fyll i fälten innan du sparar.</translation>
-    </message>
-    <message>
-        <source>Enregistrer %1</source>
-        <translation>Spara %1</translation>
-    </message>
-    <message>
-        <source>Impossible d&apos;enregistrer le fichier %1.</source>
-        <translation>Det gick inte att spara filen %1.</translation>
-    </message>
-    <message>
-        <source>Les donnees n&apos;ont pas ete enregistrees. Voulez-vous les enregistrer ?</source>
-        <translation>Data har inte sparats. Vill du spara dem?</translation>
-    </message>
-    <message>
-        <source>L&apos;appareil ne reponds pas. Verifier la liaison.</source>
-        <translation>Instrumentet svarar inte. Kontrollera anslutningen.</translation>
-    </message>
-    <message>
-        <source>Effacement des enregistrements</source>
-        <translation>Radering av sparade mätningar</translation>
-    </message>
-    <message>
-        <source>Etes vous sur de supprimer tous les enregistrements du QUARVEN2 ?</source>
-        <translation>Är du säker på att du vill radera alla mätningar i QUARVEN2?</translation>
-    </message>
-    <message>
-        <source>Enregistrement</source>
-        <translation>Lagring</translation>
-    </message>
-    <message>
-        <source>interrogation impossible</source>
-        <translation>Avläsningen misslyckades</translation>
-    </message>
-    <message>
-        <source>P_AL_FALIM_TEMPS</source>
-        <translation>P_AL_FALIM_TEMPS</translation>
-    </message>
-    <message>
-        <source>Temps de coupure (en s)</source>
-        <translation>Frånslagstid (s)</translation>
-    </message>
-    <message>
-        <source>P_DEMAR_GAMME</source>
-        <translation>P_DEMAR_GAMME</translation>
-    </message>
-    <message>
-        <source>Choix de la gamme au demarrage :</source>
-        <translation>Mätområde vid start:</translation>
-    </message>
-    <message>
-        <source>P_AL_FALIM_SEUIL</source>
-        <translation>P_AL_FALIM_SEUIL</translation>
-    </message>
-    <message>
-        <source>L&apos;appareil ne connait pas le parametre %1 : le seuil de pile n&apos;a pas ete modifie.</source>
-        <translation>Instrumentet känner inte till parametern %1: batterigränsen har inte ändrats.</translation>
-    </message>
-    <message>
-        <source>seuil de pile :</source>
-        <translation>Batterigräns:</translation>
-    </message>
-    <message>
-        <source>Ouvrir_fichier_patch</source>
-        <translation>Öppna patchfil</translation>
-    </message>
-    <message>
-        <source>Aide introuvable.</source>
-        <translation>Hjälpfilen hittades inte.</translation>
-    </message>
-    <message>
-        <source>Champs vides : %1</source>
-        <translation>Tomma fält: %1</translation>
-    </message>
-    <message>
-        <source>Le fichier %1 n&apos;est pas un document de mesure : il n&apos;a pas ete ouvert.</source>
-        <translation>Filen %1 är inte ett mätdokument: den öppnades inte.</translation>
-    </message>
-    <message>
-        <source>Mettre a jour le firmware de l&apos;appareil avec ce fichier ?
-
-%1
-%2 octets, modifie le %3</source>
-        <translation>Uppdatera instrumentets fasta programvara med den här filen?
-
-%1
-%2 byte, ändrad %3</translation>
-    </message>
-    <message>
-        <source>Patch</source>
-        <translation>Korrigering</translation>
-    </message>
-    <message>
-        <source>Le fichier %1 n&apos;a pas pu etre lu : rien n&apos;a ete envoye a l&apos;appareil.</source>
-        <translation>Filen %1 kunde inte läsas: ingenting skickades till instrumentet.</translation>
-    </message>
-    <message>
-        <source>Le fichier %1 ne nomme aucun parametre de l&apos;appareil : rien n&apos;a ete ecrit.</source>
-        <translation>Filen %1 anger ingen parameter i instrumentet: ingenting skrevs.</translation>
-    </message>
-    <message>
-        <source>L&apos;appareil n&apos;a confirme aucune ecriture du fichier %1 : rien n&apos;a ete ecrit.</source>
-        <translation>Instrumentet bekräftade ingen skrivning från filen %1: ingenting skrevs.</translation>
-    </message>
-    <message>
-        <source>Aucun programme de cet ordinateur n&apos;ouvre les fichiers PDF. Le guide se trouve ici :
-%1</source>
-        <translation>Inget program på den här datorn öppnar PDF-filer. Handboken finns här:
-%1</translation>
-    </message>
-    <message>
         <source>Enregistrement incomplet : la liaison a ete interrompue avant la fin.</source>
         <translation>Ofullständig mätning: förbindelsen bröts före slutet.</translation>
     </message>
     <message>
         <source>Enregistrement incomplet</source>
         <translation>Ofullständig mätning</translation>
-    </message>
-    <message>
-        <source>Recherche de l&apos;appareil…</source>
-        <translation>Söker efter instrumentet…</translation>
-    </message>
-    <message>
-        <source>L&apos;appareil ne repond pas</source>
-        <translation>Instrumentet svarar inte</translation>
-    </message>
-    <message>
-        <source>Liaison perdue (%1)</source>
-        <translation>Förbindelsen bruten (%1)</translation>
-    </message>
-    <message>
-        <source>Aucun adaptateur serie USB n&apos;est branche.</source>
-        <translation>Ingen seriell USB-adapter är ansluten.</translation>
-    </message>
-    <message>
-        <source>Aucun QUARVEN 2 n&apos;a repondu. Ports essayes :</source>
-        <translation>Ingen QUARVEN 2 svarade. Portar som provades:</translation>
-    </message>
-    <message>
-        <source>%1 : %2</source>
-        <translation>%1: %2</translation>
-    </message>
-    <message>
-        <source>Connexion</source>
-        <translation>Anslutning</translation>
     </message>
     <message>
         <source>&amp;Fichier</source>
@@ -673,14 +683,6 @@ Anslut instrumentet igen och starta sedan om uppdateringen.</translation>
         <translation>&amp;Om ORVA-SA</translation>
     </message>
     <message>
-        <source>Documents recents</source>
-        <translation>Senaste dokument</translation>
-    </message>
-    <message>
-        <source>Le document %1 n&apos;existe plus. Il est retire de la liste.</source>
-        <translation>Dokumentet %1 finns inte längre. Det har tagits bort från listan.</translation>
-    </message>
-    <message>
         <source>Exporter &amp;PDF…</source>
         <translation>&amp;Exportera PDF…</translation>
     </message>
@@ -721,116 +723,31 @@ Anslut instrumentet igen och starta sedan om uppdateringen.</translation>
         <translation>Tolerans (%)</translation>
     </message>
     <message>
-        <source>Exporter PDF</source>
-        <translation>Exportera PDF</translation>
-    </message>
-    <message>
-        <source>Rapport PDF (*.pdf)</source>
-        <translation>PDF-rapport (*.pdf)</translation>
-    </message>
-    <message>
-        <source>Exporter CSV</source>
-        <translation>Exportera CSV</translation>
-    </message>
-    <message>
-        <source>Tableau CSV (*.csv)</source>
-        <translation>CSV-tabell (*.csv)</translation>
-    </message>
-    <message>
-        <source>Exporter image</source>
-        <translation>Exportera bild</translation>
-    </message>
-    <message>
-        <source>Rapport d&apos;essai QUARVEN 2</source>
-        <translation>QUARVEN 2 provningsrapport</translation>
-    </message>
-    <message>
-        <source>Rapport mesure</source>
-        <translation>Uppmätt omsättning</translation>
-    </message>
-    <message>
-        <source>Ecart</source>
-        <translation>Avvikelse</translation>
-    </message>
-    <message>
-        <source>Tolerance ±%1 %</source>
-        <translation>Tolerans ±%1 %</translation>
-    </message>
-    <message>
-        <source>non disponible</source>
-        <translation>inte tillgänglig</translation>
-    </message>
-    <message>
-        <source>Exporte le %1</source>
-        <translation>Exporterad %1</translation>
-    </message>
-    <message>
-        <source>Signature :</source>
-        <translation>Underskrift:</translation>
-    </message>
-    <message>
-        <source>mesure non enregistree</source>
-        <translation>mätning inte sparad</translation>
-    </message>
-    <message>
-        <source>page 1 / 1</source>
-        <translation>sida 1 / 1</translation>
-    </message>
-    <message>
-        <source>Information (rapport nominal %1, tolerance ±%2 %)</source>
-        <translation>Information (märkomsättning %1, tolerans ±%2 %)</translation>
-    </message>
-    <message>
-        <source>Image PNG (*.png)</source>
-        <translation>PNG-bild (*.png)</translation>
-    </message>
-    <message>
-        <source>Image SVG (*.svg)</source>
-        <translation>SVG-bild (*.svg)</translation>
-    </message>
-    <message>
         <source>Te&amp;lecharger tout</source>
         <translation>H&amp;ämta alla</translation>
-    </message>
-    <message>
-        <source>Telechargement des enregistrements…</source>
-        <translation>Hämtar mätningarna…</translation>
-    </message>
-    <message>
-        <source>Annuler</source>
-        <translation>Avbryt</translation>
-    </message>
-    <message>
-        <source>Enregistrement %1 / %2</source>
-        <translation>Mätning %1 / %2</translation>
-    </message>
-    <message>
-        <source>Telecharger tout</source>
-        <translation>Hämta alla</translation>
-    </message>
-    <message>
-        <source>Enregistres : %1. Deja presents, non remplaces : %2. En echec : %3.</source>
-        <translation>Sparade: %1. Fanns redan, inte ersatta: %2. Misslyckades: %3.</translation>
     </message>
     <message>
         <source>&amp;Archives</source>
         <translation>A&amp;rkiv</translation>
     </message>
     <message>
-        <source>L&apos;enregistrement affiche est incomplet : il ne peut pas etre enregistre. Voulez-vous l&apos;abandonner ?</source>
-        <translation>Den visade registreringen är ofullständig: den kan inte sparas. Vill du kassera den?</translation>
-    </message>
-    <message>
         <source>Information : la gamme %1 ne contient pas la tension HT %2, ecarts non evalues</source>
         <translation>Information: området %1 omfattar inte HS-spänningen %2, avvikelser ej bedömda</translation>
     </message>
     <message>
-        <source>Un adaptateur branche sera essaye des son arrivee.</source>
-        <translation>En adapter provas så snart den ansluts.</translation>
+        <source>Information (rapport nominal %1, tolerance %2)</source>
+        <translation>Information (nominellt omsättningsförhållande %1, tolerans %2)</translation>
+    </message>
+</context>
+<context>
+    <name>ParameterOperations</name>
+    <message>
+        <source>L&apos;appareil a pris la valeur %1 au lieu de %2.</source>
+        <translation>Instrumentet tog värdet %1 i stället för %2.</translation>
     </message>
     <message>
-        <source>Nouvel essai toutes les %1 s.</source>
-        <translation>Nytt försök var %1:e sekund.</translation>
+        <source>Le fichier %1 n&apos;a pas pu etre lu : rien n&apos;a ete envoye a l&apos;appareil.</source>
+        <translation>Filen %1 kunde inte läsas: ingenting skickades till instrumentet.</translation>
     </message>
 </context>
 <context>
@@ -865,6 +782,260 @@ Anslut instrumentet igen och starta sedan om uppdateringen.</translation>
     </message>
 </context>
 <context>
+    <name>RecentDocuments</name>
+    <message>
+        <source>Documents recents</source>
+        <translation>Senaste dokument</translation>
+    </message>
+    <message>
+        <source>Le document %1 n&apos;existe plus. Il est retire de la liste.</source>
+        <translation>Dokumentet %1 finns inte längre. Det har tagits bort från listan.</translation>
+    </message>
+</context>
+<context>
+    <name>RecordCommands</name>
+    <message>
+        <source>Erreur</source>
+        <translation>Fel</translation>
+    </message>
+    <message>
+        <source>L&apos;appareil ne reponds pas. Verifier la liaison.</source>
+        <translation>Instrumentet svarar inte. Kontrollera anslutningen.</translation>
+    </message>
+    <message>
+        <source>Effacement des enregistrements</source>
+        <translation>Radering av sparade mätningar</translation>
+    </message>
+    <message>
+        <source>Etes vous sur de supprimer tous les enregistrements du QUARVEN2 ?</source>
+        <translation>Är du säker på att du vill radera alla mätningar i QUARVEN2?</translation>
+    </message>
+    <message>
+        <source>L&apos;appareil n&apos;a pas confirme l&apos;effacement.</source>
+        <translation>Instrumentet bekräftade inte raderingen.</translation>
+    </message>
+    <message>
+        <source>Telechargement des enregistrements…</source>
+        <translation>Hämtar mätningarna…</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Avbryt</translation>
+    </message>
+    <message>
+        <source>Telecharger tout</source>
+        <translation>Hämta alla</translation>
+    </message>
+    <message>
+        <source>Enregistrement %1 / %2</source>
+        <translation>Mätning %1 / %2</translation>
+    </message>
+    <message>
+        <source>Enregistres : %1. Deja presents, non remplaces : %2. En echec : %3.</source>
+        <translation>Sparade: %1. Fanns redan, inte ersatta: %2. Misslyckades: %3.</translation>
+    </message>
+    <message>
+        <source>Interrompu : les enregistrements suivants n&apos;ont pas ete demandes.</source>
+        <translation>Avbrutet: följande registreringar hämtades inte.</translation>
+    </message>
+    <message>
+        <source>Info UC</source>
+        <translation>Instrumentinfo</translation>
+    </message>
+    <message>
+        <source>%1, firmware %2</source>
+        <translation>%1, firmware %2</translation>
+    </message>
+    <message>
+        <source>Ouvrir</source>
+        <translation>Öppna</translation>
+    </message>
+</context>
+<context>
+    <name>RecordOperations</name>
+    <message>
+        <source>Le fichier %1 n&apos;a pas pu etre lu (%2).</source>
+        <translation>Filen %1 kunde inte läsas (%2).</translation>
+    </message>
+</context>
+<context>
+    <name>ReportRenderer</name>
+    <message>
+        <source>Rapport d&apos;essai QUARVEN 2</source>
+        <translation>QUARVEN 2 provningsrapport</translation>
+    </message>
+    <message>
+        <source>non connu</source>
+        <translation>okänt</translation>
+    </message>
+    <message>
+        <source>Appareil : %1     Logiciel : %2 (version %3)</source>
+        <translation>Instrument: %1     Programvara: %2 (version %3)</translation>
+    </message>
+    <message>
+        <source>Resultats des tests</source>
+        <translation>Testresultat</translation>
+    </message>
+    <message>
+        <source>La gamme %1 ne contient pas la tension HT %2 : les ecarts ne sont pas evalues.</source>
+        <translation>Området %1 omfattar inte HS-spänningen %2: avvikelserna bedöms inte.</translation>
+    </message>
+    <message>
+        <source>Rapport mesure</source>
+        <translation>Uppmätt omsättning</translation>
+    </message>
+    <message>
+        <source>Ecart</source>
+        <translation>Avvikelse</translation>
+    </message>
+    <message>
+        <source>Tolerance %1</source>
+        <translation>Tolerans %1</translation>
+    </message>
+    <message>
+        <source>non disponible</source>
+        <translation>inte tillgänglig</translation>
+    </message>
+    <message>
+        <source>Exporte le %1</source>
+        <translation>Exporterad %1</translation>
+    </message>
+    <message>
+        <source>Signature :</source>
+        <translation>Underskrift:</translation>
+    </message>
+    <message>
+        <source>page 1 / 1</source>
+        <translation>sida 1 / 1</translation>
+    </message>
+    <message>
+        <source>mesure non enregistree</source>
+        <translation>mätning inte sparad</translation>
+    </message>
+    <message>
+        <source>%1 : %2 / %3</source>
+        <translation>%1: %2 / %3</translation>
+    </message>
+    <message>
+        <source>%1 / %2 %3</source>
+        <translation>%1 / %2 %3</translation>
+    </message>
+</context>
+<context>
+    <name>Result</name>
+    <message>
+        <source>Une autre commande attend deja la reponse de l&apos;appareil.</source>
+        <translation>Ett annat kommando väntar redan på instrumentets svar.</translation>
+    </message>
+    <message>
+        <source>Aucun appareil n&apos;est connecte.</source>
+        <translation>Inget instrument är anslutet.</translation>
+    </message>
+    <message>
+        <source>L&apos;appareil n&apos;a pas donne la reponse attendue a temps.</source>
+        <translation>Instrumentet gav inte det väntade svaret i tid.</translation>
+    </message>
+    <message>
+        <source>L&apos;appareil ne repond pas. Verifier la liaison.</source>
+        <translation>Instrumentet svarar inte. Kontrollera anslutningen.</translation>
+    </message>
+    <message>
+        <source>La liaison avec l&apos;appareil a ete perdue.</source>
+        <translation>Anslutningen till instrumentet bröts.</translation>
+    </message>
+    <message>
+        <source>L&apos;appareil a repondu autre chose que ce qui etait demande.</source>
+        <translation>Instrumentet svarade något annat än det som begärdes.</translation>
+    </message>
+    <message>
+        <source>Le fichier a ete refuse.</source>
+        <translation>Filen avvisades.</translation>
+    </message>
+    <message>
+        <source>L&apos;enregistrement n&apos;est pas arrive en entier.</source>
+        <translation>Registreringen kom inte fram i sin helhet.</translation>
+    </message>
+    <message>
+        <source>L&apos;appareil ne connait pas ce qui a ete demande.</source>
+        <translation>Instrumentet känner inte till det som begärdes.</translation>
+    </message>
+    <message>
+        <source>Annule.</source>
+        <translation>Avbrutet.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsCommands</name>
+    <message>
+        <source>interrogation impossible</source>
+        <translation>Avläsningen misslyckades</translation>
+    </message>
+    <message>
+        <source>Enregistrement</source>
+        <translation>Lagring</translation>
+    </message>
+    <message>
+        <source>%1 : la valeur n&apos;a pas ete enregistree dans l&apos;appareil.</source>
+        <translation>%1: värdet sparades inte i instrumentet.</translation>
+    </message>
+    <message>
+        <source>P_AL_FALIM_TEMPS</source>
+        <translation>P_AL_FALIM_TEMPS</translation>
+    </message>
+    <message>
+        <source>Temps de coupure (en s)</source>
+        <translation>Frånslagstid (s)</translation>
+    </message>
+    <message>
+        <source>P_DEMAR_GAMME</source>
+        <translation>P_DEMAR_GAMME</translation>
+    </message>
+    <message>
+        <source>Choix de la gamme au demarrage :</source>
+        <translation>Mätområde vid start:</translation>
+    </message>
+    <message>
+        <source>P_AL_FALIM_SEUIL</source>
+        <translation>P_AL_FALIM_SEUIL</translation>
+    </message>
+    <message>
+        <source>Choix du type de batterie</source>
+        <translation>Batterityp</translation>
+    </message>
+    <message>
+        <source>L&apos;appareil ne connait pas le parametre %1 : le seuil de pile n&apos;a pas ete modifie.</source>
+        <translation>Instrumentet känner inte till parametern %1: batterigränsen har inte ändrats.</translation>
+    </message>
+    <message>
+        <source>seuil de pile :</source>
+        <translation>Batterigräns:</translation>
+    </message>
+    <message>
+        <source>Patch</source>
+        <translation>Korrigering</translation>
+    </message>
+    <message>
+        <source>Ouvrir_fichier_patch</source>
+        <translation>Öppna patchfil</translation>
+    </message>
+    <message>
+        <source>%1 = %2 : %3</source>
+        <translation>%1 = %2: %3</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 ne nomme aucun parametre de l&apos;appareil : rien n&apos;a ete ecrit.</source>
+        <translation>Filen %1 anger ingen parameter i instrumentet: ingenting skrevs.</translation>
+    </message>
+    <message>
+        <source>L&apos;appareil n&apos;a confirme aucune ecriture du fichier %1 : rien n&apos;a ete ecrit.</source>
+        <translation>Instrumentet bekräftade ingen skrivning från filen %1: ingenting skrevs.</translation>
+    </message>
+    <message>
+        <source>Ces lignes du fichier %1 n&apos;ont pas ete ecrites :</source>
+        <translation>Dessa rader i filen %1 skrevs inte:</translation>
+    </message>
+</context>
+<context>
     <name>TrendWindow</name>
     <message>
         <source>Tendance : %1, transformateur %2</source>
@@ -887,12 +1058,27 @@ Anslut instrumentet igen och starta sedan om uppdateringen.</translation>
         <translation>Medel</translation>
     </message>
     <message>
-        <source>Tolerance ±%1 %</source>
-        <translation>Tolerans ±%1 %</translation>
-    </message>
-    <message>
         <source>Rapport nominal %1</source>
         <translation>Märkomsättning %1</translation>
+    </message>
+    <message>
+        <source>Tolerance %1</source>
+        <translation>Tolerans %1</translation>
+    </message>
+</context>
+<context>
+    <name>XmlMesure</name>
+    <message>
+        <source>son element racine est %1 et non OrvaQuardane</source>
+        <translation>rotelementet är %1, inte OrvaQuardane</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 n&apos;a pas pu etre ecrit (%2).</source>
+        <translation>Filen %1 kunde inte skrivas (%2).</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 n&apos;est pas un document de mesure : %2.</source>
+        <translation>Filen %1 är inte ett mätdokument: %2.</translation>
     </message>
 </context>
 <context>
@@ -1195,6 +1381,25 @@ n-9</translation>
     <message>
         <source>Choix du type de pile de l&apos;appareil</source>
         <translation>Välj instrumentets batterityp</translation>
+    </message>
+</context>
+<context>
+    <name>xmlreader</name>
+    <message>
+        <source>sa structure est refusee (%1)</source>
+        <translation>strukturen avvisas (%1)</translation>
+    </message>
+    <message>
+        <source>ce n&apos;est pas du XML valide (ligne %1, colonne %2 : %3)</source>
+        <translation>det är inte giltig XML (rad %1, kolumn %2: %3)</translation>
+    </message>
+    <message>
+        <source>il depasse la taille admise (%1 Mo)</source>
+        <translation>den är större än tillåtet (%1 MB)</translation>
+    </message>
+    <message>
+        <source>il ne peut pas etre lu (%1)</source>
+        <translation>den kan inte läsas (%1)</translation>
     </message>
 </context>
 </TS>

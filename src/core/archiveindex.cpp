@@ -112,11 +112,8 @@ ArchiveEntry ArchiveIndex::read(const QString &path)
     e.tensionBt = m.tensionBt;
     for (int i = 0; i < Qvx2::TestCount; ++i)
         e.passed += m.passed(i) ? 1 : 0;
-    for (size_t i = 0; i < e.ratios.size(); ++i) {
-        bool ok = false;
-        const double ratio = m.ratios[i].toDouble(&ok);
-        e.ratios[i] = ok ? ratio : None;
-    }
+    for (size_t i = 0; i < e.ratios.size(); ++i)
+        e.ratios[i] = m.ratios[i].value_or(None);
     const RatioEvaluation::Deviation mean = RatioEvaluation::of(m, Qvx2::RatioTolerancePercent).deviations[3];
     e.deviation = mean.valid ? mean.percent : None;
     return e;

@@ -93,7 +93,7 @@ bool CmdParser::handleLine(QString &line)
         is(key, "Transformateur"))
         return true;
     if (is(key, "Clear_enreg")) {
-        received[Qvx2::FlagErased] = 1;
+        received[Qvx2::flag(Qvx2::Answer::Erased)] = 1;
         return true;
     }
     if (is(key, "RAPPORT")) {
@@ -110,18 +110,18 @@ bool CmdParser::handleLine(QString &line)
         return true;
     if (is(key, "Inf:")) {
         if (is(field(f, 1), "recu:EEPROM"))
-            received[Qvx2::FlagEepromSaved] = 1;
+            received[Qvx2::flag(Qvx2::Answer::EepromSaved)] = 1;
         return true;
     }
     if (is(key, "Conf:")) {
         // The probe answer sets its flag but is neither forwarded nor accumulated.
         if (is(field(f, 1), "Stack_Used"))
-            received[Qvx2::FlagProbe] = 1;
+            received[Qvx2::flag(Qvx2::Answer::Probe)] = 1;
         return false;
     }
     if (is(key, "GAMME") || is(key, "RANGE")) {
         range = field(f, 1).toString();
-        received[Qvx2::FlagRange] = 1;
+        received[Qvx2::flag(Qvx2::Answer::Range)] = 1;
         return true;
     }
     if (is(key, "Recup_courbe")) {
@@ -135,7 +135,7 @@ bool CmdParser::handleLine(QString &line)
             numero = field(f, 4).toString();
             line += numero + QStringLiteral("\rfin de fichier\r");
             m_text += line;
-            received[Qvx2::FlagRecordEnd] = 1;
+            received[Qvx2::flag(Qvx2::Answer::RecordEnd)] = 1;
             if (active)
                 emit CmdEndReceived(m_text, range, line);
             active = false;
@@ -145,7 +145,7 @@ bool CmdParser::handleLine(QString &line)
     }
     if (is(key, "Enreg_en_cours")) {
         recordNumber = toInt(field(f, 1));
-        received[Qvx2::FlagRecordNumber] = 1;
+        received[Qvx2::flag(Qvx2::Answer::RecordNumber)] = 1;
         return true;
     }
     if (is(key, "IDENT"))

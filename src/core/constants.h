@@ -11,16 +11,29 @@ namespace Qvx2
 constexpr char ProductName[] = "QUARVEN2";
 constexpr char ProductVersion[] = "D504";
 
-// Answer flags of the frame parser (index into CmdParser::received).
+// The answers the link waits for: the frame parser's flags (CmdParser::received). A parameter's answer is the
+// flag of its number, 1 to 26.
 constexpr int FlagCount = 34;
-constexpr int FlagParamFirst = 1;
-constexpr int FlagParamLast = 26;
-constexpr int FlagRange = 28;        // GAMME / RANGE line
-constexpr int FlagRecordNumber = 29; // Enreg_en_cours line
-constexpr int FlagEepromSaved = 30;  // Inf: recu:EEPROM
-constexpr int FlagProbe = 31;        // Conf: Stack_Used
-constexpr int FlagRecordEnd = 32;    // Recup_courbe fin
-constexpr int FlagErased = 33;       // Clear_enreg
+enum class Answer : int {
+    ParamFirst = 1,
+    ParamLast = 26,
+    Range = 28,        // GAMME / RANGE line
+    RecordNumber = 29, // Enreg_en_cours line
+    EepromSaved = 30,  // Inf: recu:EEPROM
+    Probe = 31,        // Conf: Stack_Used
+    RecordEnd = 32,    // Recup_courbe fin
+    Erased = 33,       // Clear_enreg
+};
+constexpr int flag(Answer answer)
+{
+    return int(answer);
+}
+constexpr Answer parameterAnswer(int number)
+{
+    return Answer(number);
+}
+constexpr int FlagParamFirst = flag(Answer::ParamFirst);
+constexpr int FlagParamLast = flag(Answer::ParamLast);
 
 constexpr int ParamCount = 27; // index 0 unused, 1..26 reported by the instrument
 constexpr int RatioCount = 9;
@@ -29,11 +42,15 @@ constexpr int TestCount = 19;
 constexpr int CurveCount = 6;
 constexpr int RecordCount = 10; // records kept by the instrument
 
-// Waits, counted in polling cycles of LinkCycleMs.
+// Waits of the exchanges, in milliseconds: the instrument's documented waits of 200, 500 and 2 500 cycles.
+constexpr int WaitProbeMs = 2000;  // a port's answer to the probe
+constexpr int WaitAnswerMs = 5000; // one-line answers
+constexpr int WaitLongMs = 25000;  // a record, the parameter list, the information block
+// The window's historical primitives count their waits in cycles of this length.
 constexpr int LinkCycleMs = 10;
-constexpr int WaitProbeCycles = 200;  // about 2 s
-constexpr int WaitAnswerCycles = 500; // about 5 s, one-line answers
-constexpr int WaitLongCycles = 2500;  // about 25 s: a record, the parameter list, the information block
+constexpr int WaitProbeCycles = WaitProbeMs / LinkCycleMs;
+constexpr int WaitAnswerCycles = WaitAnswerMs / LinkCycleMs;
+constexpr int WaitLongCycles = WaitLongMs / LinkCycleMs;
 constexpr int PingPeriodMs = 10000;
 constexpr int PingAnswerMs = 2000; // any line received this soon after a ping answers it
 // Pings in a row left unanswered before the instrument is said not to respond.

@@ -1,5 +1,8 @@
 #include "csvexport.h"
 
+#include "format.h"
+#include "identification.h"
+
 namespace CsvExport
 {
 
@@ -16,11 +19,10 @@ QString field(const QString &text)
 
 QStringList identificationValues(const Measurement &m)
 {
-    return {m.releveur,   m.date.toString(Qt::ISODate),
-            m.poste,      m.codeGdo,
-            m.numTransfo, m.puissance,
-            m.fabricant,  m.tensionHt,
-            m.fusible,    m.tensionBt};
+    QStringList values;
+    for (const IdentificationField &f : Identification::Fields)
+        values << (f.member ? m.*f.member : m.date.toString(Qt::ISODate));
+    return values;
 }
 
 QByteArray render(const Measurement &m, const RatioEvaluation &e, const ReportTexts &t)
@@ -51,10 +53,9 @@ QByteArray render(const Measurement &m, const RatioEvaluation &e, const ReportTe
     }
     row(QStringLiteral("range"), t.range, m.gamme, QString());
     for (int i = 0; i < Qvx2::RatioShown; ++i) {
-        bool ok = false;
-        const double ratio = m.ratios[size_t(i)].toDouble(&ok);
+        const std::optional<double> &ratio = m.ratios[size_t(i)];
         row(QStringLiteral("ratio"), t.ratios.value(i), QString(),
-            ok ? QString::number(ratio, 'f', 2) : QString());
+            ratio ? Format::plain(*ratio, 2) : QString());
     }
     if (e.hasRated()) {
         row(QStringLiteral("rated"), t.rated, QString(), QString::number(e.rated, 'f', 4));

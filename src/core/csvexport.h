@@ -17,20 +17,10 @@
 
 #include "measurement.h"
 #include "ratioevaluation.h"
+#include "reporttexts.h"
 
 #include <QByteArray>
 #include <QStringList>
-
-// The words a report uses, in the interface's language.
-struct ReportTexts {
-    QStringList identification; // the ten field labels, in Measurement's order (releveur ... tensionBt)
-    QStringList tests;          // the nineteen test names
-    QStringList ratios;         // HT.A / bt.a, HT.B / bt.b, HT.C / bt.c, the mean
-    QStringList curves;         // HT.A ... bt.c
-    QString passed, failed, none;
-    QString within, outside;
-    QString range, rated, tolerance, comment;
-};
 
 namespace CsvExport
 {

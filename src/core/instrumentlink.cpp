@@ -1,18 +1,11 @@
 #include "instrumentlink.h"
 
-#include <QCoreApplication>
 #include <QDebug>
 #include <QEventLoop>
 #include <QFileInfo>
 
 namespace
 {
-int s_cycleMs = Qvx2::LinkCycleMs;
-int s_pingPeriodMs = Qvx2::PingPeriodMs;
-int s_pingAnswerMs = Qvx2::PingAnswerMs;
-int s_portWatchMs = Qvx2::PortWatchMs;
-int s_portRetryMs = Qvx2::PortRetryMs;
-
 QString portKey(const PortCandidate &port)
 {
     return port.portName + QLatin1Char('\n') + port.manufacturer;
@@ -30,9 +23,9 @@ QSet<QString> portKeys(const QList<PortCandidate> &ports)
 InstrumentLink::InstrumentLink(PortCatalog ports, QObject *parent)
     : QObject(parent), m_serial(new QSerialPort(this)), m_ports(std::move(ports))
 {
-    connect(m_serial, &QSerialPort::readyRead, this, &InstrumentLink::onDataAvailable);
+    connect(m_serial, &QSerialPort::readyRead, this, &InstrumentLink::takeReceived);
     connect(m_serial, &QSerialPort::errorOccurred, this, &InstrumentLink::handleError);
-    connect(&m_pingTimer, &QTimer::timeout, this, &InstrumentLink::slotPingQV2);
+    connect(&m_pingTimer, &QTimer::timeout, this, &InstrumentLink::pingDue);
     m_pingCheck.setSingleShot(true);
     connect(&m_pingCheck, &QTimer::timeout, this, &InstrumentLink::checkPingAnswer);
     connect(&m_portWatch, &QTimer::timeout, this, &InstrumentLink::watchPorts);
@@ -40,61 +33,48 @@ InstrumentLink::InstrumentLink(PortCatalog ports, QObject *parent)
 
 InstrumentLink::~InstrumentLink()
 {
-    PortComLibere();
+    if (m_serial->isOpen())
+        m_serial->close();
 }
 
-void InstrumentLink::setCycleMs(int ms)
+void InstrumentLink::setTiming(const LinkTiming &timing)
 {
-    s_cycleMs = ms;
-}
-
-int InstrumentLink::cycleMs()
-{
-    return s_cycleMs;
-}
-
-void InstrumentLink::setWatchTiming(int pingPeriodMs, int pingAnswerMs, int portWatchMs, int portRetryMs)
-{
-    s_pingPeriodMs = pingPeriodMs;
-    s_pingAnswerMs = pingAnswerMs;
-    s_portWatchMs = portWatchMs;
-    s_portRetryMs = portRetryMs;
-}
-
-int InstrumentLink::portRetryMs()
-{
-    return s_portRetryMs;
+    m_timing = timing;
+    // Running timers take the new periods at once.
+    if (m_pingTimer.isActive())
+        m_pingTimer.start(m_timing.pingPeriodMs);
+    if (m_portWatch.isActive())
+        m_portWatch.start(m_timing.portWatchMs);
 }
 
 void InstrumentLink::startPing()
 {
-    m_pingTimer.start(s_pingPeriodMs);
-}
-
-void InstrumentLink::setPaused(bool paused)
-{
-    m_paused = paused;
-    m_pingCheck.stop(); // a ping left unanswered while the bootloader has the port says nothing
+    m_pingTimer.start(m_timing.pingPeriodMs);
 }
 
 void InstrumentLink::startPortWatch()
 {
-    m_portWatch.start(s_portWatchMs);
+    m_portWatch.start(m_timing.portWatchMs);
 }
 
-void InstrumentLink::ls_envoi_cmd(const QString &cmd)
+void InstrumentLink::hold(bool held)
 {
-    const QByteArray bytes = cmd.toLocal8Bit();
-    if (m_serial->write(bytes) > 0) {
+    m_held += held ? 1 : -1;
+    m_pingCheck.stop(); // a ping left unanswered while the bootloader has the port says nothing
+}
+
+void InstrumentLink::send(const QByteArray &command)
+{
+    if (m_serial->write(command) > 0) {
         // On the wire now, not after whatever the event loop does first (a repaint of the whole window).
         m_serial->flush();
-        qDebug() << "envoi_cmd: Send " << cmd;
+        qDebug() << "envoi_cmd: Send " << command;
     } else {
-        qDebug() << " envoi_cmd Can't send " << cmd;
+        qDebug() << " envoi_cmd Can't send " << command;
     }
 }
 
-bool InstrumentLink::refuseIfBusy(const QString &what)
+bool InstrumentLink::refuseIfBusy(const char *what) const
 {
     if (!m_busy && !m_searching)
         return false;
@@ -110,7 +90,7 @@ void InstrumentLink::setBusy(bool busy)
         emit busyChanged(busy);
     if (!busy && m_pingDeferred) {
         m_pingDeferred = false;
-        slotPingQV2();
+        pingDue();
     }
 }
 
@@ -131,72 +111,72 @@ void InstrumentLink::resetLiveness()
     setResponding(true);
 }
 
-bool InstrumentLink::ls_attente_trame_progress(int tempo, int pas, int quel_reponse)
+Result InstrumentLink::wait(Qvx2::Answer awaited, int deadlineMs)
 {
-    if (refuseIfBusy(QStringLiteral("ls_attente_trame_progress")))
-        return false;
+    if (refuseIfBusy("wait"))
+        return Result::failed(Result::Code::Busy);
     setBusy(true);
-    const bool ok = waitFor(tempo, pas, quel_reponse);
+    const Result result = waitFor(awaited, deadlineMs);
     setBusy(false);
-    return ok;
+    return result;
 }
 
-bool InstrumentLink::waitFor(int tempo, int pas, int quel_reponse)
+Result InstrumentLink::waitFor(Qvx2::Answer awaited, int deadlineMs)
 {
-    qDebug() << "ls_attente_trame_progress: tempo" << tempo << " pas " << pas << " quel_reponse "
-             << quel_reponse;
-    const bool valid = quel_reponse >= 0 && quel_reponse < Qvx2::FlagCount;
-    auto answered = [&] { return valid && m_parser.received[quel_reponse] == 1; };
+    const int flag = Qvx2::flag(awaited);
+    qDebug() << "ls_attente_trame_progress: deadline" << deadlineMs << "ms quel_reponse " << flag;
+    const bool valid = flag >= 0 && flag < Qvx2::FlagCount;
+    auto answered = [&] { return valid && m_parser.received[flag] == 1; };
     const int losses = m_portLosses;
+    const qint64 lines = m_linesReceived;
     if (!answered() && m_serial->isOpen()) {
         // The event loop runs (the window repaints, the busy cursor shows) and the received bytes end the
-        // wait as soon as the awaited line is complete; the bound is the cycles the wait is given.
+        // wait as soon as the awaited line is complete; the bound is the deadline.
         QEventLoop loop;
         QTimer deadline;
         deadline.setSingleShot(true);
         deadline.setTimerType(Qt::PreciseTimer);
         connect(&deadline, &QTimer::timeout, &loop, &QEventLoop::quit);
-        deadline.start((tempo + 2) * pas);
+        deadline.start(deadlineMs);
         m_waitLoop = &loop;
-        m_waitFlag = valid ? quel_reponse : -1;
+        m_waitFlag = valid ? flag : -1;
         loop.exec();
         m_waitLoop = nullptr;
         m_waitFlag = -1;
-        if (!answered() && m_portLosses == losses)
-            qDebug() << "cpt_temps  " << tempo;
     }
-    if (answered())
-        qDebug() << "recu_command  " << quel_reponse;
-    return answered();
+    if (answered()) {
+        qDebug() << "recu_command  " << flag;
+        return Result::ok();
+    }
+    if (m_portLosses != losses)
+        return Result::failed(Result::Code::PortLost);
+    if (!m_serial->isOpen())
+        return Result::failed(Result::Code::NotConnected);
+    qDebug() << "cpt_temps  " << deadlineMs;
+    return Result::failed(m_linesReceived == lines ? Result::Code::NoResponse : Result::Code::TimedOut);
 }
 
-bool InstrumentLink::ls_attente_trame(int tempo, int quel_reponse)
-{
-    return ls_attente_trame_progress(tempo, s_cycleMs, quel_reponse);
-}
-
-bool InstrumentLink::ls_envoi_attente_trame(const QString &cmd, const QString &label, int attente,
-                                            int quel_reponse)
+Result InstrumentLink::exchange(const QByteArray &command, Qvx2::Answer awaited, int deadlineMs,
+                                const QString &label)
 {
     if (m_busy) {
-        refuseIfBusy(QStringLiteral("ls_envoi_attente_trame  ") + label);
-        return false;
+        refuseIfBusy("exchange");
+        return Result::failed(Result::Code::Busy);
     }
     setBusy(true);
     m_parser.clearReceivedFlags();
-    qDebug() << "ls_envoi_attente_trame  " << label << " cmd " << cmd << " pour " << quel_reponse
-             << "attente " << attente;
-    if (!cmd.isEmpty())
-        ls_envoi_cmd(cmd);
-    const bool ok = waitFor(attente, s_cycleMs, quel_reponse);
-    qDebug() << "ls_envoi_attente_trame  " << ok;
+    qDebug() << "ls_envoi_attente_trame  " << label << " cmd " << command << " pour " << Qvx2::flag(awaited)
+             << "attente " << deadlineMs << "ms";
+    if (!command.isEmpty())
+        send(command);
+    const Result result = waitFor(awaited, deadlineMs);
+    qDebug() << "ls_envoi_attente_trame  " << result.done();
     setBusy(false);
-    return ok;
+    return result;
 }
 
-void InstrumentLink::PortComLibere()
+void InstrumentLink::release()
 {
-    QCoreApplication::processEvents();
     if (m_serial->isOpen())
         m_serial->close();
     qDebug() << "PortComLibere ";
@@ -208,13 +188,13 @@ void InstrumentLink::PortComLibere()
     }
 }
 
-bool InstrumentLink::ls_connection_auto()
+bool InstrumentLink::search()
 {
-    if (refuseIfBusy(QStringLiteral("ls_connection_auto")))
+    if (refuseIfBusy("ls_connection_auto"))
         return m_isSerialConnected;
     const QList<PortCandidate> ports = m_ports();
     m_seenPorts = portKeys(ports);
-    return search(ports);
+    return search(ports, false);
 }
 
 bool InstrumentLink::search(const QList<PortCandidate> &ports, bool quiet)
@@ -225,7 +205,7 @@ bool InstrumentLink::search(const QList<PortCandidate> &ports, bool quiet)
     if (!quiet)
         emit searchingChanged(true);
     if (m_isSerialConnected)
-        PortComLibere();
+        release();
     m_serial->setPortName(QStringLiteral("COM1"));
     m_serial->setBaudRate(Qvx2::BaudRate, QSerialPort::AllDirections);
     m_serial->setDataBits(QSerialPort::Data8);
@@ -240,8 +220,9 @@ bool InstrumentLink::search(const QList<PortCandidate> &ports, bool quiet)
             m_serial->setPortName(port.portName);
             if (m_serial->open(QIODevice::ReadWrite)) {
                 m_buffer_recv.clear();
-                if (ls_envoi_attente_trame(QLatin1String(Qvx2::CmdProbe), QStringLiteral("recherhe port"),
-                                           Qvx2::WaitProbeCycles, Qvx2::FlagProbe)) {
+                if (exchange(Qvx2::CmdProbe, Qvx2::Answer::Probe, m_timing.probeWaitMs,
+                             QStringLiteral("recherhe port"))
+                        .done()) {
                     m_isSerialConnected = true;
                     m_connectedPort = port.portName;
                     resetLiveness();
@@ -249,7 +230,7 @@ bool InstrumentLink::search(const QList<PortCandidate> &ports, bool quiet)
                     break;
                 }
                 m_lastSearch.append({port.portName, tr("pas de reponse")});
-                PortComLibere();
+                release();
             } else {
                 m_lastSearch.append(
                     {port.portName, openFailureText(m_serial->error(), m_serial->errorString())});
@@ -295,7 +276,7 @@ void InstrumentLink::watchPorts()
     const QList<PortCandidate> ports = m_ports();
     const QSet<QString> before = m_seenPorts;
     m_seenPorts = portKeys(ports);
-    if (m_isSerialConnected || m_paused) // no search while the bootloader may still hold the port
+    if (m_isSerialConnected || isHeld()) // no search while the bootloader may still hold the port
         return;
     // What appeared since the last look is searched at once; a port that did not answer is probed again at a
     // slower pace, in the background: the instrument may have been switched on since.
@@ -308,14 +289,15 @@ void InstrumentLink::watchPorts()
             fresh.append(port);
     }
     if (!fresh.isEmpty())
-        search(fresh);
-    else if (!candidates.isEmpty() && (!m_sinceSearch.isValid() || m_sinceSearch.elapsed() >= s_portRetryMs))
+        search(fresh, false);
+    else if (!candidates.isEmpty() &&
+             (!m_sinceSearch.isValid() || m_sinceSearch.elapsed() >= m_timing.portRetryMs))
         search(candidates, true);
 }
 
-void InstrumentLink::onDataAvailable()
+void InstrumentLink::takeReceived()
 {
-    if (m_paused)
+    if (isHeld())
         return;
     const QByteArray bytes = m_serial->readAll();
     if (bytes.isEmpty())
@@ -331,31 +313,31 @@ void InstrumentLink::onDataAvailable()
         m_waitLoop->quit();
 }
 
-void InstrumentLink::slotPingQV2()
+void InstrumentLink::pingDue()
 {
-    if (m_paused)
+    if (isHeld())
         return;
     // In the middle of an exchange a ping would put its answer among the awaited ones.
     if (m_busy)
         m_pingDeferred = true;
     else
-        envoi_pingQV2();
+        ping();
 }
 
-void InstrumentLink::envoi_pingQV2()
+void InstrumentLink::ping()
 {
     if (!m_serial->isOpen())
         return;
     if (m_serial->write(Qvx2::CmdPing) > 0) {
         qDebug() << m_serial->portName() << " PING ok";
         m_linesAtPing = m_linesReceived;
-        m_pingCheck.start(s_pingAnswerMs);
+        m_pingCheck.start(m_timing.pingAnswerMs);
     } else {
         qDebug() << "PING KO---------------------";
     }
 }
 
-// Stopped while disconnected or paused: it runs only for a connected link's ping.
+// Stopped while disconnected or held: it runs only for a connected link's ping.
 void InstrumentLink::checkPingAnswer()
 {
     if (m_linesReceived > m_linesAtPing) {

@@ -1,13 +1,15 @@
 #pragma once
 
 // The link to the instrument: its serial port, the receive buffer and the frame parser, the search for the
-// instrument among the ports, the send-and-wait exchange with its bounded wait, and the ping. One exchange
-// waits at a time: another one asked for meanwhile is refused, and the ping waits for it to end.
-// While connected it watches whether the instrument still answers its pings; while not, it watches the port
-// list and searches a port that appears, so that a replugged adapter reconnects by itself.
+// instrument among the ports, the exchange (send a command, wait for its answer with a deadline), and the
+// ping. One exchange waits at a time: another one asked for meanwhile is refused, and the ping waits for it
+// to end. While connected it watches whether the instrument still answers its pings; while not, it watches
+// the port list: a port that appears is searched at once, one that did not answer again every little while.
 
 #include "cmdparser.h"
+#include "linktiming.h"
 #include "portcatalog.h"
+#include "result.h"
 
 #include <QByteArray>
 #include <QElapsedTimer>
@@ -31,11 +33,13 @@ class InstrumentLink : public QObject
 public:
     // ports: what the search may try (the system's, or one a test or the demo offers).
     explicit InstrumentLink(PortCatalog ports, QObject *parent = nullptr);
+    // Closes the port; runs no event loop.
     ~InstrumentLink() override;
 
+    void setTiming(const LinkTiming &timing);
+    const LinkTiming &timing() const { return m_timing; }
     CmdParser &parser() { return m_parser; }
-    QSerialPort *port() const { return m_serial; }
-    QByteArray &receiveBuffer() { return m_buffer_recv; }
+
     // A port answered the probe of the last search (and was not lost since).
     bool isConnected() const { return m_isSerialConnected; }
     // False once an instrument that used to answer the ping has left several in a row unanswered.
@@ -45,51 +49,63 @@ public:
     // An exchange is waiting for its answer.
     bool isBusy() const { return m_busy; }
     bool isSearching() const { return m_searching; }
+    // While held (a firmware update has the port) received bytes stay in the port and no ping goes out.
+    bool isHeld() const { return m_held > 0; }
+    // Bytes received and not yet a whole line.
+    int pendingBytes() const { return m_buffer_recv.size(); }
     // The ports the last search tried without finding the instrument; empty when it had no candidate.
     const QList<PortAttempt> &lastSearch() const { return m_lastSearch; }
-    // While paused (a firmware update has the port) received bytes stay in the port and no ping goes out.
-    void setPaused(bool paused);
-    bool isPaused() const { return m_paused; }
-    // Pings every PingPeriodMs from now on.
+    // Pings every pingPeriodMs from now on.
     void startPing();
-    // From now on, while disconnected, a port that appears in the list is searched by itself.
+    // From now on, while disconnected, the port list is watched and searched by itself.
     void startPortWatch();
 
     // Writes the command as it is (it carries its own CR).
-    void ls_envoi_cmd(const QString &cmd);
-    // Waits, running the event loop, until flag quel_reponse is set or tempo + 2 cycles of `pas` ms have
-    // passed, or the port is lost; returns whether the flag is set. Received bytes end the wait at once.
-    bool ls_attente_trame_progress(int tempo, int pas, int quel_reponse);
-    bool ls_attente_trame(int tempo, int quel_reponse);
-    // Clears the flags, sends cmd (unless empty) and waits (attente cycles) for flag quel_reponse.
-    bool ls_envoi_attente_trame(const QString &cmd, const QString &label, int attente, int quel_reponse);
-    void PortComLibere();
+    void send(const QByteArray &command);
+    // Clears the answer flags, sends the command (none: only waits) and waits at most deadlineMs for the
+    // answer, running the event loop; received bytes end the wait as soon as the answer is complete. The
+    // label names the exchange in the diagnostics.
+    Result exchange(const QByteArray &command, Qvx2::Answer awaited, int deadlineMs,
+                    const QString &label = QString());
+    // Waits at most deadlineMs for an answer, without clearing the flags or sending anything.
+    Result wait(Qvx2::Answer awaited, int deadlineMs);
     // Releases the port, then probes each port with a manufacturer string in turn; true when one answered.
-    bool ls_connection_auto();
-    void envoi_pingQV2();
+    bool search();
+    // Closes the port; a released port is no connection.
+    void release();
+    // The ping's command, now, if the port is open.
+    void ping();
+
+    // Lends the port to another conversation (the bootloader's) while it lives: the link neither reads it nor
+    // pings meanwhile, and takes it back on every path out.
+    class PortHold
+    {
+    public:
+        explicit PortHold(InstrumentLink &link) : m_link(link) { m_link.hold(true); }
+        ~PortHold() { m_link.hold(false); }
+        PortHold(const PortHold &) = delete;
+        PortHold &operator=(const PortHold &) = delete;
+        QSerialPort *port() const { return m_link.m_serial; }
+
+    private:
+        InstrumentLink &m_link;
+    };
 
     // What the user is told of a port that could not be opened, from Qt's error and its text.
     static QString openFailureText(QSerialPort::SerialPortError error, const QString &qtText);
 
-    // Tests only: a shorter polling cycle, so that waits of hundreds of cycles run quickly, and shorter ping
-    // and port-watch periods.
-    static void setCycleMs(int ms);
-    static int cycleMs();
-    static void setWatchTiming(int pingPeriodMs, int pingAnswerMs, int portWatchMs,
-                               int portRetryMs = Qvx2::PortRetryMs);
-    // How often ports that did not answer are probed again while no instrument is connected.
-    static int portRetryMs();
-
 public slots:
-    void onDataAvailable();
-    void slotPingQV2();
+    // The port's received bytes to the parser.
+    void takeReceived();
+    // The ping timer: pings now, or once the running exchange has ended.
+    void pingDue();
 
 signals:
     // A search ended, or the port was lost.
     void connectionChanged(bool connected);
     // The instrument stopped answering its pings, or a line came again.
     void respondingChanged(bool responding);
-    // A search starts or ends.
+    // A search starts or ends (not the quiet ones in the background).
     void searchingChanged(bool searching);
     // An exchange starts or stops waiting: the instrument's other commands must wait too.
     void busyChanged(bool busy);
@@ -97,13 +113,14 @@ signals:
     void portLost(const QString &portName, const QString &error);
 
 private:
-    bool refuseIfBusy(const QString &what);
+    bool refuseIfBusy(const char *what) const;
+    void hold(bool held);
     void setBusy(bool busy);
     void setResponding(bool responding);
     void resetLiveness();
-    bool waitFor(int tempo, int pas, int quel_reponse);
+    Result waitFor(Qvx2::Answer awaited, int deadlineMs);
     // quiet: a probe in the background, with no busy cursor and no "searching" shown.
-    bool search(const QList<PortCandidate> &ports, bool quiet = false);
+    bool search(const QList<PortCandidate> &ports, bool quiet);
     void checkPingAnswer();
     void watchPorts();
     bool deviceGone() const;
@@ -111,17 +128,18 @@ private:
 
     QSerialPort *m_serial = nullptr;
     PortCatalog m_ports;
+    LinkTiming m_timing;
     QByteArray m_buffer_recv;
     CmdParser m_parser;
     QTimer m_pingTimer;
-    QTimer m_pingCheck; // PingAnswerMs after a ping: was anything received?
+    QTimer m_pingCheck; // pingAnswerMs after a ping: was anything received?
     QTimer m_portWatch;
     QEventLoop *m_waitLoop = nullptr; // the running wait, ended early by its answer or a lost port
     int m_waitFlag = -1;
+    int m_held = 0;
     bool m_isSerialConnected = false;
     bool m_busy = false;
     bool m_searching = false;
-    bool m_paused = false;
     bool m_quiet = false;        // the running search is a background retry
     bool m_pingDeferred = false; // the ping came during an exchange: it goes out when the exchange ends
     bool m_responding = true;
@@ -131,7 +149,7 @@ private:
     qint64 m_linesAtPing = 0;
     int m_portLosses = 0;        // counts adapters lost, so that a wait can stop when its port is gone
     QSet<QString> m_seenPorts;   // the port list at the last look: ports new to it are searched at once
-    QElapsedTimer m_sinceSearch; // ports that did not answer are probed again PortRetryMs after a search
+    QElapsedTimer m_sinceSearch; // ports that did not answer are probed again portRetryMs after a search
     QList<PortAttempt> m_lastSearch;
     QString m_connectedPort; // as the catalog names it
 };

@@ -10,8 +10,7 @@ void Measurement::clearResults()
     verdicts.fill(Verdict::None);
     for (QVector<QPointF> &points : curves)
         points.clear();
-    for (QString &ratio : ratios)
-        ratio.clear();
+    ratios.fill(std::nullopt);
     capture.clear();
 }
 
@@ -37,7 +36,7 @@ bool Measurement::takeRatio(uint ratio, const QString &text)
 {
     if (ratio >= uint(Qvx2::RatioShown))
         return false;
-    ratios[ratio] = text;
+    ratios[ratio] = Numbers::decimal(text);
     return true;
 }
 
@@ -54,10 +53,8 @@ QByteArray Measurement::recordId() const
     for (size_t i = 0; i < verdicts.size(); ++i)
         verdictBits += passed(int(i)) ? QLatin1Char('1') : QLatin1Char('0');
     add(verdictBits);
-    for (const QString &ratio : ratios) {
-        const std::optional<double> value = Numbers::decimal(ratio);
-        add(value ? QString::number(*value, 'f', 2) : ratio.trimmed());
-    }
+    for (const std::optional<double> &ratio : ratios)
+        add(ratio ? QString::number(*ratio, 'f', 2) : QString());
     for (const QVector<QPointF> &curve : curves) {
         QString points;
         for (const QPointF &p : curve)

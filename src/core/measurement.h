@@ -12,6 +12,7 @@
 #include <QVector>
 
 #include <array>
+#include <optional>
 
 struct Measurement {
     enum class Verdict : quint8 { None, Passed, Failed };
@@ -31,7 +32,8 @@ struct Measurement {
     QString gamme; // measuring range
     std::array<Verdict, Qvx2::TestCount> verdicts{};
     std::array<QVector<QPointF>, Qvx2::CurveCount> curves;
-    std::array<QString, Qvx2::RatioShown> ratios; // phases A, B, C and their mean, as shown (two decimals)
+    // Phases A, B, C and their mean, as the instrument reports them (two decimals); none when not measured.
+    std::array<std::optional<double>, Qvx2::RatioShown> ratios;
     QString comment;
     QString capture;             // the instrument's lines of the record, one paragraph each
     bool dateIsDownload = false; // the date is the day of a download that no one confirmed on a form
@@ -42,7 +44,8 @@ struct Measurement {
     void clearResults();
 
     // The instrument's reports of a record, numbered as it sends them (tests from 1, curves and ratios
-    // from 0). A number out of range changes nothing and answers false; "clear" withdraws a verdict.
+    // from 0). A number out of range changes nothing and answers false; "clear" withdraws a verdict; a ratio
+    // reads with a decimal point or comma, and one that does not read is none.
     bool takeVerdict(uint test, bool passed, const QString &com);
     bool takePoints(uint curve, const QVector<QPointF> &points);
     bool takeRatio(uint ratio, const QString &text);

@@ -23,7 +23,7 @@ RatioEvaluation RatioEvaluation::of(const Measurement &m, double tolerancePercen
     if (e.rangeDisagrees)
         return e;
     for (size_t i = 0; i < e.deviations.size(); ++i) {
-        const double measured = Numbers::decimal(m.ratios[i]).value_or(0);
+        const double measured = m.ratios[i].value_or(0);
         Deviation &d = e.deviations[i];
         d.valid = measured > 0;
         d.percent = d.valid ? (measured - e.rated) / e.rated * 100.0 : 0;
@@ -31,11 +31,4 @@ RatioEvaluation RatioEvaluation::of(const Measurement &m, double tolerancePercen
         d.within = d.valid && std::abs(std::round(d.percent * 100.0)) <= std::round(tolerancePercent * 100.0);
     }
     return e;
-}
-
-QString RatioEvaluation::percentText(double percent)
-{
-    const double shown = std::round(percent * 100.0) / 100.0;
-    return (shown > 0 ? QStringLiteral("+") : QString()) + QString::number(shown == 0 ? 0.0 : shown, 'f', 2) +
-           QStringLiteral(" %");
 }

@@ -29,7 +29,4 @@ struct RatioEvaluation {
     // A voltage as the lists hold it ("20 kV", "20kV", "410 V", "5.5kV", "0,41 kV", "20000") in volts; 0 when
     // it does not read as one voltage.
     static double volts(const QString &text);
-    // "-0.10 %": signed, two decimals, a space before the sign of per cent.
-    static QString percentText(double percent);
-    static QString ratioText(double ratio) { return QString::number(ratio, 'f', 2); }
 };

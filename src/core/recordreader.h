@@ -19,6 +19,22 @@ public:
     // From now on the parser's reports of a record go into this session (none: they are not kept).
     void setTarget(RecordSession *session) { m_target = session; }
     RecordSession *target() const { return m_target; }
+    // The reports go into another session while it lives (none: nowhere), then back where they went.
+    class Redirect
+    {
+    public:
+        Redirect(RecordReader &reader, RecordSession *session) : m_reader(reader), m_before(reader.target())
+        {
+            reader.setTarget(session);
+        }
+        ~Redirect() { m_reader.setTarget(m_before); }
+        Redirect(const Redirect &) = delete;
+        Redirect &operator=(const Redirect &) = delete;
+
+    private:
+        RecordReader &m_reader;
+        RecordSession *m_before;
+    };
 
     // The parser's reports, as it emits them.
     void start(const QString &trame);

@@ -1,10 +1,14 @@
 #include "xmlmesure.h"
 
+#include "format.h"
+#include "identification.h"
 #include "measurement.h"
+#include "numbers.h"
 #include "xmlreader.h"
 #include "xmlwriter.h"
 
 #include <QDebug>
+#include <QDir>
 #include <QFile>
 #include <QSet>
 #include <QXmlStreamReader>
@@ -14,35 +18,39 @@
 namespace
 {
 
-constexpr char DateFormat[] = "dd/MM/yyyy";
 // Beside the date of a document whose date is a download's that no one confirmed (the instrument's lines
 // carry none): only such documents hold it.
 constexpr char DateOriginElement[] = "date_origine";
 constexpr char DateOriginDownload[] = "telechargement";
 
-// The identification in <info>, in the order a document holds it; the date is no text (no member).
-struct InfoField {
-    const char *element;
-    QString Measurement::*member;
-};
-const InfoField InfoFields[] = {{"releveur", &Measurement::releveur},
-                                {"date", nullptr},
-                                {"poste", &Measurement::poste},
-                                {"code_gdo", &Measurement::codeGdo},
-                                {"num_transfo", &Measurement::numTransfo},
-                                {"puissance", &Measurement::puissance},
-                                {"fabricant", &Measurement::fabricant},
-                                {"tension_ht1", &Measurement::tensionHt},
-                                {"fusible", &Measurement::fusible},
-                                {"tension_bt", &Measurement::tensionBt},
-                                {"gamme_mesure", &Measurement::gamme}};
-
-void readInfo(Measurement *m, const InfoField &field, const QString &text)
+// An item of <info>: an identification field, the measured range, or the date's origin.
+bool readInfo(Measurement *m, const QString &element, const QString &text)
 {
-    if (field.member)
-        m->*field.member = text;
+    for (const IdentificationField &f : Identification::Fields) {
+        if (element != QLatin1String(f.element))
+            continue;
+        if (f.member)
+            m->*f.member = text;
+        else
+            m->date = QDate::fromString(text, QLatin1String(Identification::DocumentDateFormat));
+        return true;
+    }
+    if (element == QLatin1String(Identification::RangeElement))
+        m->gamme = text;
+    else if (element == QLatin1String(DateOriginElement))
+        m->dateIsDownload = text == QLatin1String(DateOriginDownload);
     else
-        m->date = QDate::fromString(text, QLatin1String(DateFormat));
+        return false;
+    return true;
+}
+
+// Every item <info> may hold, in the order a document keeps them.
+QStringList infoElements()
+{
+    QStringList elements;
+    for (const IdentificationField &f : Identification::Fields)
+        elements << QLatin1String(f.element);
+    return elements << QLatin1String(Identification::RangeElement) << QLatin1String(DateOriginElement);
 }
 
 // Whole values as plain integers ("512", "-37"), anything else in its shortest decimal form.
@@ -212,14 +220,24 @@ bool XmlMesure::isDocument() const
     return m_reader && !m_root.isNull();
 }
 
-bool XmlMesure::save(const Measurement &m, const QString &fileName)
+QString XmlMesure::refusal() const
+{
+    if (isDocument() || !m_reader)
+        return QString();
+    if (!m_reader->isValid())
+        return m_reader->refusal();
+    const QDomElement root = m_reader->document().documentElement();
+    return tr("son element racine est %1 et non OrvaQuardane").arg(root.tagName());
+}
+
+Result XmlMesure::save(const Measurement &m, const QString &fileName)
 {
     XmlMesure doc(fileName, Create);
-    for (const InfoField &f : InfoFields)
-        doc.setInfo(QLatin1String(f.element),
-                    f.member ? m.*f.member : m.date.toString(QLatin1String(DateFormat)));
+    for (const IdentificationField &f : Identification::Fields)
+        doc.setInfo(QLatin1String(f.element), f.text(m));
+    doc.setInfo(QLatin1String(Identification::RangeElement), m.gamme);
     for (unsigned r = 0; r < Qvx2::RatioShown; ++r)
-        doc.setRapport(r, m.ratios[r]);
+        doc.setRapport(r, m.ratios[r] ? Format::plain(*m.ratios[r], 2) : QString());
     for (int c = 0; c < Qvx2::CurveCount; ++c)
         doc.setCurve(c, m.curves[size_t(c)]);
     for (unsigned n = 0; n < Qvx2::TestCount; ++n)
@@ -228,19 +246,24 @@ bool XmlMesure::save(const Measurement &m, const QString &fileName)
         doc.setInfo(QLatin1String(DateOriginElement), QLatin1String(DateOriginDownload));
     doc.setComment(m.comment);
     doc.setRecup(m.capture);
-    return doc.write();
+    if (doc.write())
+        return Result::ok();
+    return Result::failed(Result::Code::RefusedFile,
+                          tr("Le fichier %1 n'a pas pu etre ecrit (%2).")
+                              .arg(QDir::toNativeSeparators(fileName), doc.m_writer->errorString()));
 }
 
-bool XmlMesure::load(const QString &fileName, Measurement *m)
+Result XmlMesure::load(const QString &fileName, Measurement *m)
 {
     const XmlMesure doc(fileName, Read);
     if (!doc.isDocument())
-        return false;
-    for (const InfoField &f : InfoFields)
-        readInfo(m, f, doc.getInfo(QLatin1String(f.element)));
-    m->dateIsDownload = doc.getInfo(QLatin1String(DateOriginElement)) == QLatin1String(DateOriginDownload);
+        return Result::failed(Result::Code::RefusedFile,
+                              tr("Le fichier %1 n'est pas un document de mesure : %2.")
+                                  .arg(QDir::toNativeSeparators(fileName), doc.refusal()));
+    for (const QString &element : infoElements())
+        readInfo(m, element, doc.getInfo(element));
     for (unsigned r = 0; r < Qvx2::RatioShown; ++r)
-        m->ratios[r] = doc.getRapport(r);
+        m->ratios[r] = Numbers::decimal(doc.getRapport(r));
     for (int n = 0; n < Qvx2::TestCount; ++n)
         m->verdicts[size_t(n)] =
             doc.getTest(n).res ? Measurement::Verdict::Passed : Measurement::Verdict::Failed;
@@ -248,7 +271,7 @@ bool XmlMesure::load(const QString &fileName, Measurement *m)
         m->curves[size_t(c)] = doc.getCurve(c);
     m->comment = Measurement::asParagraphs(doc.getComData());
     m->capture = Measurement::asParagraphs(doc.getRecup());
-    return true;
+    return Result::ok();
 }
 
 bool XmlMesure::summary(const QString &fileName, Measurement *m)
@@ -261,7 +284,7 @@ bool XmlMesure::summary(const QString &fileName, Measurement *m)
     QStringList open;   // the elements the reader is in
     QSet<QString> seen; // the first of duplicates counts, as when the document is opened
     QSet<QString> seenSections;
-    QSet<int> seenTests, seenCurves;
+    QSet<int> seenTests, seenCurves, seenRatios;
     int curve = -1; // the curve whose points are being read
     bool rooted = false;
     while (!xml.atEnd()) {
@@ -295,11 +318,7 @@ bool XmlMesure::summary(const QString &fileName, Measurement *m)
             if (seen.contains(field))
                 continue;
             seen.insert(field);
-            for (const InfoField &f : InfoFields)
-                if (field == QLatin1String(f.element))
-                    readInfo(m, f, text);
-            if (field == QLatin1String(DateOriginElement))
-                m->dateIsDownload = text == QLatin1String(DateOriginDownload);
+            readInfo(m, field, text);
             continue;
         } else if (open.size() == 2 && parent == QLatin1String("graph") && name == QLatin1String("curve")) {
             curve = a.value(QLatin1String("num")).toInt();
@@ -320,8 +339,10 @@ bool XmlMesure::summary(const QString &fileName, Measurement *m)
             }
         } else if (parent == QLatin1String("rapports") && name == QLatin1String("rapport")) {
             const uint n = a.value(QLatin1String("num")).toUInt();
-            if (n < Qvx2::RatioShown && m->ratios[n].isEmpty())
-                m->ratios[n] = a.value(QLatin1String("val")).toString();
+            if (n < Qvx2::RatioShown && !seenRatios.contains(int(n))) {
+                seenRatios.insert(int(n));
+                m->ratios[n] = Numbers::decimal(a.value(QLatin1String("val")).toString());
+            }
         }
         open << name.toString();
     }

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "result.h"
 #include "xmlaction.h"
 
+#include <QCoreApplication>
 #include <QDomElement>
 #include <QPointF>
 #include <QString>
@@ -23,6 +25,8 @@ struct TestRecord {
 // Writes or reads one measurement document (*.qv2): identification, verdicts, ratios, curves and texts.
 class XmlMesure
 {
+    Q_DECLARE_TR_FUNCTIONS(XmlMesure)
+
 public:
     XmlMesure(const QString &fileName, XmlAction mode);
     ~XmlMesure();
@@ -40,6 +44,8 @@ public:
     // True when the file read as a measurement document: XML whose root element is OrvaQuardane. Such a
     // document may still lack sections, which then read as empty.
     bool isDocument() const;
+    // Why it is no document, for the user; empty for a document.
+    QString refusal() const;
     QString getInfo(const QString &tag) const;
     TestRecord getTest(int num) const;
     QString getRapport(unsigned num) const;
@@ -47,11 +53,13 @@ public:
     QString getComData() const;
     QString getRecup() const;
 
-    // The whole measurement written as a document; false when the file could not be written.
-    static bool save(const Measurement &measurement, const QString &fileName);
+    // The whole measurement written as a document, replacing the file only once it is whole; a refused file,
+    // with why, when it could not be written.
+    static Result save(const Measurement &measurement, const QString &fileName);
     // Reads a document as the window shows it (texts as a plain-text box holds them; the date stays null
-    // when it does not read). False, with *measurement untouched, when the file is no measurement document.
-    static bool load(const QString &fileName, Measurement *measurement);
+    // when it does not read). A refused file, with why, when it is no measurement document: *measurement is
+    // then untouched.
+    static Result load(const QString &fileName, Measurement *measurement);
     // What an archive lists of a document, read in one streaming pass: all but the comment (the curves and
     // the capture for the record's identity). False for what is not well-formed, declares entities, is too
     // large, or has another root; open() judges the rest of the document.

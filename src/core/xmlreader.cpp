@@ -2,6 +2,7 @@
 
 #include "xmlwriter.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 #include <QFile>
 #include <QPair>
@@ -12,6 +13,26 @@ namespace
 {
 
 enum class Load { Ok, CantOpen, Refused };
+
+// A refusal of the file's structure, for the user: the detail stays in the reader's words.
+QString structureRefused(const QString &detail)
+{
+    return QCoreApplication::translate("xmlreader", "sa structure est refusee (%1)").arg(detail);
+}
+
+QString malformed(qint64 line, qint64 column, const QString &error)
+{
+    return QCoreApplication::translate("xmlreader", "ce n'est pas du XML valide (ligne %1, colonne %2 : %3)")
+        .arg(line)
+        .arg(column)
+        .arg(error);
+}
+
+QString tooLarge()
+{
+    return QCoreApplication::translate("xmlreader", "il depasse la taille admise (%1 Mo)")
+        .arg(xmlreader::MaxFileSize / (1024 * 1024));
+}
 
 // Counts the attributes of every start tag straight from the bytes, before any XML reader sees them:
 // QXmlStreamReader compares each attribute with all earlier ones of its element, which an element of
@@ -79,8 +100,8 @@ Scan scan(const QByteArray &data)
 {
     Scan result;
     if (!attributeCountsWithinLimit(data)) {
-        result.refusal =
-            QStringLiteral("more than %1 attributes in one element").arg(xmlreader::MaxAttributesPerElement);
+        result.refusal = structureRefused(
+            QStringLiteral("more than %1 attributes in one element").arg(xmlreader::MaxAttributesPerElement));
         return result;
     }
 
@@ -95,7 +116,7 @@ Scan scan(const QByteArray &data)
     // The stream reader lets characters XML forbids through in some names (a NUL in an attribute's or an
     // instruction's name, or in the document type), which the DOM keeps: written back, such a name would
     // make the whole file unreadable.
-    const QString badName = QStringLiteral("a name holds a character XML does not allow");
+    const QString badName = structureRefused(QStringLiteral("a name holds a character XML does not allow"));
     QXmlStreamReader reader(data);
     while (!reader.atEnd()) {
         const QXmlStreamReader::TokenType token = reader.readNext();
@@ -106,13 +127,14 @@ Scan scan(const QByteArray &data)
             // Entities are where expansion bombs and external references live; none of our files declare any.
             if (!reader.entityDeclarations().isEmpty() || !reader.notationDeclarations().isEmpty() ||
                 reader.text().contains(QLatin1Char('[')))
-                result.refusal = QStringLiteral("document type with declarations");
+                result.refusal = structureRefused(QStringLiteral("document type with declarations"));
             else if (!xmlwriter::canHold(reader.text()))
                 result.refusal = badName;
             break;
         case QXmlStreamReader::StartElement:
             if (open.size() >= xmlreader::MaxDepth)
-                result.refusal = QStringLiteral("elements nested deeper than %1").arg(xmlreader::MaxDepth);
+                result.refusal = structureRefused(
+                    QStringLiteral("elements nested deeper than %1").arg(xmlreader::MaxDepth));
             open.append({elements++, true, QString()});
             nodes += 1 + reader.attributes().size();
             for (const QXmlStreamAttribute &attribute : reader.attributes())
@@ -150,15 +172,12 @@ Scan scan(const QByteArray &data)
             break;
         }
         if (nodes > xmlreader::MaxNodes)
-            result.refusal = QStringLiteral("more than %1 nodes").arg(xmlreader::MaxNodes);
+            result.refusal = structureRefused(QStringLiteral("more than %1 nodes").arg(xmlreader::MaxNodes));
         if (!result.refusal.isEmpty())
             return result;
     }
     if (reader.hasError())
-        result.refusal = QStringLiteral("line %1 column %2: %3")
-                             .arg(reader.lineNumber())
-                             .arg(reader.columnNumber())
-                             .arg(reader.errorString());
+        result.refusal = malformed(reader.lineNumber(), reader.columnNumber(), reader.errorString());
     return result;
 }
 
@@ -188,11 +207,14 @@ void restoreBlankTexts(QDomDocument &doc, const QVector<QPair<qint64, QString>> 
 Load loadChecked(const QString &fileName, QByteArray *data, Scan *result)
 {
     QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly)) {
+        result->refusal =
+            QCoreApplication::translate("xmlreader", "il ne peut pas etre lu (%1)").arg(file.errorString());
         return Load::CantOpen;
+    }
     if (!file.isSequential()) {
         if (file.size() > xmlreader::MaxFileSize) {
-            result->refusal = QStringLiteral("file larger than %1 bytes").arg(xmlreader::MaxFileSize);
+            result->refusal = tooLarge();
             return Load::Refused;
         }
         data->reserve(int(file.size()));
@@ -212,7 +234,7 @@ Load loadChecked(const QString &fileName, QByteArray *data, Scan *result)
         if (got <= 0)
             break;
         if (data->size() > xmlreader::MaxFileSize) {
-            result->refusal = QStringLiteral("file larger than %1 bytes").arg(xmlreader::MaxFileSize);
+            result->refusal = tooLarge();
             return Load::Refused;
         }
     }
@@ -229,10 +251,12 @@ xmlreader::xmlreader(const QString &fileName)
     switch (loadChecked(fileName, &data, &checked)) {
     case Load::CantOpen:
         qDebug() << "xmlreader(): can't open file ReadOnly";
+        m_refusal = checked.refusal;
         return;
     case Load::Refused:
         qDebug().noquote() << "xmlreader():" << fileName << checked.refusal;
         qDebug() << "xmlreader(): can't set content from file";
+        m_refusal = checked.refusal;
         return;
     case Load::Ok:
         break;
@@ -249,6 +273,7 @@ xmlreader::xmlreader(const QString &fileName)
         qDebug().noquote() << "xmlreader():" << fileName
                            << QStringLiteral("line %1 column %2:").arg(line).arg(column) << error;
         qDebug() << "xmlreader(): can't set content from file";
+        m_refusal = malformed(line, column, error);
         m_doc = QDomDocument();
         return;
     }

@@ -22,10 +22,14 @@ public:
     QList<QDomElement> findElements(const QString &tag, const QDomNode *parent = nullptr) const;
     QString getText(const QString &tag, const QDomNode *parent = nullptr) const;
     bool isValid() const;
+    // Why the file was refused, for the user (it cannot be read, is too large, is no XML...); empty when
+    // valid.
+    QString refusal() const { return m_refusal; }
 
     static bool isParsable(const QString &fileName);
 
 private:
     QDomDocument m_doc;
     bool m_valid = false;
+    QString m_refusal;
 };

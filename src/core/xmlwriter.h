@@ -43,6 +43,12 @@ private:
     bool open();
 
     StableAttributeOrder m_stableOrder;
+
+public:
+    // Why the last write failed, in the system's words.
+    QString errorString() const { return m_file.errorString(); }
+
+private:
     QSaveFile m_file;
     QDomDocument m_doc;
     bool m_opened = false;

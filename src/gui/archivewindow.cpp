@@ -1,7 +1,7 @@
 #include "archivewindow.h"
 
 #include "comparewindow.h"
-#include "mainwindow.h"
+#include "format.h"
 #include "ratioevaluation.h"
 #include "trendwindow.h"
 #include "xmlmesure.h"
@@ -22,9 +22,8 @@
 
 #include <cmath>
 
-ArchiveWindow::ArchiveWindow(MainWindow *window, const QString &dataDir, const QString &indexFile)
-    : QDialog(window), m_window(window), m_dataDir(dataDir), m_indexFile(indexFile), m_model(0, ColumnCount),
-      m_layout(this)
+ArchiveWindow::ArchiveWindow(const QString &dataDir, const QString &indexFile, QWidget *parent)
+    : QDialog(parent), m_dataDir(dataDir), m_indexFile(indexFile), m_model(0, ColumnCount), m_layout(this)
 {
     setObjectName(QStringLiteral("archiveWindow"));
     setWindowTitle(tr("Archives"));
@@ -58,7 +57,7 @@ ArchiveWindow::ArchiveWindow(MainWindow *window, const QString &dataDir, const Q
     connect(trend, &QPushButton::clicked, this, &ArchiveWindow::showTrend);
     connect(compare, &QPushButton::clicked, this, &ArchiveWindow::showComparison);
     connect(&m_view, &QTableView::doubleClicked, this,
-            [this](const QModelIndex &index) { m_window->openDocument(index.data(PathRole).toString()); });
+            [this](const QModelIndex &index) { emit openRequested(index.data(PathRole).toString()); });
 
     // The index is brought up to date on a thread of its own: the window stays responsive meanwhile.
     m_indexer.reset(QThread::create([this] {
@@ -99,7 +98,7 @@ void ArchiveWindow::fill(const QList<ArchiveEntry> &entries)
     };
     for (const ArchiveEntry &e : qAsConst(m_entries)) {
         QList<QStandardItem *> items;
-        const QString date = QLocale().toString(e.date, QLocale::ShortFormat);
+        const QString date = Format::date(e.date);
         if (e.readable)
             items = {item(e.dateIsDownload ? tr("%1 (telechargement)").arg(date) : date, e.date),
                      item(e.poste),
@@ -107,8 +106,8 @@ void ArchiveWindow::fill(const QList<ArchiveEntry> &entries)
                      item(e.codeGdo),
                      item(e.gamme),
                      item(QStringLiteral("%1 / %2").arg(e.passed).arg(Qvx2::TestCount), e.passed),
-                     number(e.ratios[3], QString::number(e.ratios[3], 'f', 2)),
-                     number(e.deviation, RatioEvaluation::percentText(e.deviation))};
+                     number(e.ratios[3], Format::ratio(e.ratios[3])),
+                     number(e.deviation, Format::percent(e.deviation))};
         else
             for (int column = 0; column < ColumnCount; ++column)
                 items << item(column == Substation    ? tr("document illisible")
@@ -156,7 +155,7 @@ QDialog *ArchiveWindow::showTrend()
                                     "numero)."));
         return nullptr;
     }
-    auto *trend = new TrendWindow(chosen, this);
+    auto *trend = new TrendWindow(chosen, m_tolerance, this);
     trend->setAttribute(Qt::WA_DeleteOnClose);
     trend->show();
     return trend;

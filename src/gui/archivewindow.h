@@ -18,8 +18,6 @@
 
 #include <memory>
 
-class MainWindow;
-
 class ArchiveWindow : public QDialog
 {
     Q_OBJECT
@@ -29,7 +27,7 @@ public:
     static constexpr int SortRole = Qt::UserRole + 1;
     static constexpr int PathRole = Qt::UserRole + 2;
 
-    ArchiveWindow(MainWindow *window, const QString &dataDir, const QString &indexFile);
+    ArchiveWindow(const QString &dataDir, const QString &indexFile, QWidget *parent = nullptr);
     ~ArchiveWindow() override;
 
     QTableView *view() { return &m_view; }
@@ -40,14 +38,17 @@ public:
     // The windows the buttons open (null, with a message, when the selection does not fit).
     QDialog *showTrend();
     QDialog *showComparison();
+    // The ratio's tolerance the trend draws, either way, in per cent.
+    void setTolerance(double percent) { m_tolerance = percent; }
 
 signals:
     void loaded();
+    // A document is to be opened in the main window (a double click).
+    void openRequested(const QString &path);
 
 private:
     void fill(const QList<ArchiveEntry> &entries);
 
-    MainWindow *m_window;
     QString m_dataDir;
     QString m_indexFile;
     QList<ArchiveEntry> m_entries;
@@ -60,4 +61,5 @@ private:
     QVBoxLayout m_layout;
     std::unique_ptr<QThread> m_indexer;
     bool m_loaded = false;
+    double m_tolerance = Qvx2::RatioTolerancePercent;
 };

@@ -6,7 +6,7 @@
 #include <QFont>
 #include <QProgressDialog>
 
-using namespace Qvx2::Boot;
+using Qvx2::Boot::LogMaxLines;
 
 namespace
 {
@@ -25,23 +25,24 @@ protected:
 
 } // namespace
 
-DialogTelech::DialogTelech(QSerialPort *port, QWidget *parent)
-    : QDialog(parent), ui(new Ui::DialogTelech), m_session(port)
+DialogTelech::DialogTelech(FirmwareUpdate *update, QWidget *parent)
+    : QDialog(parent), ui(new Ui::DialogTelech), m_update(update)
 {
+    BootloaderSession *session = &m_update->session();
     ui->setupUi(this);
     ui->m_pteJdb->setFont(QFont(QStringLiteral("Courier New")));
     ui->m_pteJdb->setMaximumBlockCount(LogMaxLines);
 
-    connect(&m_session, &BootloaderSession::commandSent, this, [this](const QString &command) {
+    connect(session, &BootloaderSession::commandSent, this, [this](const QString &command) {
         ui->m_lePortComEnvoi->setText(command);
         // The lines that allowed this command are logged now that it has gone out.
         flushLog();
     });
-    connect(&m_session, &BootloaderSession::stepLabel, ui->m_lRecu, &QLabel::setText);
-    connect(&m_session, &BootloaderSession::statusLine, ui->m_lEtat, &QLabel::setText);
-    connect(&m_session, &BootloaderSession::lineReceived, this,
+    connect(session, &BootloaderSession::stepLabel, ui->m_lRecu, &QLabel::setText);
+    connect(session, &BootloaderSession::statusLine, ui->m_lEtat, &QLabel::setText);
+    connect(session, &BootloaderSession::lineReceived, this,
             [this](const QString &line) { m_logPending.append(line); });
-    connect(&m_session, &BootloaderSession::pageStarted, this, &DialogTelech::showProgress);
+    connect(session, &BootloaderSession::pageStarted, this, &DialogTelech::showProgress);
 }
 
 DialogTelech::~DialogTelech()
@@ -80,7 +81,8 @@ DialogTelech::Outcome DialogTelech::runUpdate()
     progress.show();
     m_progress = &progress;
 
-    m_outcome = m_session.run(m_image);
+    m_update->run(m_image);
+    m_outcome = m_update->outcome();
     if (m_outcome == Outcome::Success)
         close();
     m_progress = nullptr;
@@ -91,53 +93,14 @@ DialogTelech::Outcome DialogTelech::runUpdate()
 DialogTelech::Report DialogTelech::report() const
 {
     const QString title = tr("Mise a jour firmware");
-    switch (m_outcome) {
-    case Outcome::Success:
+    if (m_outcome == Outcome::ImageRefused)
+        return {QMessageBox::Warning, tr("ATmega File - Attention"),
+                FirmwareUpdate::check(ui->leFile->text(), nullptr).reason};
+    const Result result = m_update->resultOf(m_outcome);
+    if (result)
         return {QMessageBox::Information, title, tr("Mise a jour reussie.")};
-    case Outcome::ImageRefused:
-        return refusal(m_image, ui->leFile->text());
-    case Outcome::NoBootloader:
-        return {QMessageBox::Warning, title,
-                tr("L'appareil n'est pas passe en mode mise a jour : pas de reponse a %1.\n"
-                   "Rien d'autre ne lui a ete envoye.")
-                    .arg(QLatin1String(CmdReset))};
-    case Outcome::PageFailed:
-        return {QMessageBox::Warning, title,
-                tr("La page %1 n'a pas pu etre ecrite : l'etape %2 est restee sans reponse apres %3 "
-                   "essais.\nL'appareil reste en mode mise a jour : relancez la mise a jour.")
-                    .arg(m_session.failedPage())
-                    .arg(m_session.failedStep())
-                    .arg(StepAttempts)};
-    case Outcome::StartUnconfirmed:
-        return {QMessageBox::Warning, title,
-                tr("Toutes les pages ont ete ecrites, mais l'appareil n'a pas confirme son redemarrage.")};
-    case Outcome::LinkLost:
-        break;
-    }
-    return {QMessageBox::Critical, title,
-            tr("La liaison avec l'appareil a ete perdue pendant la mise a jour.\n"
-               "Reconnectez l'appareil puis relancez la mise a jour.")};
-}
-
-DialogTelech::Report DialogTelech::refusal(const FirmwareImage &image, const QString &path)
-{
-    const QString name = QDir::toNativeSeparators(path);
-    QString text;
-    switch (image.error()) {
-    case FirmwareImage::Error::TooLarge:
-        text = tr("Le fichier %1 est trop grand (%2 octets) : l'appareil en recoit au plus %3.")
-                   .arg(name)
-                   .arg(image.fileSize())
-                   .arg(MaxImageBytes - 1);
-        break;
-    case FirmwareImage::Error::Empty:
-        text = tr("Le fichier %1 est vide.").arg(name);
-        break;
-    default:
-        text = tr("Impossible de lire %1:\n%2.\nLe fichier n'existe pas ou est deja utilise par un programme")
-                   .arg(name, image.errorString());
-    }
-    return {QMessageBox::Warning, tr("ATmega File - Attention"), text};
+    return {result.code == Result::Code::PortLost ? QMessageBox::Critical : QMessageBox::Warning, title,
+            result.reason};
 }
 
 void DialogTelech::showProgress(int page, int pages)
@@ -152,42 +115,47 @@ void DialogTelech::showProgress(int page, int pages)
 
 void DialogTelech::on_pbLance_clicked()
 {
-    m_outcome = loadFile() ? m_session.run(m_image) : Outcome::ImageRefused;
+    if (!loadFile()) {
+        m_outcome = Outcome::ImageRefused;
+        return;
+    }
+    m_update->run(m_image);
+    m_outcome = m_update->outcome();
 }
 
 void DialogTelech::on_pbReset_clicked()
 {
-    m_session.sendReset();
+    m_update->session().sendReset();
 }
 
 void DialogTelech::on_pbReset_2_clicked()
 {
-    m_session.sendQuit();
+    m_update->session().sendQuit();
 }
 
 void DialogTelech::on_pbPage_clicked()
 {
-    m_session.sendPage(ui->lePage->text().toUInt());
+    m_update->session().sendPage(ui->lePage->text().toUInt());
 }
 
 void DialogTelech::on_pbFill_clicked()
 {
-    m_session.sendFill(pageText(ui->lePage->text().toInt()));
+    m_update->session().sendFill(pageText(ui->lePage->text().toInt()));
 }
 
 void DialogTelech::on_pbWrite_clicked()
 {
-    m_session.sendWrite();
+    m_update->session().sendWrite();
 }
 
 void DialogTelech::on_m_pbEnvoi_clicked()
 {
-    m_session.send(ui->m_lePortComEnvoi->text());
+    m_update->session().send(ui->m_lePortComEnvoi->text());
 }
 
 void DialogTelech::reception_telech()
 {
-    m_session.receive();
+    m_update->session().receive();
 }
 
 void DialogTelech::flushLog()

@@ -2,10 +2,9 @@
 
 // The firmware update as the user sees it: the image's pages and the bootloader's steps in the dialog's
 // fields, a progress window over the main window during the run, and what to tell the user after it. The
-// image and the conversation with the bootloader are FirmwareImage's and BootloaderSession's.
+// update itself (the image, the port lent to the bootloader, the conversation) is the core's FirmwareUpdate.
 
-#include "bootloadersession.h"
-#include "firmwareimage.h"
+#include "firmwareupdate.h"
 
 #include <QDialog>
 #include <QMessageBox>
@@ -13,7 +12,6 @@
 #include <QStringList>
 
 class QProgressDialog;
-class QSerialPort;
 
 namespace Ui
 {
@@ -30,7 +28,7 @@ class DialogTelech : public QDialog
     Q_OBJECT
 
 public:
-    using Outcome = BootloaderSession::Outcome;
+    using Outcome = FirmwareUpdate::Outcome;
 
     // What the user is told about a run.
     struct Report {
@@ -39,17 +37,15 @@ public:
         QString text;
     };
 
-    // port: the main window's open port, not owned; parent: the main window, which also parents the
-    // progress window.
-    DialogTelech(QSerialPort *port, QWidget *parent);
+    // update: the update in progress, which holds the port while it lives; parent: the main window, which
+    // also parents the progress window.
+    DialogTelech(FirmwareUpdate *update, QWidget *parent);
     ~DialogTelech() override;
 
     void setFile(const QString &path);
     // Reset, pages, quit; the progress window stays up and keeps the main window blocked throughout.
     Outcome runUpdate();
     Report report() const;
-    // What the user is told of an image that cannot be flashed.
-    static Report refusal(const FirmwareImage &image, const QString &path);
 
     // Cuts the file into page texts; false when it cannot be flashed (the report then says why).
     bool loadFile();
@@ -57,7 +53,10 @@ public:
     QString pageText(int page) const { return m_image.pageText(page); }
 
     // Waits for an acknowledgement line; false after cycleLimit + 2 cycles or when the port is gone.
-    bool waitAck(const QString &label, int cycleLimit) { return m_session.waitAck(label, cycleLimit); }
+    bool waitAck(const QString &label, int cycleLimit)
+    {
+        return m_update->session().waitAck(label, cycleLimit);
+    }
 
 public slots:
     void on_pbLance_clicked();
@@ -74,7 +73,7 @@ private:
     void showProgress(int page, int pages);
 
     Ui::DialogTelech *ui = nullptr;
-    BootloaderSession m_session;
+    FirmwareUpdate *m_update;
     FirmwareImage m_image;
     QStringList m_logPending;              // lines not yet in the log pane
     QProgressDialog *m_progress = nullptr; // alive during runUpdate only

@@ -148,8 +148,13 @@ void FormEditor::recreateDateEdit()
 
 QString FormEditor::fieldName(const QLabel *label)
 {
+    return fieldName(label->text());
+}
+
+QString FormEditor::fieldName(const QString &label)
+{
     // "Nom du poste :" is named as "Nom du poste".
-    QString name = label->text().trimmed();
+    QString name = label.trimmed();
     if (name.endsWith(QLatin1Char(':')))
         name.chop(1);
     return name.trimmed();

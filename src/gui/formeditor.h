@@ -45,6 +45,7 @@ public:
     QStringList emptyRequiredFields() const;
     // A form label as a name: without its colon.
     static QString fieldName(const QLabel *label);
+    static QString fieldName(const QString &label);
 
 private:
     void connectDate();

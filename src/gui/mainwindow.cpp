@@ -1,15 +1,27 @@
 #include "mainwindow.h"
+
+#include "configuration.h"
+#include "documentcommands.h"
+#include "firmwarecommands.h"
+#include "format.h"
 #include "formeditor.h"
+#include "languageswitch.h"
+#include "linkstatus.h"
+#include "parameteroperations.h"
+#include "recentdocuments.h"
+#include "recordcommands.h"
+#include "recordoperations.h"
 #include "recup_info.h"
+#include "reportrenderer.h"
+#include "settingscommands.h"
 #include "ui_mainwindow.h"
 
 #include <QApplication>
-#include <QDate>
+#include <QCloseEvent>
 #include <QDebug>
 #include <QDir>
 #include <QFileInfo>
-#include <QStatusBar>
-#include <QTextCursor>
+#include <QSettings>
 
 MainWindow::MainWindow(QWidget *parent)
     : MainWindow(AppPaths::locate(QCoreApplication::applicationDirPath()), systemPortCatalog(), parent)
@@ -22,109 +34,114 @@ MainWindow::MainWindow(const QString &appDir, PortCatalog ports, QWidget *parent
 }
 
 MainWindow::MainWindow(const AppPaths &paths, PortCatalog ports, QWidget *parent)
-    : QMainWindow(parent), ui(new Ui::MainWindow)
+    : MainWindowBase(parent), ui(new Ui::MainWindow), m_paths(paths)
 {
     Q_INIT_RESOURCE(gui); // the resources live in a static library
     qDebug() << "MainWindow()";
     ui->setupUi(this);
+    qDebug() << "m_currentPath :" << m_paths.data;
+
+    // What the program writes is made before anything is read from or written to it: the data folder holds
+    // config.xml, the documents and the firmware images (an installed copy's first start has none of them).
+    for (const char *dir : {Qvx2::DataDir, Qvx2::FirmwareDir})
+        if (!QDir().mkpath(m_paths.data + QLatin1String(dir)))
+            qDebug() << "Impossible de créer le répertoire de sauvegarde." << dir;
 
     QLabel *const icons[Qvx2::TestCount] = {ui->IconT1,  ui->IconT2,  ui->IconT3,  ui->IconT4,  ui->IconT5,
                                             ui->IconT6,  ui->IconT7,  ui->IconT8,  ui->IconT9,  ui->IconT10,
                                             ui->IconT11, ui->IconT12, ui->IconT13, ui->IconT14, ui->IconT15,
                                             ui->IconT16, ui->IconT17, ui->IconT18, ui->IconT19};
-    std::copy(std::begin(icons), std::end(icons), std::begin(testIcons));
+    std::copy(std::begin(icons), std::end(icons), m_testIcons.begin());
+    buildParts(std::move(ports));
 
-    // What the program writes is made before anything is read from or written to it: the data folder holds
-    // config.xml, the documents and the firmware images (an installed copy's first start has none of them).
-    m_currentPath = paths.data;
-    m_sharePath = paths.share;
-    qDebug() << "m_currentPath :" << m_currentPath;
-    for (const char *dir : {Qvx2::DataDir, Qvx2::FirmwareDir})
-        if (!QDir().mkpath(m_currentPath + QLatin1String(dir)))
-            qDebug() << "Impossible de créer le répertoire de sauvegarde." << dir;
-
-    m_link = new InstrumentLink(std::move(ports), this);
-    connect(m_link, &InstrumentLink::connectionChanged, this, [this] {
-        updateConnectionStatus();
-        updateConnectionActions();
-    });
-    connect(m_link, &InstrumentLink::busyChanged, this, &MainWindow::onBusyChanged);
-    connect(m_link, &InstrumentLink::respondingChanged, this, [this] {
-        updateConnectionStatus();
-        updateConnectionActions();
-    });
-    connect(m_link, &InstrumentLink::searchingChanged, this, [this](bool searching) {
-        if (!searching)
-            m_linkNote = m_link->isConnected() ? LinkNote::None : LinkNote::SearchFailed;
-        updateConnectionStatus();
-        updateConnectionActions();
-    });
-    connect(m_link, &InstrumentLink::portLost, this, [this](const QString &port) {
-        m_linkNote = LinkNote::Lost;
-        m_lostPort = port;
-        updateConnectionStatus();
-    });
-
-    // The record: its life in the session, the parser's reports read into it, the form editing it.
-    m_session = new RecordSession(this);
-    m_reader = new RecordReader(&m_link->parser(), this);
-    m_reader->setTarget(m_session);
-    m_form = new FormEditor({ui->NameEdit, ui->NamePosteEdit, ui->NumTranfoEdit, ui->CodeGDOEdit,
-                             ui->NameLabel, ui->NamePosteLabel, ui->NumTranfoLabel, ui->DateEdit,
-                             ui->gridLayout_2, ui->PuissanceCombo, ui->VendorCombo, ui->TensionHT1Combo,
-                             ui->FuseCombo, ui->TensionBtCombo, ui->CommentText},
-                            m_session, this);
-    connect(m_session, &RecordSession::replaced, this, &MainWindow::showRecord);
-    connect(m_session, &RecordSession::verdictChanged, this, &MainWindow::showVerdict);
-    connect(m_session, &RecordSession::curveChanged, this,
-            [this](int c) { ui->reponsePlot->setCurve(c, currentMeasurement().curves[size_t(c)]); });
-    connect(m_session, &RecordSession::ratiosChanged, this, &MainWindow::showRatios);
-    connect(m_session, &RecordSession::rangeChanged, this,
-            [this] { ui->le_gamme->setText(currentMeasurement().gamme); });
-    connect(m_session, &RecordSession::lineCaptured, this,
-            [this](const QString &line) { m_recup_info->ajoute_texte(line); });
-    connect(m_session, &RecordSession::stateChanged, this, &MainWindow::updateRecordActions);
-
-    m_statusIcon.setMaximumSize(20, 20);
-    m_statusIcon.setScaledContents(true);
-    ui->StatusBar->addWidget(&m_statusIcon, 0);
-    ui->StatusBar->addWidget(&m_statusText, 0);
-    ui->StatusBar->addWidget(&m_statusNote, 0);
     ui->StatusBar->addWidget(&m_recordNote, 0);
     m_recordNote.setStyleSheet(QStringLiteral("color: #b00020; font-weight: bold;"));
     m_recordNote.hide();
-
     setCurveTitles();
-
     // The range and the ratios are the instrument's: shown, never typed.
     for (QLineEdit *result :
          {ui->le_gamme, ui->leratio, ui->EditRapportL1, ui->EditRapportL2, ui->EditRapportL3})
         result->setReadOnly(true);
 
-    m_configFile = m_currentPath + QLatin1String(Qvx2::ConfigFileName);
-    loadConfiguration();
+    m_config->load(m_form);
+    createLanguageMenu();
     m_form->showRecord();
     setupEvaluation();
     retranslateForm();
-
-    m_recup_info = new recup_info(this);
-    m_recup_info->setDataDir(m_currentPath + QLatin1String(Qvx2::DataDir));
-    m_recup_info->hide();
     restoreSession();
+    updateConnectionActions();
 
-    firmwareFile.clear();
-    updateRecordActions();
-
-    m_link->startPing();
+    m_parts.link->startPing();
     ls_connection_auto();
-    m_link->startPortWatch();
+    m_parts.link->startPortWatch();
+}
+
+void MainWindow::buildParts(PortCatalog ports)
+{
+    Parts &p = m_parts;
+    p.link = new InstrumentLink(std::move(ports), this);
+    connect(p.link, &InstrumentLink::connectionChanged, this, &MainWindow::updateConnectionActions);
+    connect(p.link, &InstrumentLink::respondingChanged, this, &MainWindow::updateConnectionActions);
+    connect(p.link, &InstrumentLink::searchingChanged, this, &MainWindow::updateConnectionActions);
+    connect(p.link, &InstrumentLink::busyChanged, this, &MainWindow::onBusyChanged);
+    p.status = new LinkStatus(p.link, ui->StatusBar, this, this);
+
+    // The record: its life in the session, the parser's reports read into it, the form editing it.
+    p.session = new RecordSession(this);
+    p.reader = new RecordReader(&p.link->parser(), this);
+    p.reader->setTarget(p.session);
+    FormEditor::Widgets form{ui->NameEdit,     ui->NamePosteEdit,  ui->NumTranfoEdit,  ui->CodeGDOEdit,
+                             ui->NameLabel,    ui->NamePosteLabel, ui->NumTranfoLabel, ui->DateEdit,
+                             ui->gridLayout_2, ui->PuissanceCombo, ui->VendorCombo,    ui->TensionHT1Combo,
+                             ui->FuseCombo,    ui->TensionBtCombo, ui->CommentText};
+    m_form = new FormEditor(form, p.session, this);
+    connect(p.session, &RecordSession::replaced, this, &MainWindow::showRecord);
+    connect(p.session, &RecordSession::verdictChanged, this, &MainWindow::showVerdict);
+    connect(p.session, &RecordSession::curveChanged, this,
+            [this](int c) { ui->reponsePlot->setCurve(c, currentMeasurement().curves[size_t(c)]); });
+    connect(p.session, &RecordSession::ratiosChanged, this, &MainWindow::showRatios);
+    connect(p.session, &RecordSession::rangeChanged, this,
+            [this] { ui->le_gamme->setText(currentMeasurement().gamme); });
+    connect(p.session, &RecordSession::stateChanged, this, &MainWindow::updateConnectionActions);
+
+    m_config = new Configuration(m_paths.data + QLatin1String(Qvx2::ConfigFileName), this, this);
+    m_recent = new RecentDocuments(ui->menuDocumentsRecents, this, this);
+    m_renderer = new ReportRenderer(ui->reponsePlot, this);
+    p.documents = new DocumentCommands(this, p.session, m_form, m_config, m_recent, m_renderer,
+                                       m_paths.data + QLatin1String(Qvx2::DataDir), this);
+    p.debug = new recup_info(this);
+    p.debug->setDataDir(m_paths.data + QLatin1String(Qvx2::DataDir));
+    p.debug->hide();
+    m_recordOps = new RecordOperations(p.link, p.reader, this);
+    p.records = new RecordCommands(this, m_recordOps, p.link, p.session, p.documents, p.debug,
+                                   m_paths.data + QLatin1String(Qvx2::DataDir), this);
+    connect(p.records, &RecordCommands::instrumentIdentified, p.documents, &DocumentCommands::setInstrument);
+    m_parameterOps = new ParameterOperations(p.link, this);
+    p.settings = new SettingsCommands(this, m_parameterOps, m_config, m_paths.data, m_paths.share, this);
+    p.firmware = new FirmwareCommands(this, p.link, m_paths.data + QLatin1String(Qvx2::FirmwareDir), this);
+    p.languages = new LanguageSwitch(this, m_config, m_paths.share, this);
+    connect(p.languages, &LanguageSwitch::loaded, this, [this] {
+        // A date field takes the date format of the locale in force when it is made.
+        m_form->recreateDateEdit();
+        ui->DateEdit = m_form->dateEdit();
+        retranslateForm();
+    });
 }
 
 MainWindow::~MainWindow()
 {
     saveSession();
-    PortComLibere();
+    m_parts.link->release();
     delete ui;
+}
+
+void MainWindow::createLanguageMenu()
+{
+    m_parts.languages->createMenu(ui->menuLangue, {{ui->actionFrancais, QStringLiteral("fr")},
+                                                   {ui->actionEnglish, QStringLiteral("en")},
+                                                   {ui->actionNorsk, QStringLiteral("ng")},
+                                                   {ui->actionSvensk, QStringLiteral("sv")},
+                                                   {ui->actionRussian, QStringLiteral("ru")}});
 }
 
 void MainWindow::setWindowTitleFile(const QString &fileName)
@@ -138,33 +155,9 @@ void MainWindow::setWindowTitleFile(const QString &fileName)
         setWindowTitle(QStringLiteral("%1 %2 - %3").arg(product, version, fileName));
 }
 
-void MainWindow::retranslateForm()
-{
-    ui->retranslateUi(this);
-    setWindowTitleFile(m_titleFile); // the form's own title must not replace the document's name
-    // A long test name must show its beginning, not its end, when the row is narrow.
-    for (QLineEdit *edit : ui->TestGroupBox->findChildren<QLineEdit *>())
-        edit->setCursorPosition(0);
-    showEvaluation(); // its words, and the rated ratio in the information box's title
-    m_recordNote.setText(tr("Enregistrement incomplet"));
-}
-
 void MainWindow::setPrintEnabled(bool enabled)
 {
     ui->actionImprimer->setEnabled(enabled);
-}
-
-void MainWindow::updateRecordActions()
-{
-    // Only a whole record is saved, printed or exported; nothing is while an exchange fills it.
-    const bool whole = m_session->isWhole() && !m_link->isBusy();
-    for (QAction *action : {ui->actionEnregistrer, ui->actionImprimer, ui->actionExporterPdf,
-                            ui->actionExporterCsv, ui->actionExporterImage})
-        action->setEnabled(whole);
-    const bool incomplete = m_session->isIncomplete();
-    ui->IncompleteLabel->setVisible(incomplete);
-    m_recordNote.setVisible(incomplete);
-    setWindowTitleFile(m_session->path().isEmpty() ? QString() : QFileInfo(m_session->path()).fileName());
 }
 
 void MainWindow::setCurveTitles()
@@ -177,13 +170,53 @@ const QwtPlotCurve &MainWindow::curve(int index) const
     return ui->reponsePlot->curve(index);
 }
 
+void MainWindow::updateConnectionStatus()
+{
+    m_parts.status->update();
+}
+
+void MainWindow::updateConnectionActions()
+{
+    InstrumentLink *link = m_parts.link;
+    // While an exchange waits, no other command may reach the instrument, nor replace what it is filling.
+    const bool idle = !link->isBusy() && !link->isSearching();
+    const bool usable = link->isConnected() && link->isResponding() && idle;
+    ui->actionUSB_recherche_automatique->setEnabled((!link->isConnected() || !link->isResponding()) && idle);
+    for (QAction *action : {ui->actionTelecharger, ui->actionTelechargerTout,
+                            ui->actionTemps_de_Coupure_du_QVX2, ui->actionChoix_de_la_gamme_au_d_marrage,
+                            ui->actionMise_jour_firmware, ui->actionChoix_du_type_de_batterie,
+                            ui->actionPatch_court_circuit, ui->actionPatch_DIREVE, ui->actionInfo_UC})
+        action->setEnabled(usable);
+    ui->actionOuvrir->setEnabled(!link->isBusy());
+    ui->actionOuvrir_fichier_debug->setEnabled(!link->isBusy());
+    m_recent->setEnabled(!link->isBusy());
+    // Only a whole record is saved, printed or exported; nothing is while an exchange fills it.
+    const RecordSession *session = m_parts.session;
+    const bool whole = session->isWhole() && !link->isBusy();
+    for (QAction *action : {ui->actionEnregistrer, ui->actionImprimer, ui->actionExporterPdf,
+                            ui->actionExporterCsv, ui->actionExporterImage})
+        action->setEnabled(whole);
+    ui->IncompleteLabel->setVisible(session->isIncomplete());
+    m_recordNote.setVisible(session->isIncomplete());
+    setWindowTitleFile(session->path().isEmpty() ? QString() : QFileInfo(session->path()).fileName());
+}
+
+void MainWindow::onBusyChanged(bool busy)
+{
+    if (busy)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
+    updateConnectionActions();
+}
+
 void MainWindow::showVerdict(int index)
 {
     static_assert(int(Measurement::Verdict::None) == 0, "no verdict is the cleared state");
     const Measurement::Verdict v = currentMeasurement().verdicts[size_t(index)];
-    testIcons[index]->setPixmap(v == Measurement::Verdict::Passed   ? m_imgPassed
-                                : v == Measurement::Verdict::Failed ? m_imgFailed
-                                                                    : m_imgNoVerdict);
+    m_testIcons[size_t(index)]->setPixmap(v == Measurement::Verdict::Passed   ? m_imgPassed
+                                          : v == Measurement::Verdict::Failed ? m_imgFailed
+                                                                              : m_imgNoVerdict);
 }
 
 void MainWindow::showRatios()
@@ -191,7 +224,7 @@ void MainWindow::showRatios()
     const Measurement &m = currentMeasurement();
     QLineEdit *const edits[] = {ui->EditRapportL1, ui->EditRapportL2, ui->EditRapportL3, ui->leratio};
     for (size_t i = 0; i < std::size(edits); ++i)
-        edits[i]->setText(m.ratios[i]);
+        edits[i]->setText(Format::ratio(m.ratios[i]));
 }
 
 void MainWindow::showRecord()
@@ -203,54 +236,102 @@ void MainWindow::showRecord()
     ui->reponsePlot->setCurves(m.curves);
     showRatios();
     ui->le_gamme->setText(m.gamme);
-    if (m.capture.isEmpty())
-        m_recup_info->efface();
-    else
-        m_recup_info->set_texte(m.capture);
     showEvaluation();
 }
 
-void MainWindow::setTestResult(unsigned index, bool ok)
+RatioEvaluation MainWindow::evaluation() const
 {
-    if (index > Qvx2::TestCount - 1) {
-        qDebug() << "setTestResult(): can't set test result: " << index;
-        return;
+    return m_parts.documents->evaluation();
+}
+
+ReportTexts MainWindow::reportTexts() const
+{
+    return ReportTexts::current(m_config->siteCodeCaption());
+}
+
+QStringList MainWindow::emptyRequiredFields() const
+{
+    return m_form->emptyRequiredFields();
+}
+
+QStringList MainWindow::recentDocuments() const
+{
+    return m_recent->files();
+}
+
+void MainWindow::reloadFormLists()
+{
+    m_config->load(m_form);
+    m_form->recreateDateEdit();
+    ui->DateEdit = m_form->dateEdit();
+}
+
+void MainWindow::retranslateForm()
+{
+    ui->retranslateUi(this);
+    setWindowTitleFile(m_titleFile); // the form's own title must not replace the document's name
+    // A long test name must show its beginning, not its end, when the row is narrow.
+    for (QLineEdit *edit : ui->TestGroupBox->findChildren<QLineEdit *>())
+        edit->setCursorPosition(0);
+    showSiteCodeCaption();
+    showEvaluation(); // its words, and the rated ratio in the information box's title
+    showRatios();     // in the language's decimal mark
+    m_recordNote.setText(tr("Enregistrement incomplet"));
+}
+
+void MainWindow::showSiteCodeCaption()
+{
+    // config.xml's caption names the field in French; one that is the comment box's own name would make two
+    // fields read alike, and the form's caption stays.
+    const QString caption = FormEditor::fieldName(m_config->siteCodeCaption());
+    if (language() == QLatin1String("fr") && !caption.isEmpty() &&
+        caption.compare(ui->CommentGroupBox->title(), Qt::CaseInsensitive) != 0)
+        ui->CodeGDOLabel->setText(m_config->siteCodeCaption());
+}
+
+void MainWindow::retranslateUi()
+{
+    qDebug() << "retranslateUi()";
+    retranslateForm();
+    updateConnectionStatus();
+    reloadFormLists();
+    setCurveTitles();
+}
+
+void MainWindow::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LocaleChange) {
+        const QString name = QLocale::system().name();
+        const int cut = name.lastIndexOf(QLatin1Char('_'));
+        loadLanguage(cut < 0 ? QString() : name.left(cut));
+    } else if (event->type() == QEvent::LanguageChange) {
+        retranslateUi();
     }
-    m_session->setVerdict(int(index), ok ? Measurement::Verdict::Passed : Measurement::Verdict::Failed);
+    MainWindowBase::changeEvent(event);
 }
 
-void MainWindow::clearMeasurement()
+void MainWindow::closeEvent(QCloseEvent *event)
 {
-    m_recup_info->efface();
-    m_session->clearResults();
+    // While an exchange waits, the record and the port are in use: the window goes once it has ended.
+    if (!m_parts.link->isBusy() && okToDiscard())
+        event->accept();
+    else
+        event->ignore();
 }
 
-void MainWindow::cmd_deb_received(QString trame)
+void MainWindow::restoreSession()
 {
-    m_reader->start(trame);
+    const QSettings settings;
+    if (restoreGeometry(settings.value(QLatin1String(Qvx2::SettingsWindowGeometry)).toByteArray()))
+        show();
+    else
+        showMaximized(); // the first start
+    m_parts.debug->restoreGeometry(settings.value(QLatin1String(Qvx2::SettingsDebugGeometry)).toByteArray());
 }
 
-void MainWindow::cmd_raw_data_received(QString data)
+void MainWindow::saveSession() const
 {
-    m_reader->line(data);
-}
-
-void MainWindow::cmd_result_received(uint n_test, bool isOk, QString com)
-{
-    m_reader->verdict(n_test, isOk, com);
-}
-
-void MainWindow::cmd_values_received(uint n_curve, QVector<QPointF> &data)
-{
-    m_reader->points(n_curve, data);
-}
-
-void MainWindow::cmd_end_received(QString comment, QString gamme, QString ratio)
-{
-    m_reader->end(comment, gamme, ratio);
-}
-
-void MainWindow::cmd_rapport_received(uint n_rapport, QString rapport)
-{
-    m_reader->ratio(n_rapport, rapport);
+    QSettings settings;
+    settings.setValue(QLatin1String(Qvx2::SettingsWindowGeometry), saveGeometry());
+    settings.setValue(QLatin1String(Qvx2::SettingsDebugGeometry), m_parts.debug->saveGeometry());
 }

@@ -1,5 +1,6 @@
 #include "trendwindow.h"
 
+#include "format.h"
 #include "ratioevaluation.h"
 
 #include <QPen>
@@ -17,7 +18,8 @@
 #include <algorithm>
 #include <cmath>
 
-TrendWindow::TrendWindow(QList<ArchiveEntry> entries, QWidget *parent) : QDialog(parent), m_layout(this)
+TrendWindow::TrendWindow(QList<ArchiveEntry> entries, double tolerance, QWidget *parent)
+    : QDialog(parent), m_layout(this)
 {
     setObjectName(QStringLiteral("trendWindow"));
     std::sort(entries.begin(), entries.end(),
@@ -57,14 +59,13 @@ TrendWindow::TrendWindow(QList<ArchiveEntry> entries, QWidget *parent) : QDialog
                   ? RatioEvaluation::volts(last.tensionHt) / RatioEvaluation::volts(last.tensionBt)
                   : 0;
     if (m_rated > 0) {
-        m_band.setTitle(tr("Tolerance \u00b1%1 %").arg(Qvx2::RatioTolerancePercent));
+        m_band.setTitle(tr("Tolerance %1").arg(Format::tolerance(tolerance)));
         m_band.setOrientation(Qt::Horizontal);
-        m_band.setInterval(m_rated * (1 - Qvx2::RatioTolerancePercent / 100),
-                           m_rated * (1 + Qvx2::RatioTolerancePercent / 100));
+        m_band.setInterval(m_rated * (1 - tolerance / 100), m_rated * (1 + tolerance / 100));
         m_band.setBrush(QColor(27, 94, 32, 40));
         m_band.setItemAttribute(QwtPlotItem::Legend, true);
         m_band.attach(&m_plot);
-        m_ratedLine.setTitle(tr("Rapport nominal %1").arg(RatioEvaluation::ratioText(m_rated)));
+        m_ratedLine.setTitle(tr("Rapport nominal %1").arg(Format::ratio(m_rated)));
         m_ratedLine.setLineStyle(QwtPlotMarker::HLine);
         m_ratedLine.setLinePen(QPen(Qt::darkGreen, 1, Qt::DashLine));
         m_ratedLine.setYValue(m_rated);

@@ -21,7 +21,8 @@ class TrendWindow : public QDialog
     Q_OBJECT
 
 public:
-    TrendWindow(QList<ArchiveEntry> entries, QWidget *parent = nullptr);
+    // tolerance: the ratio's, either way, in per cent (config.xml's).
+    TrendWindow(QList<ArchiveEntry> entries, double tolerance, QWidget *parent = nullptr);
     ~TrendWindow() override;
     // Phase A, B, C and the mean: (date as days since the epoch, ratio) per document, oldest first.
     const QVector<QPointF> &series(int ratio) const { return m_series[size_t(ratio)]; }
