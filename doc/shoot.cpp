@@ -10,6 +10,7 @@
 #include "mainwindow.h"
 #include "recup_info.h"
 #include "simrig.h"
+#include "xmlmesure.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -472,7 +473,7 @@ int main(int argc, char *argv[])
 
     // An instrument that stops answering, with short waits so that the failure comes at once.
     rig.sim.faults().silent = true;
-    MainWindow::setLinkCycleMs(1);
+    window->setLinkTiming(LinkTiming().faster(10));
     pilot.expect(QStringLiteral("record dialog, silent instrument"), inheritsFrom("recup_enreg"),
                  [](QWidget *w) { click(w, QStringLiteral("pushButton_1")); });
     pilot.expect(QStringLiteral("download error"), isA<QMessageBox>(), [](QWidget *w) {
@@ -481,7 +482,7 @@ int main(int argc, char *argv[])
     });
     window->lancedownload();
     rig.sim.faults().silent = false;
-    MainWindow::setLinkCycleMs(10);
+    window->setLinkTiming(LinkTiming());
     pause(300);
 
     // A firmware update, paced like the real line so that the progress window stays up a while.
@@ -518,11 +519,13 @@ int main(int argc, char *argv[])
         QDir(appDir + QStringLiteral("/Data")).entryList({QStringLiteral("Les Tilleuls*.qv2")});
     if (saved.isEmpty() || !window->openDocument(appDir + QStringLiteral("/Data/") + saved.first()))
         ++failures;
-    const char *const ratios[] = {"13.40", "13.41", "13.43", "13.44", "13.47"};
+    const double ratios[] = {13.40, 13.41, 13.43, 13.44, 13.47};
     for (int year = 0; year < 5; ++year) {
-        child<QDateEdit>(window, "DateEdit")->setDate(QDate(2020 + year, 5, 14));
-        child<QLineEdit>(window, "EditRapportL1")->setText(QLatin1String(ratios[year]));
-        window->saveResult(appDir + QStringLiteral("/Data/Les Tilleuls_T1234_%1.qv2").arg(2020 + year));
+        Measurement m = window->currentMeasurement();
+        m.date = QDate(2020 + year, 5, 14);
+        m.ratios[0] = ratios[year];
+        m.capture += QStringLiteral("\n%1").arg(year); // each year its own record
+        XmlMesure::save(m, appDir + QStringLiteral("/Data/Les Tilleuls_T1234_%1.qv2").arg(2020 + year));
     }
     ArchiveWindow *archive = window->on_actionArchive_triggered();
     while (!archive->isLoaded())
@@ -554,10 +557,13 @@ int main(int argc, char *argv[])
 
     // An instrument that stops answering its pings, with pings a few tenths of a second apart.
     {
-        InstrumentLink::setWatchTiming(300, 150, Qvx2::PortWatchMs);
         SimRig silent;
         copyTranslations(language, silent.appDir());
         if (silent.start()) {
+            LinkTiming pings;
+            pings.pingPeriodMs = 300;
+            pings.pingAnswerMs = 150;
+            silent.window->setLinkTiming(pings);
             silent.window->loadLanguage(language);
             silent.window->showNormal();
             silent.window->resize(1200, 960);
@@ -568,7 +574,6 @@ int main(int argc, char *argv[])
         } else {
             ++failures;
         }
-        InstrumentLink::setWatchTiming(Qvx2::PingPeriodMs, Qvx2::PingAnswerMs, Qvx2::PortWatchMs);
     }
 
     // Without an instrument: the status bar says so.

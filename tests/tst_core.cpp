@@ -199,8 +199,9 @@ void TestCore::parser_data()
         "rapport 0 12.35 | rapport 1 0.00 | rapport 2 10.00 | rapport 3 7.45 | flags  | ratio 0 12.3456 | "
         "ratio 2 10 | ratio 3 7.448533333 | ratio 8 7");
     row("parameters", false,
-        "PARAM 1 -5 P_UN \rPARAM 2 3 NOM\rPARAM 3 99999999999 P \rPARAM 0 1 P \rPARAM 27 1 P \r",
-        "flags 1,2,3 | param 1 -5 P_UN | param 2 3 NOM\\r | param 3 0 P");
+        "PARAM 1 -5 P_UN \rPARAM 2 3 NOM\rPARAM 3 99999999999 P \rPARAM 0 1 P \rPARAM 27 1 P \r"
+        "PARAM 26 7 P_LAST \r",
+        "flags 1,2,3,26 | param 1 -5 P_UN | param 2 3 NOM\\r | param 3 0 P | param 26 7 P_LAST");
     row("answers", false,
         "Clear_enreg \rInf: recu:EEPROM ok\rInf: x\rconf: stack_used 812\rGAMME 20-33kV x\rEnreg_en_cours 23 "
         "\r",

@@ -124,14 +124,19 @@ void TestOperations::parameters()
     QStringList results;
     const QStringList list = steps.split(';');
     for (int i = 0; i < list.size(); ++i) {
-        if (i == 1 || list.size() == 1)
+        if (i == 1 || list.size() == 1) {
+            QTRY_VERIFY(rig.sim.isIdle()); // the list's last lines in, before the fault
+            QTest::qWait(20);
             QVERIFY(fault.isEmpty() || qvx2sim::applyFault(rig.sim.faults(), fault));
+        }
         const QString step = list[i];
         const int number = step.section(' ', 1).section('=', 0, 0).toInt();
         Result r;
-        if (step.startsWith("read"))
+        rig.sim.setPacing(true); // at the wire's pace: a read ends at its own line, before the list's end
+        if (step.startsWith("read")) {
             r = rig.parameters->read(number);
-        else if (step.startsWith("write"))
+            QVERIFY(!r || number == Qvx2::FlagParamLast || !rig.link->parser().received[Qvx2::FlagParamLast]);
+        } else if (step.startsWith("write"))
             r = rig.parameters->write(number, step.section('=', 1).toInt());
         else
             r = rig.parameters->saveEeprom();

@@ -3,6 +3,7 @@
 
 #include "archivewindow.h"
 #include "comparewindow.h"
+#include "configuration.h"
 #include "csvexport.h"
 #include "curveplot.h"
 #include "dialogscript.h"
@@ -172,6 +173,7 @@ private slots:
     void exports();
     void plotTools();
     void archive();
+    void decimalComma();
 };
 
 // A second copy is refused and told why; a copy killed without cleaning up does not block the next start.
@@ -288,7 +290,8 @@ void TestWindow::documents()
     TestUtil::DialogScript refused;
     refused.box(QMessageBox::Ok);
     QVERIFY(!w->openDocument(data("guide.qv2")));
-    QVERIFY2(refused.seen.value(0).contains(QDir::toNativeSeparators(data("guide.qv2"))),
+    QVERIFY2(refused.seen.value(0).contains(QDir::toNativeSeparators(data("guide.qv2"))) &&
+                 refused.seen.value(0).contains("ce n'est pas du XML valide (ligne 1, colonne"),
              qPrintable(refused.seen.join('|')));
     QVERIFY(w->currentMeasurement() == stored && w->windowTitle().endsWith("known.qv2"));
     choose("ru");
@@ -754,6 +757,39 @@ void TestWindow::archive()
     QVERIFY(trigger("actionArchive") && trigger("actionArchive")); // the menu's: one window
     QCOMPARE(w->findChildren<ArchiveWindow *>().size(), 2);
     QCOMPARE(w->windowTitle(), QString("QUARVEN2 D504 - c.qv2"));
+}
+
+// A document whose ratios were written with a decimal comma, as a program set to a French locale writes them,
+// gives the same figure in the window, the evaluation, the CSV, the report and the archive; and a
+// configuration that cannot be written is told.
+void TestWindow::decimalComma()
+{
+    fillForm();
+    QVERIFY(w->saveResult(data("dot.qv2")));
+    QByteArray bytes = TestUtil::readFile(data("dot.qv2"));
+    for (const char *ratio : {"48.70", "48.80", "48.90"})
+        bytes.replace(QByteArray("val=\"") + ratio,
+                      QByteArray("val=\"") + QByteArray(ratio).replace('.', ','));
+    QVERIFY(bytes.contains("val=\"48,80\"") && TestUtil::writeFile(data("comma.qv2"), bytes));
+    TestUtil::DialogScript letGo;
+    letGo.box(QMessageBox::No);
+    QVERIFY(w->openDocument(data("comma.qv2")));
+    QCOMPARE(get<QLineEdit>("leratio")->text() + ' ' + get<QLabel>("EcartMoyen")->text(),
+             QString::fromUtf8("48,80 +0,04\u00a0%"));
+    QVERIFY(
+        CsvExport::render(w->currentMeasurement(), w->evaluation(), w->reportTexts()).contains(",48.80,"));
+    QCOMPARE(ArchiveIndex::read(data("comma.qv2")).ratios[3], 48.80);
+    TestUtil::DialogScript save;
+    save.file(data("comma.pdf"));
+    QVERIFY(trigger("actionExporterPdf"));
+    QProcess text;
+    text.start("pdftotext", {data("comma.pdf"), "-"});
+    QVERIFY(text.waitForFinished() && text.readAllStandardOutput().contains("48,80"));
+    Configuration nowhere("/proc/quarvex2-test/config.xml", w.get());
+    TestUtil::DialogScript told;
+    told.box(0);
+    nowhere.setLanguage("en");
+    QVERIFY2(told.boxes().join("").contains("n'a pas pu etre ecrit"), qPrintable(told.seen.join('|')));
 }
 
 int main(int argc, char *argv[])
