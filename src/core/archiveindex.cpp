@@ -1,5 +1,6 @@
 #include "archiveindex.h"
 
+#include "identification.h"
 #include "ratioevaluation.h"
 #include "xmlmesure.h"
 
@@ -25,17 +26,46 @@
 namespace
 {
 constexpr double None = std::numeric_limits<double>::quiet_NaN();
+// The identification the index keeps, each in a column named by the identification table's key.
+struct Kept {
+    const char *key;
+    QString ArchiveEntry::*entry;
+};
+const Kept KeptFields[] = {{"substation", &ArchiveEntry::poste},
+                           {"transformer", &ArchiveEntry::numTransfo},
+                           {"site_code", &ArchiveEntry::codeGdo},
+                           {"hv_voltage", &ArchiveEntry::tensionHt},
+                           {"lv_voltage", &ArchiveEntry::tensionBt}};
+
+// Every column, in the order the statements bind and read them: the file's, then the record's.
+QStringList columns()
+{
+    QStringList list{QStringLiteral("path"), QStringLiteral("size"), QStringLiteral("mtime"),
+                     QStringLiteral("readable"), QStringLiteral("date")};
+    for (const Kept &k : KeptFields)
+        list << QLatin1String(k.key);
+    return list << QStringLiteral("gamme") << QStringLiteral("passed") << QStringLiteral("ra")
+                << QStringLiteral("rb") << QStringLiteral("rc") << QStringLiteral("rmean")
+                << QStringLiteral("deviation") << QStringLiteral("record") << QStringLiteral("downloaddate");
+}
+
 // The table anew; the layout number goes with it.
-const char *const Schema[] = {
-    "DROP TABLE IF EXISTS files",
-    "CREATE TABLE files (path TEXT PRIMARY KEY, size INTEGER, mtime INTEGER, readable "
-    "INTEGER, date TEXT, poste TEXT, transfo TEXT, gdo TEXT, gamme TEXT, ht TEXT, bt TEXT, "
-    "passed INTEGER, ra REAL, rb REAL, rc REAL, rmean REAL, deviation REAL, record TEXT, "
-    "downloaddate INTEGER)",
-    "PRAGMA user_version = 2"};
-static_assert(ArchiveIndex::Layout == 2, "the schema's user_version is the layout");
-const char Columns[] = "path, size, mtime, readable, date, poste, transfo, gdo, gamme, ht, bt, passed, "
-                       "ra, rb, rc, rmean, deviation, record, downloaddate";
+QStringList schema()
+{
+    QStringList typed;
+    for (const QString &column : columns()) {
+        const bool number =
+            QStringList{"size", "mtime", "readable", "passed", "downloaddate"}.contains(column);
+        const bool real = QStringList{"ra", "rb", "rc", "rmean", "deviation"}.contains(column);
+        typed << column + (column == QLatin1String("path") ? QStringLiteral(" TEXT PRIMARY KEY")
+                           : number                        ? QStringLiteral(" INTEGER")
+                           : real                          ? QStringLiteral(" REAL")
+                                                           : QStringLiteral(" TEXT"));
+    }
+    return {QStringLiteral("DROP TABLE IF EXISTS files"),
+            QStringLiteral("CREATE TABLE files (%1)").arg(typed.join(QLatin1String(", "))),
+            QStringLiteral("PRAGMA user_version = %1").arg(ArchiveIndex::Layout)};
+}
 
 QVariant number(double value)
 {
@@ -78,8 +108,8 @@ bool ArchiveIndex::open()
             m_open = true;
             if (layout != Layout) { // an older layout, or a new file: the table is made anew
                 QSqlQuery q(db);
-                for (const char *statement : Schema)
-                    m_open = m_open && q.exec(QLatin1String(statement));
+                for (const QString &statement : schema())
+                    m_open = m_open && q.exec(statement);
                 m_rebuilt = true;
             }
             return m_open;
@@ -104,12 +134,9 @@ ArchiveEntry ArchiveIndex::read(const QString &path)
     e.record = m.recordId();
     e.date = m.date;
     e.dateIsDownload = m.dateIsDownload;
-    e.poste = m.poste;
-    e.numTransfo = m.numTransfo;
-    e.codeGdo = m.codeGdo;
+    for (const Kept &k : KeptFields)
+        e.*k.entry = m.*Identification::byKey(QLatin1String(k.key))->member;
     e.gamme = m.gamme;
-    e.tensionHt = m.tensionHt;
-    e.tensionBt = m.tensionBt;
     for (int i = 0; i < Qvx2::TestCount; ++i)
         e.passed += m.passed(i) ? 1 : 0;
     for (size_t i = 0; i < e.ratios.size(); ++i)
@@ -152,7 +179,7 @@ bool ArchiveIndex::update(const std::function<bool(int, int)> &progress)
     QSqlQuery insert(db);
     insert.prepare(
         QStringLiteral("INSERT OR REPLACE INTO files (%1) VALUES (?%2)")
-            .arg(QLatin1String(Columns), QStringLiteral(", ?").repeated(QByteArray(Columns).count(','))));
+            .arg(columns().join(QLatin1String(", ")), QStringLiteral(", ?").repeated(columns().size() - 1)));
     // The documents are read on every core; the rows go in from this thread, the index's own.
     QVector<ArchiveEntry> read(changed.size());
     std::atomic<int> next{0}, done{0};
@@ -178,13 +205,14 @@ bool ArchiveIndex::update(const std::function<bool(int, int)> &progress)
         const ArchiveEntry &e = read[i];
         if (e.path.isEmpty())
             continue; // not read: the update was stopped
-        for (const QVariant &value :
-             {QVariant(e.path), QVariant(info.size()), QVariant(info.lastModified().toMSecsSinceEpoch()),
-              QVariant(e.readable), QVariant(e.date.toString(Qt::ISODate)), QVariant(e.poste),
-              QVariant(e.numTransfo), QVariant(e.codeGdo), QVariant(e.gamme), QVariant(e.tensionHt),
-              QVariant(e.tensionBt), QVariant(e.passed), number(e.ratios[0]), number(e.ratios[1]),
-              number(e.ratios[2]), number(e.ratios[3]), number(e.deviation),
-              QVariant(QString::fromLatin1(e.record)), QVariant(e.dateIsDownload)})
+        QVariantList values{e.path, info.size(), info.lastModified().toMSecsSinceEpoch(), e.readable,
+                            e.date.toString(Qt::ISODate)};
+        for (const Kept &k : KeptFields)
+            values << e.*k.entry;
+        values << e.gamme << e.passed << number(e.ratios[0]) << number(e.ratios[1]) << number(e.ratios[2])
+               << number(e.ratios[3]) << number(e.deviation) << QString::fromLatin1(e.record)
+               << e.dateIsDownload;
+        for (const QVariant &value : qAsConst(values))
             insert.addBindValue(value);
         insert.exec();
     }
@@ -196,26 +224,26 @@ QList<ArchiveEntry> ArchiveIndex::entries()
     QList<ArchiveEntry> list;
     if (!open())
         return list;
-    QSqlQuery q(QStringLiteral("SELECT %1 FROM files ORDER BY path").arg(QLatin1String(Columns)),
+    QSqlQuery q(QStringLiteral("SELECT %1 FROM files ORDER BY path").arg(columns().join(QLatin1String(", "))),
                 QSqlDatabase::database(m_connection, false));
     while (q.next()) {
         ArchiveEntry e;
-        e.path = q.value(0).toString();
-        e.modified = q.value(2).toLongLong();
-        e.readable = q.value(3).toBool();
-        e.date = QDate::fromString(q.value(4).toString(), Qt::ISODate);
-        e.poste = q.value(5).toString();
-        e.numTransfo = q.value(6).toString();
-        e.codeGdo = q.value(7).toString();
-        e.gamme = q.value(8).toString();
-        e.tensionHt = q.value(9).toString();
-        e.tensionBt = q.value(10).toString();
-        e.passed = q.value(11).toInt();
-        for (int i = 0; i < Qvx2::RatioShown; ++i)
-            e.ratios[size_t(i)] = number(q.value(12 + i));
-        e.deviation = number(q.value(16));
-        e.record = q.value(17).toString().toLatin1();
-        e.dateIsDownload = q.value(18).toBool();
+        int column = 0;
+        const auto next = [&q, &column] { return q.value(column++); };
+        e.path = next().toString();
+        next(); // the size
+        e.modified = next().toLongLong();
+        e.readable = next().toBool();
+        e.date = QDate::fromString(next().toString(), Qt::ISODate);
+        for (const Kept &k : KeptFields)
+            e.*k.entry = next().toString();
+        e.gamme = next().toString();
+        e.passed = next().toInt();
+        for (double &ratio : e.ratios)
+            ratio = number(next());
+        e.deviation = number(next());
+        e.record = next().toString().toLatin1();
+        e.dateIsDownload = next().toBool();
         list << e;
     }
     return list;

@@ -34,7 +34,7 @@ struct ArchiveEntry {
 class ArchiveIndex
 {
 public:
-    static constexpr int Layout = 2; // raised whenever the table changes: an older index is rebuilt
+    static constexpr int Layout = 3; // raised whenever the table changes: an older index is rebuilt
 
     ArchiveIndex(const QString &indexFile, const QString &dataDir);
     ~ArchiveIndex();

@@ -1,5 +1,7 @@
 #include "formeditor.h"
 
+#include "identification.h"
+
 #include <QComboBox>
 #include <QDateEdit>
 #include <QGridLayout>
@@ -11,35 +13,42 @@
 namespace
 {
 const QDate EarliestDate(2011, 1, 1);
+
+// The configuration's list each list field offers, by the field's key.
+struct ListOf {
+    const char *key;
+    XmlConf::List list;
+};
+const ListOf Lists[] = {{"power", XmlConf::List::Puissances},
+                        {"manufacturer", XmlConf::List::Fabricants},
+                        {"hv_voltage", XmlConf::List::TensionsHT},
+                        {"fuses", XmlConf::List::Etats},
+                        {"lv_voltage", XmlConf::List::TensionsBt}};
 } // namespace
 
-FormEditor::FormEditor(const Widgets &widgets, RecordSession *session, QObject *parent)
-    : QObject(parent), m_w(widgets), m_session(session)
+FormEditor::FormEditor(QWidget *form, QGridLayout *grid, QPlainTextEdit *comment, RecordSession *session,
+                       QObject *parent)
+    : QObject(parent), m_form(form), m_grid(grid), m_comment(comment), m_session(session)
 {
-    const std::pair<QLineEdit *, QString Measurement::*> edits[] = {{m_w.name, &Measurement::releveur},
-                                                                    {m_w.poste, &Measurement::poste},
-                                                                    {m_w.transfo, &Measurement::numTransfo},
-                                                                    {m_w.site, &Measurement::codeGdo}};
-    for (const auto &edit : edits) {
-        QString Measurement::*field = edit.second;
-        // Typed, or set by a program (a test, a tool): an edit either way, unless the form shows the record.
-        connect(edit.first, &QLineEdit::textChanged, this,
-                [this, field](const QString &text) { m_session->setText(field, text); });
+    for (const IdentificationField &f : Identification::Fields) {
+        QString Measurement::*member = f.member;
+        QWidget *field = m_form->findChild<QWidget *>(QLatin1String(f.formField));
+        if (auto *edit = qobject_cast<QLineEdit *>(field)) {
+            // Typed, or set by a program (a test, a tool): an edit either way, unless the form shows the
+            // record.
+            connect(edit, &QLineEdit::textChanged, this,
+                    [this, member](const QString &text) { m_session->setText(member, text); });
+        } else if (auto *box = qobject_cast<QComboBox *>(field)) {
+            connect(box, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
+                    [this, box, member](int i) {
+                        m_session->setText(member, i < 0 ? QString() : box->itemData(i).toString());
+                    });
+        } else {
+            m_date = qobject_cast<QDateEdit *>(field);
+        }
     }
-    const std::pair<QComboBox *, QString Measurement::*> lists[] = {{m_w.power, &Measurement::puissance},
-                                                                    {m_w.vendor, &Measurement::fabricant},
-                                                                    {m_w.ht, &Measurement::tensionHt},
-                                                                    {m_w.fuse, &Measurement::fusible},
-                                                                    {m_w.bt, &Measurement::tensionBt}};
-    for (const auto &list : lists) {
-        QComboBox *box = list.first;
-        QString Measurement::*field = list.second;
-        connect(box, QOverload<int>::of(&QComboBox::currentIndexChanged), this, [this, box, field](int i) {
-            m_session->setText(field, i < 0 ? QString() : box->itemData(i).toString());
-        });
-    }
-    connect(m_w.comment, &QPlainTextEdit::textChanged, this,
-            [this] { m_session->setText(&Measurement::comment, m_w.comment->toPlainText()); });
+    connect(m_comment, &QPlainTextEdit::textChanged, this,
+            [this] { m_session->setText(&Measurement::comment, m_comment->toPlainText()); });
     connectDate();
     connect(m_session, &RecordSession::replaced, this, &FormEditor::showRecord);
     connect(m_session, &RecordSession::commentChanged, this, &FormEditor::showComment);
@@ -48,7 +57,7 @@ FormEditor::FormEditor(const Widgets &widgets, RecordSession *session, QObject *
 
 void FormEditor::connectDate()
 {
-    connect(m_w.date, &QDateEdit::dateChanged, this, [this](const QDate &date) { m_session->setDate(date); });
+    connect(m_date, &QDateEdit::dateChanged, this, [this](const QDate &date) { m_session->setDate(date); });
 }
 
 void FormEditor::select(QComboBox *list, const QString &value)
@@ -66,28 +75,21 @@ void FormEditor::select(QComboBox *list, const QString &value)
 
 void FormEditor::fillLists(const XmlConf &conf)
 {
-    const std::pair<QComboBox *, XmlConf::List> lists[] = {{m_w.power, XmlConf::List::Puissances},
-                                                           {m_w.vendor, XmlConf::List::Fabricants},
-                                                           {m_w.ht, XmlConf::List::TensionsHT},
-                                                           {m_w.fuse, XmlConf::List::Etats},
-                                                           {m_w.bt, XmlConf::List::TensionsBt}};
-    const Measurement &m = m_session->measurement();
-    QString Measurement::*const fields[] = {&Measurement::puissance, &Measurement::fabricant,
-                                            &Measurement::tensionHt, &Measurement::fusible,
-                                            &Measurement::tensionBt};
-    for (size_t i = 0; i < std::size(lists); ++i) {
-        QComboBox *box = lists[i].first;
+    for (const ListOf &l : Lists) {
+        const IdentificationField *f = Identification::byKey(QLatin1String(l.key));
+        auto *box = m_form->findChild<QComboBox *>(QLatin1String(f->formField));
         const QSignalBlocker quiet(box);
         const bool fresh = box->count() == 0;
+        const QString value = m_session->measurement().*f->member;
         box->clear();
-        for (const Choice &choice : conf.choices(lists[i].second))
+        for (const Choice &choice : conf.choices(l.list))
             box->addItem(choice.shown, choice.value);
-        if (fresh && m.*fields[i] == QString()) {
+        if (fresh && value.isEmpty()) {
             // The first start shows each list's first entry, which is then the record's.
             box->setCurrentIndex(box->count() > 0 ? 0 : -1);
-            m_session->setText(fields[i], box->currentData().toString());
+            m_session->setText(f->member, box->currentData().toString());
         } else {
-            select(box, m.*fields[i]);
+            select(box, value);
         }
     }
 }
@@ -95,41 +97,39 @@ void FormEditor::fillLists(const XmlConf &conf)
 void FormEditor::showRecord()
 {
     const Measurement &m = m_session->measurement();
-    const std::pair<QLineEdit *, QString> edits[] = {
-        {m_w.name, m.releveur}, {m_w.poste, m.poste}, {m_w.transfo, m.numTransfo}, {m_w.site, m.codeGdo}};
-    for (const auto &edit : edits) {
-        const QSignalBlocker quiet(edit.first);
-        edit.first->setText(edit.second);
+    for (const IdentificationField &f : Identification::Fields) {
+        QWidget *field = m_form->findChild<QWidget *>(QLatin1String(f.formField));
+        if (auto *edit = qobject_cast<QLineEdit *>(field)) {
+            const QSignalBlocker quiet(edit);
+            edit->setText(m.*f.member);
+        } else if (auto *box = qobject_cast<QComboBox *>(field)) {
+            select(box, m.*f.member);
+        }
     }
-    select(m_w.power, m.puissance);
-    select(m_w.vendor, m.fabricant);
-    select(m_w.ht, m.tensionHt);
-    select(m_w.fuse, m.fusible);
-    select(m_w.bt, m.tensionBt);
     showDate();
     showComment();
 }
 
 void FormEditor::showDate()
 {
-    const QSignalBlocker quiet(m_w.date);
-    m_w.date->setDate(m_session->measurement().date);
+    const QSignalBlocker quiet(m_date);
+    m_date->setDate(m_session->measurement().date);
 }
 
 void FormEditor::showComment()
 {
     const QString &comment = m_session->measurement().comment;
-    if (m_w.comment->toPlainText() == comment)
+    if (m_comment->toPlainText() == comment)
         return;
-    const QSignalBlocker quiet(m_w.comment);
-    m_w.comment->setPlainText(comment);
+    const QSignalBlocker quiet(m_comment);
+    m_comment->setPlainText(comment);
 }
 
 void FormEditor::recreateDateEdit()
 {
-    QDateEdit *old = m_w.date;
+    QDateEdit *old = m_date;
     int row = 0, column = 0, rowSpan = 1, columnSpan = 1;
-    m_w.dateGrid->getItemPosition(m_w.dateGrid->indexOf(old), &row, &column, &rowSpan, &columnSpan);
+    m_grid->getItemPosition(m_grid->indexOf(old), &row, &column, &rowSpan, &columnSpan);
     auto *edit = new QDateEdit(old->parentWidget());
     edit->setObjectName(old->objectName());
     edit->setLocale(QLocale()); // the parent keeps the locale it was made with
@@ -140,8 +140,8 @@ void FormEditor::recreateDateEdit()
     edit->setCalendarPopup(true);
     QWidget::setTabOrder(old, edit); // the field keeps its place in the Tab order
     delete old;
-    m_w.dateGrid->addWidget(edit, row, column, rowSpan, columnSpan);
-    m_w.date = edit;
+    m_grid->addWidget(edit, row, column, rowSpan, columnSpan);
+    m_date = edit;
     showDate();
     connectDate();
 }
@@ -162,11 +162,9 @@ QString FormEditor::fieldName(const QString &label)
 
 QStringList FormEditor::emptyRequiredFields() const
 {
-    const std::pair<const QLineEdit *, const QLabel *> required[] = {
-        {m_w.name, m_w.nameLabel}, {m_w.poste, m_w.posteLabel}, {m_w.transfo, m_w.transfoLabel}};
     QStringList empty;
-    for (const auto &field : required)
-        if (field.first->text().isEmpty())
-            empty.append(fieldName(field.second));
+    for (const IdentificationField &f : Identification::Fields)
+        if (f.required && m_session->measurement().*f.member == QString())
+            empty.append(fieldName(m_form->findChild<QLabel *>(QLatin1String(f.formLabel))));
     return empty;
 }

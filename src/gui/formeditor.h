@@ -2,8 +2,9 @@
 
 // The identification form and the comment as editors of the record: what the user types goes into the record
 // session at once, and the form shows the session's record again whenever it is replaced (a document, a new
-// download). A list holds the configuration's entries by the value documents store, shown in the interface's
-// language, so that a language switch changes what is shown and never the record.
+// download). Its fields are the identification table's, found by their object names. A list holds the
+// configuration's entries by the value documents store, shown in the interface's language, so that a
+// language switch changes what is shown and never the record.
 
 #include "recordsession.h"
 #include "xmlconf.h"
@@ -15,7 +16,6 @@ class QComboBox;
 class QDateEdit;
 class QGridLayout;
 class QLabel;
-class QLineEdit;
 class QPlainTextEdit;
 
 class FormEditor : public QObject
@@ -23,16 +23,9 @@ class FormEditor : public QObject
     Q_OBJECT
 
 public:
-    struct Widgets {
-        QLineEdit *name, *poste, *transfo, *site;
-        QLabel *nameLabel, *posteLabel, *transfoLabel;
-        QDateEdit *date;
-        QGridLayout *dateGrid; // the date field's layout, where a field made anew goes
-        QComboBox *power, *vendor, *ht, *fuse, *bt;
-        QPlainTextEdit *comment;
-    };
-
-    FormEditor(const Widgets &widgets, RecordSession *session, QObject *parent = nullptr);
+    // form: the widget that holds the identification's fields and labels; grid: the layout of the date field.
+    FormEditor(QWidget *form, QGridLayout *grid, QPlainTextEdit *comment, RecordSession *session,
+               QObject *parent = nullptr);
 
     // The lists from the configuration; the record's values stay selected (and are never changed by it).
     void fillLists(const XmlConf &conf);
@@ -40,7 +33,7 @@ public:
     void showRecord();
     // A date field takes the date format of the locale in force when it is made: made anew after a change.
     void recreateDateEdit();
-    QDateEdit *dateEdit() const { return m_w.date; }
+    QDateEdit *dateEdit() const { return m_date; }
     // On-screen names of the fields a save needs and that are empty, in the current language.
     QStringList emptyRequiredFields() const;
     // A form label as a name: without its colon.
@@ -53,6 +46,9 @@ private:
     void showComment();
     void select(QComboBox *list, const QString &value);
 
-    Widgets m_w;
+    QWidget *m_form;
+    QGridLayout *m_grid;
+    QPlainTextEdit *m_comment;
+    QDateEdit *m_date;
     RecordSession *m_session;
 };

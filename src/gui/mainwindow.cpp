@@ -90,11 +90,7 @@ void MainWindow::buildParts(PortCatalog ports)
     p.session = new RecordSession(this);
     p.reader = new RecordReader(&p.link->parser(), this);
     p.reader->setTarget(p.session);
-    FormEditor::Widgets form{ui->NameEdit,     ui->NamePosteEdit,  ui->NumTranfoEdit,  ui->CodeGDOEdit,
-                             ui->NameLabel,    ui->NamePosteLabel, ui->NumTranfoLabel, ui->DateEdit,
-                             ui->gridLayout_2, ui->PuissanceCombo, ui->VendorCombo,    ui->TensionHT1Combo,
-                             ui->FuseCombo,    ui->TensionBtCombo, ui->CommentText};
-    m_form = new FormEditor(form, p.session, this);
+    m_form = new FormEditor(ui->FormGroupBox, ui->gridLayout_2, ui->CommentText, p.session, this);
     connect(p.session, &RecordSession::replaced, this, &MainWindow::showRecord);
     connect(p.session, &RecordSession::verdictChanged, this, &MainWindow::showVerdict);
     connect(p.session, &RecordSession::curveChanged, this,
