@@ -34,7 +34,8 @@ int main(int argc, char *argv[])
                        QStringLiteral("steps")});
     options.process(app);
 
-    SingleInstance instance; // the demo and the program share config.xml: one of them at a time
+    QCoreApplication::setApplicationName(QStringLiteral("quarvex2-demo")); // a program of its own
+    SingleInstance instance;
     if (instance.refuseIfAlreadyRunning())
         return -1;
 

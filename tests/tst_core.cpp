@@ -609,14 +609,17 @@ void TestCore::csvExport()
 {
     Measurement m = knownRecord();
     m.comment = "ligne 1, \"deux\"\nligne 2";
-    ReportTexts t;
-    t.curves = QStringList{"HT.A", "HT.B", "HT.C", "bt.a", "bt.b", "bt.c"};
-    t.tests = QVector<QString>(19, "essai").toList();
-    t.passed = "CORRECT";
-    const QByteArray csv = CsvExport::render(m, RatioEvaluation::of(m, 0.5), t);
+    const QByteArray csv = CsvExport::render(m, RatioEvaluation::of(m, 0.5));
     QVERIFY(csv.startsWith("\xEF\xBB\xBF"
-                           "section,item,text,number,point,HT.A,") &&
+                           "section,item,text,number,point,HT.A,HT.B,HT.C,bt.a,bt.b,bt.c\r\n") &&
             csv.endsWith("\r\n"));
+    {
+        // The names a script reads are the same whatever the interface's language.
+        QTranslator russian;
+        QVERIFY(russian.load(QVX_APP_DIR "/quarvex2_ru.qm") && QCoreApplication::installTranslator(&russian));
+        QCOMPARE(CsvExport::render(m, RatioEvaluation::of(m, 0.5)), csv);
+        QCoreApplication::removeTranslator(&russian);
+    }
     QList<QStringList> rows{{}}; // split as CSV: quotes hold commas, quotes and line breaks
     QString cell;
     bool quoted = false;
@@ -639,8 +642,10 @@ void TestCore::csvExport()
         if (!first.contains(row[0]))
             first[row[0]] = row;
     }
-    QCOMPARE(first["identification"][2], m.releveur);
-    QCOMPARE(first["test"].mid(2, 2), QStringList({m.passed(0) ? "CORRECT" : "", "1"}));
+    QCOMPARE(first["identification"].mid(1, 2), QStringList({"operator", m.releveur}));
+    QCOMPARE(first["test"].mid(1, 3), QStringList({"Neutre (sec.) / HT.A (prim.) Circuit ouvert",
+                                                   m.passed(0) ? "passed" : "failed", "1"}));
+    QCOMPARE(first["deviation"].mid(1, 2), QStringList({"HT.A/bt.a", "outside"}));
     QCOMPARE(first["ratio"][3].toDouble(), *m.ratios[0]);
     QCOMPARE(first["comment"][2], m.comment);
     int point = 0;
@@ -657,11 +662,11 @@ void TestCore::csvExport()
                           CsvExport::field("a\nb"), CsvExport::field("a\"b"), CsvExport::field("a")}),
              QStringList({"\"a,b\"", "\" a\"", "\"a\rb\"", "\"a\nb\"", "\"a\"\"b\"", "a"}));
     m.tensionHt =
-        "Autre"; // no rated ratio: no rated line, no deviations; a ratio that does not read is left out
+        "Autre"; // no rated ratio: no rated line, no deviations; a ratio that does not read has no number
     m.ratios[1] = std::nullopt;
-    const QByteArray unrated = CsvExport::render(m, RatioEvaluation::of(m, 0.5), t);
+    const QByteArray unrated = CsvExport::render(m, RatioEvaluation::of(m, 0.5));
     QVERIFY(!unrated.contains("\r\nrated,") && !unrated.contains("\r\ndeviation,") &&
-            unrated.count("\r\nratio,,,,") == 1);
+            unrated.contains("\r\nratio,HT.B/bt.b,,,"));
 }
 
 // The index reads only what is new or changed, forgets what is gone, lists a file that is no document as

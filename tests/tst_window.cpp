@@ -409,7 +409,7 @@ void TestWindow::switchLanguage_data()
         QTest::newRow(name) << QString(omit) << QString(stored) << QString(chosen) << QString(current)
                             << QString::fromUtf8(shown);
     };
-    row("fr to en", "", "fr", "en", "en", "File Open HV.A M/d/yy");
+    row("fr to en", "", "fr", "en", "en", "File Open HV.A M/d/yyyy");
     row("en to ng", "", "en", "ng", "ng", "Fil Opna HS.A dd.MM.yyyy");
     row("ru stored", "", "ru", "", "ru", "Файл Открыть ВН.А dd.MM.yyyy");
     row("system's sv", "", "fr", "system", "sv", "Arkiv Öppna HS.A yyyy-MM-dd");
@@ -631,8 +631,7 @@ void TestWindow::exports()
                  report.contains("48,78") && report.contains("BT.C (sec.) Coherence courbe"),
              qPrintable(report));
     QVERIFY(info.readAllStandardOutput().contains("Pages:           1"));
-    QCOMPARE(TestUtil::readFile(csv),
-             CsvExport::render(w->currentMeasurement(), w->evaluation(), w->reportTexts()));
+    QCOMPARE(TestUtil::readFile(csv), CsvExport::render(w->currentMeasurement(), w->evaluation()));
     QVERIFY(QImage(png).width() >= 1600);
     QXmlStreamReader xml(TestUtil::readFile(svg));
     QVERIFY(xml.readNextStartElement() && xml.name() == QLatin1String("svg"));
@@ -667,9 +666,18 @@ void TestWindow::plotTools()
     script.file(data("r.png"));
     QVERIFY(trigger("actionExporterImage"));
     QVERIFY(plot->view().shown == zoomed.shown && plot->view().visible == zoomed.visible);
-    QTest::mouseDClick(canvas, Qt::LeftButton);
-    QVERIFY(!plot->isZoomed() && plot->curve(3).isVisible());
-    QCOMPARE(CurvePlot::readout(QPointF(12.4, 300.6)), QString("point 12 : 301"));
+    QTest::mouseDClick(canvas, Qt::LeftButton); // the whole record again; a hidden curve stays hidden
+    QVERIFY(!plot->isZoomed() && !plot->curve(3).isVisible());
+    // The readout snaps to the nearest point of a curve shown, names the curve, and reads its value.
+    const QPointF point = plot->curve(5).sample(1); // bt.c's second point, its neighbours well apart
+    plot->setView(
+        {QRectF(point - QPointF(4, 4), point + QPointF(4, 4)), {true, true, true, true, true, true}});
+    const QPoint at(qRound(plot->transform(QwtPlot::xBottom, point.x())) + 2,
+                    qRound(plot->transform(QwtPlot::yLeft, point.y())) - 2);
+    QMouseEvent move(QEvent::MouseMove, at, Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(canvas, &move);
+    QCOMPARE(plot->readoutText(), CurvePlot::readout("bt.c", point));
+    QVERIFY(plot->readoutText().startsWith(QString("bt.c \u2014 point %1 : ").arg(point.x())));
 }
 
 // The archive lists every document under Data/ from its index, an unreadable file as such; the filter
@@ -737,7 +745,8 @@ void TestWindow::archive()
     const auto curves = comparison->plot()->itemList(QwtPlotItem::Rtti_PlotCurve);
     QVERIFY(static_cast<QwtPlotCurve *>(curves.last())->pen().style() == Qt::DashLine &&
             comparison->differences()->rowCount() == 1 &&
-            comparison->differences()->item(0, 0)->text() == "4");
+            comparison->differences()->item(0, 0)->text() ==
+                "4  Terre (chassis) / HT.A (prim.) Circuit ouvert");
     archive.findChild<QLineEdit *>("archiveFilter")->clear();
     archive.view()->selectAll();
     TestUtil::DialogScript script;
@@ -776,8 +785,7 @@ void TestWindow::decimalComma()
     QVERIFY(w->openDocument(data("comma.qv2")));
     QCOMPARE(get<QLineEdit>("leratio")->text() + ' ' + get<QLabel>("EcartMoyen")->text(),
              QString::fromUtf8("48,80 +0,04\u00a0%"));
-    QVERIFY(
-        CsvExport::render(w->currentMeasurement(), w->evaluation(), w->reportTexts()).contains(",48.80,"));
+    QVERIFY(CsvExport::render(w->currentMeasurement(), w->evaluation()).contains(",48.80,"));
     QCOMPARE(ArchiveIndex::read(data("comma.qv2")).ratios[3], 48.80);
     TestUtil::DialogScript save;
     save.file(data("comma.pdf"));

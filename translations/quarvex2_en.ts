@@ -60,16 +60,16 @@
         <translation>Choose documents of one transformer (same substation and same number).</translation>
     </message>
     <message>
-        <source>Choisissez deux documents lisibles.</source>
-        <translation>Choose two readable documents.</translation>
-    </message>
-    <message>
         <source>%1 (telechargement)</source>
         <translation>%1 (download)</translation>
     </message>
     <message>
         <source>Date du telechargement : l&apos;appareil ne date pas ses enregistrements.</source>
         <translation>Date of the download: the instrument does not date its records.</translation>
+    </message>
+    <message>
+        <source>Choisissez exactement deux documents a comparer (%1 choisi(s)).</source>
+        <translation>Select exactly two documents to compare (%1 selected).</translation>
     </message>
 </context>
 <context>
@@ -83,12 +83,12 @@
         <translation>Test</translation>
     </message>
     <message>
-        <source>CORRECT</source>
-        <translation>PASSED</translation>
+        <source>%1, transformateur %2</source>
+        <translation>%1, transformer %2</translation>
     </message>
     <message>
-        <source>DEFAUT</source>
-        <translation>FAILED</translation>
+        <source>—— trait plein : %1      - - - pointilles : %2</source>
+        <translation>—— solid: %1      - - - dashed: %2</translation>
     </message>
 </context>
 <context>
@@ -108,10 +108,6 @@
 </context>
 <context>
     <name>CurvePlot</name>
-    <message>
-        <source>point %1 : %2</source>
-        <translation>point %1: %2</translation>
-    </message>
     <message>
         <source>HT.A</source>
         <translation>HV.A</translation>
@@ -135,6 +131,18 @@
     <message>
         <source>bt.c</source>
         <translation>lv.c</translation>
+    </message>
+    <message>
+        <source>Echantillon</source>
+        <translation>Sample</translation>
+    </message>
+    <message>
+        <source>Valeur (unite de l&apos;appareil)</source>
+        <translation>Value (instrument units)</translation>
+    </message>
+    <message>
+        <source>%1 — point %2 : %3</source>
+        <translation>%1 — sample %2: %3</translation>
     </message>
 </context>
 <context>
@@ -731,12 +739,12 @@ Reconnect the instrument, then start the update again.</translation>
         <translation>Arc&amp;hive</translation>
     </message>
     <message>
-        <source>Information : la gamme %1 ne contient pas la tension HT %2, ecarts non evalues</source>
-        <translation>Information: the range %1 does not include the HV voltage %2, deviations not assessed</translation>
+        <source>La gamme %1 ne contient pas la tension HT %2 : les ecarts ne sont pas evalues.</source>
+        <translation>The range %1 does not include the HV voltage %2: the deviations are not assessed.</translation>
     </message>
     <message>
-        <source>Information (rapport nominal %1, tolerance %2)</source>
-        <translation>Information (rated ratio %1, tolerance %2)</translation>
+        <source>Rapport nominal %1 (%2 / %3), tolerance %4</source>
+        <translation>Rated ratio %1 (%2 / %3), tolerance %4</translation>
     </message>
 </context>
 <context>
@@ -1212,7 +1220,7 @@ Reconnect the instrument, then start the update again.</translation>
     </message>
     <message>
         <source>Temps de coupure en secondes</source>
-        <translation>Cut-off time in seconds</translation>
+        <translation>Cut-off time</translation>
     </message>
     <message>
         <source>2 minutes</source>
@@ -1370,6 +1378,10 @@ n-9</translation>
     <message>
         <source>Impossible d&apos;enregistrer le fichier %1.</source>
         <translation>Could not save the file %1.</translation>
+    </message>
+    <message>
+        <source>Ferme la fenetre Debug ; le programme continue.</source>
+        <translation>Closes the Debug window; the program keeps running.</translation>
     </message>
 </context>
 <context>

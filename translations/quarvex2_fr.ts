@@ -60,16 +60,16 @@
         <translation>Choisissez des documents d&apos;un seul transformateur (meme poste et meme numero).</translation>
     </message>
     <message>
-        <source>Choisissez deux documents lisibles.</source>
-        <translation>Choisissez deux documents lisibles.</translation>
-    </message>
-    <message>
         <source>%1 (telechargement)</source>
         <translation>%1 (telechargement)</translation>
     </message>
     <message>
         <source>Date du telechargement : l&apos;appareil ne date pas ses enregistrements.</source>
         <translation>Date du telechargement : l&apos;appareil ne date pas ses enregistrements.</translation>
+    </message>
+    <message>
+        <source>Choisissez exactement deux documents a comparer (%1 choisi(s)).</source>
+        <translation>Choisissez exactement deux documents a comparer (%1 choisi(s)).</translation>
     </message>
 </context>
 <context>
@@ -83,12 +83,12 @@
         <translation>Essai</translation>
     </message>
     <message>
-        <source>CORRECT</source>
-        <translation>CORRECT</translation>
+        <source>%1, transformateur %2</source>
+        <translation>%1, transformateur %2</translation>
     </message>
     <message>
-        <source>DEFAUT</source>
-        <translation>DEFAUT</translation>
+        <source>—— trait plein : %1      - - - pointilles : %2</source>
+        <translation>—— trait plein : %1      - - - pointilles : %2</translation>
     </message>
 </context>
 <context>
@@ -108,10 +108,6 @@
 </context>
 <context>
     <name>CurvePlot</name>
-    <message>
-        <source>point %1 : %2</source>
-        <translation>point %1 : %2</translation>
-    </message>
     <message>
         <source>HT.A</source>
         <translation>HT.A</translation>
@@ -135,6 +131,18 @@
     <message>
         <source>bt.c</source>
         <translation>bt.c</translation>
+    </message>
+    <message>
+        <source>Echantillon</source>
+        <translation>Echantillon</translation>
+    </message>
+    <message>
+        <source>Valeur (unite de l&apos;appareil)</source>
+        <translation>Valeur (unite de l&apos;appareil)</translation>
+    </message>
+    <message>
+        <source>%1 — point %2 : %3</source>
+        <translation>%1 — point %2 : %3</translation>
     </message>
 </context>
 <context>
@@ -731,12 +739,12 @@ Reconnectez l&apos;appareil puis relancez la mise a jour.</translation>
         <translation>&amp;Archives</translation>
     </message>
     <message>
-        <source>Information : la gamme %1 ne contient pas la tension HT %2, ecarts non evalues</source>
-        <translation>Information : la gamme %1 ne contient pas la tension HT %2, ecarts non evalues</translation>
+        <source>La gamme %1 ne contient pas la tension HT %2 : les ecarts ne sont pas evalues.</source>
+        <translation>La gamme %1 ne contient pas la tension HT %2 : les ecarts ne sont pas evalues.</translation>
     </message>
     <message>
-        <source>Information (rapport nominal %1, tolerance %2)</source>
-        <translation>Information (rapport nominal %1, tolerance %2)</translation>
+        <source>Rapport nominal %1 (%2 / %3), tolerance %4</source>
+        <translation>Rapport nominal %1 (%2 / %3), tolerance %4</translation>
     </message>
 </context>
 <context>
@@ -1370,6 +1378,10 @@ n-9</translation>
     <message>
         <source>Impossible d&apos;enregistrer le fichier %1.</source>
         <translation>Impossible d&apos;enregistrer le fichier %1.</translation>
+    </message>
+    <message>
+        <source>Ferme la fenetre Debug ; le programme continue.</source>
+        <translation>Ferme la fenetre Debug ; le programme continue.</translation>
     </message>
 </context>
 <context>

@@ -60,16 +60,16 @@
         <translation>Velg dokumenter for én transformator (samme nettstasjon og samme nummer).</translation>
     </message>
     <message>
-        <source>Choisissez deux documents lisibles.</source>
-        <translation>Velg to lesbare dokumenter.</translation>
-    </message>
-    <message>
         <source>%1 (telechargement)</source>
         <translation>%1 (nedlasting)</translation>
     </message>
     <message>
         <source>Date du telechargement : l&apos;appareil ne date pas ses enregistrements.</source>
         <translation>Dato for nedlastingen: instrumentet daterer ikke opptakene sine.</translation>
+    </message>
+    <message>
+        <source>Choisissez exactement deux documents a comparer (%1 choisi(s)).</source>
+        <translation>Velg nøyaktig to dokumenter å sammenligne (%1 valgt).</translation>
     </message>
 </context>
 <context>
@@ -83,12 +83,12 @@
         <translation>Test</translation>
     </message>
     <message>
-        <source>CORRECT</source>
-        <translation>BESTÅTT</translation>
+        <source>%1, transformateur %2</source>
+        <translation>%1, transformator %2</translation>
     </message>
     <message>
-        <source>DEFAUT</source>
-        <translation>FEIL</translation>
+        <source>—— trait plein : %1      - - - pointilles : %2</source>
+        <translation>—— heltrukken: %1      - - - stiplet: %2</translation>
     </message>
 </context>
 <context>
@@ -108,10 +108,6 @@
 </context>
 <context>
     <name>CurvePlot</name>
-    <message>
-        <source>point %1 : %2</source>
-        <translation>punkt %1: %2</translation>
-    </message>
     <message>
         <source>HT.A</source>
         <translation>HS.A</translation>
@@ -135,6 +131,18 @@
     <message>
         <source>bt.c</source>
         <translation>ls.c</translation>
+    </message>
+    <message>
+        <source>Echantillon</source>
+        <translation>Punkt</translation>
+    </message>
+    <message>
+        <source>Valeur (unite de l&apos;appareil)</source>
+        <translation>Verdi (instrumentets enhet)</translation>
+    </message>
+    <message>
+        <source>%1 — point %2 : %3</source>
+        <translation>%1 — punkt %2: %3</translation>
     </message>
 </context>
 <context>
@@ -731,12 +739,12 @@ Koble til instrumentet igjen og start oppdateringen på nytt.</translation>
         <translation>A&amp;rkiv</translation>
     </message>
     <message>
-        <source>Information : la gamme %1 ne contient pas la tension HT %2, ecarts non evalues</source>
-        <translation>Informasjon: området %1 omfatter ikke HS-spenningen %2, avvik ikke vurdert</translation>
+        <source>La gamme %1 ne contient pas la tension HT %2 : les ecarts ne sont pas evalues.</source>
+        <translation>Området %1 omfatter ikke HS-spenningen %2: avvikene vurderes ikke.</translation>
     </message>
     <message>
-        <source>Information (rapport nominal %1, tolerance %2)</source>
-        <translation>Informasjon (nominelt omsetningsforhold %1, toleranse %2)</translation>
+        <source>Rapport nominal %1 (%2 / %3), tolerance %4</source>
+        <translation>Nominelt omsetningsforhold %1 (%2 / %3), toleranse %4</translation>
     </message>
 </context>
 <context>
@@ -1212,7 +1220,7 @@ Koble til instrumentet igjen og start oppdateringen på nytt.</translation>
     </message>
     <message>
         <source>Temps de coupure en secondes</source>
-        <translation>Utkoblingstid i sekunder</translation>
+        <translation>Utkoblingstid</translation>
     </message>
     <message>
         <source>2 minutes</source>
@@ -1370,6 +1378,10 @@ n-9</translation>
     <message>
         <source>Impossible d&apos;enregistrer le fichier %1.</source>
         <translation>Kunne ikke lagre filen %1.</translation>
+    </message>
+    <message>
+        <source>Ferme la fenetre Debug ; le programme continue.</source>
+        <translation>Lukker Debug-vinduet; programmet fortsetter.</translation>
     </message>
 </context>
 <context>

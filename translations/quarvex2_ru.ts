@@ -60,16 +60,16 @@
         <translation>Выберите документы одного трансформатора (та же подстанция и тот же номер).</translation>
     </message>
     <message>
-        <source>Choisissez deux documents lisibles.</source>
-        <translation>Выберите два читаемых документа.</translation>
-    </message>
-    <message>
         <source>%1 (telechargement)</source>
         <translation>%1 (считывание)</translation>
     </message>
     <message>
         <source>Date du telechargement : l&apos;appareil ne date pas ses enregistrements.</source>
         <translation>Дата считывания: прибор не указывает дату в своих записях.</translation>
+    </message>
+    <message>
+        <source>Choisissez exactement deux documents a comparer (%1 choisi(s)).</source>
+        <translation>Выберите ровно два документа для сравнения (выбрано: %1).</translation>
     </message>
 </context>
 <context>
@@ -83,12 +83,12 @@
         <translation>Испытание</translation>
     </message>
     <message>
-        <source>CORRECT</source>
-        <translation>НОРМА</translation>
+        <source>%1, transformateur %2</source>
+        <translation>%1, трансформатор %2</translation>
     </message>
     <message>
-        <source>DEFAUT</source>
-        <translation>ДЕФЕКТ</translation>
+        <source>—— trait plein : %1      - - - pointilles : %2</source>
+        <translation>—— сплошная: %1      - - - пунктир: %2</translation>
     </message>
 </context>
 <context>
@@ -108,10 +108,6 @@
 </context>
 <context>
     <name>CurvePlot</name>
-    <message>
-        <source>point %1 : %2</source>
-        <translation>точка %1: %2</translation>
-    </message>
     <message>
         <source>HT.A</source>
         <translation>ВН.А</translation>
@@ -135,6 +131,18 @@
     <message>
         <source>bt.c</source>
         <translation>нн.с</translation>
+    </message>
+    <message>
+        <source>Echantillon</source>
+        <translation>Отсчёт</translation>
+    </message>
+    <message>
+        <source>Valeur (unite de l&apos;appareil)</source>
+        <translation>Значение (единицы прибора)</translation>
+    </message>
+    <message>
+        <source>%1 — point %2 : %3</source>
+        <translation>%1 — точка %2: %3</translation>
     </message>
 </context>
 <context>
@@ -731,12 +739,12 @@ Reconnectez l&apos;appareil puis relancez la mise a jour.</source>
         <translation>&amp;Архив</translation>
     </message>
     <message>
-        <source>Information : la gamme %1 ne contient pas la tension HT %2, ecarts non evalues</source>
-        <translation>Информация: диапазон %1 не включает напряжение ВН %2, отклонения не оцениваются</translation>
+        <source>La gamme %1 ne contient pas la tension HT %2 : les ecarts ne sont pas evalues.</source>
+        <translation>Диапазон %1 не включает напряжение ВН %2: отклонения не оцениваются.</translation>
     </message>
     <message>
-        <source>Information (rapport nominal %1, tolerance %2)</source>
-        <translation>Информация (номинальный коэффициент %1, допуск %2)</translation>
+        <source>Rapport nominal %1 (%2 / %3), tolerance %4</source>
+        <translation>Номинальный коэффициент %1 (%2 / %3), допуск %4</translation>
     </message>
 </context>
 <context>
@@ -1212,7 +1220,7 @@ Reconnectez l&apos;appareil puis relancez la mise a jour.</source>
     </message>
     <message>
         <source>Temps de coupure en secondes</source>
-        <translation>Время отключения в секундах</translation>
+        <translation>Время отключения</translation>
     </message>
     <message>
         <source>2 minutes</source>
@@ -1370,6 +1378,10 @@ n-9</translation>
     <message>
         <source>Impossible d&apos;enregistrer le fichier %1.</source>
         <translation>Не удалось сохранить файл %1.</translation>
+    </message>
+    <message>
+        <source>Ferme la fenetre Debug ; le programme continue.</source>
+        <translation>Закрывает окно Debug; программа продолжает работу.</translation>
     </message>
 </context>
 <context>

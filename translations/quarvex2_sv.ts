@@ -60,16 +60,16 @@
         <translation>Välj dokument för en transformator (samma nätstation och samma nummer).</translation>
     </message>
     <message>
-        <source>Choisissez deux documents lisibles.</source>
-        <translation>Välj två läsbara dokument.</translation>
-    </message>
-    <message>
         <source>%1 (telechargement)</source>
         <translation>%1 (nedladdning)</translation>
     </message>
     <message>
         <source>Date du telechargement : l&apos;appareil ne date pas ses enregistrements.</source>
         <translation>Datum för nedladdningen: instrumentet daterar inte sina registreringar.</translation>
+    </message>
+    <message>
+        <source>Choisissez exactement deux documents a comparer (%1 choisi(s)).</source>
+        <translation>Välj exakt två dokument att jämföra (%1 valda).</translation>
     </message>
 </context>
 <context>
@@ -83,12 +83,12 @@
         <translation>Prov</translation>
     </message>
     <message>
-        <source>CORRECT</source>
-        <translation>GODKÄND</translation>
+        <source>%1, transformateur %2</source>
+        <translation>%1, transformator %2</translation>
     </message>
     <message>
-        <source>DEFAUT</source>
-        <translation>FEL</translation>
+        <source>—— trait plein : %1      - - - pointilles : %2</source>
+        <translation>—— heldragen: %1      - - - streckad: %2</translation>
     </message>
 </context>
 <context>
@@ -108,10 +108,6 @@
 </context>
 <context>
     <name>CurvePlot</name>
-    <message>
-        <source>point %1 : %2</source>
-        <translation>punkt %1: %2</translation>
-    </message>
     <message>
         <source>HT.A</source>
         <translation>HS.A</translation>
@@ -135,6 +131,18 @@
     <message>
         <source>bt.c</source>
         <translation>ls.c</translation>
+    </message>
+    <message>
+        <source>Echantillon</source>
+        <translation>Punkt</translation>
+    </message>
+    <message>
+        <source>Valeur (unite de l&apos;appareil)</source>
+        <translation>Värde (instrumentets enhet)</translation>
+    </message>
+    <message>
+        <source>%1 — point %2 : %3</source>
+        <translation>%1 — punkt %2: %3</translation>
     </message>
 </context>
 <context>
@@ -731,12 +739,12 @@ Anslut instrumentet igen och starta sedan om uppdateringen.</translation>
         <translation>A&amp;rkiv</translation>
     </message>
     <message>
-        <source>Information : la gamme %1 ne contient pas la tension HT %2, ecarts non evalues</source>
-        <translation>Information: området %1 omfattar inte HS-spänningen %2, avvikelser ej bedömda</translation>
+        <source>La gamme %1 ne contient pas la tension HT %2 : les ecarts ne sont pas evalues.</source>
+        <translation>Området %1 omfattar inte HS-spänningen %2: avvikelserna bedöms inte.</translation>
     </message>
     <message>
-        <source>Information (rapport nominal %1, tolerance %2)</source>
-        <translation>Information (nominellt omsättningsförhållande %1, tolerans %2)</translation>
+        <source>Rapport nominal %1 (%2 / %3), tolerance %4</source>
+        <translation>Nominellt omsättningsförhållande %1 (%2 / %3), tolerans %4</translation>
     </message>
 </context>
 <context>
@@ -1212,7 +1220,7 @@ Anslut instrumentet igen och starta sedan om uppdateringen.</translation>
     </message>
     <message>
         <source>Temps de coupure en secondes</source>
-        <translation>Frånslagstid i sekunder</translation>
+        <translation>Frånslagstid</translation>
     </message>
     <message>
         <source>2 minutes</source>
@@ -1370,6 +1378,10 @@ n-9</translation>
     <message>
         <source>Impossible d&apos;enregistrer le fichier %1.</source>
         <translation>Det gick inte att spara filen %1.</translation>
+    </message>
+    <message>
+        <source>Ferme la fenetre Debug ; le programme continue.</source>
+        <translation>Stänger Debug-fönstret; programmet fortsätter.</translation>
     </message>
 </context>
 <context>

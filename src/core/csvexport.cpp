@@ -2,9 +2,15 @@
 
 #include "format.h"
 #include "identification.h"
+#include "reporttexts.h"
 
 namespace CsvExport
 {
+
+namespace
+{
+const char *const RatioItems[] = {"HT.A/bt.a", "HT.B/bt.b", "HT.C/bt.c", "mean"};
+} // namespace
 
 QString field(const QString &text)
 {
@@ -17,57 +23,63 @@ QString field(const QString &text)
            QLatin1Char('"');
 }
 
-QStringList identificationValues(const Measurement &m)
+QStringList header()
 {
-    QStringList values;
-    for (const IdentificationField &f : Identification::Fields)
-        values << (f.member ? m.*f.member : m.date.toString(Qt::ISODate));
-    return values;
+    QStringList names{QStringLiteral("section"), QStringLiteral("item"), QStringLiteral("text"),
+                      QStringLiteral("number"), QStringLiteral("point")};
+    for (const char *curve : Qvx2::CurveNames)
+        names << QLatin1String(curve);
+    return names;
 }
 
-QByteArray render(const Measurement &m, const RatioEvaluation &e, const ReportTexts &t)
+QByteArray render(const Measurement &m, const RatioEvaluation &e)
 {
     QStringList lines;
-    auto row = [&lines](const QString &section, const QString &item, const QString &text,
+    auto row = [&lines](const char *section, const QString &item, const QString &text,
                         const QString &number) {
-        lines << QStringList{section,   field(item), field(text), number,    QString(), QString(),
-                             QString(), QString(),   QString(),   QString(), QString()}
+        lines << QStringList{QLatin1String(section),
+                             field(item),
+                             field(text),
+                             number,
+                             QString(),
+                             QString(),
+                             QString(),
+                             QString(),
+                             QString(),
+                             QString(),
+                             QString()}
                      .join(QLatin1Char(','));
     };
-    QStringList header{QStringLiteral("section"), QStringLiteral("item"), QStringLiteral("text"),
-                       QStringLiteral("number"), QStringLiteral("point")};
-    for (const QString &curve : t.curves)
-        header << field(curve);
-    lines << header.join(QLatin1Char(','));
+    lines << header().join(QLatin1Char(','));
 
-    const QStringList values = identificationValues(m);
-    for (int i = 0; i < values.size(); ++i)
-        row(QStringLiteral("identification"), t.identification.value(i), values[i], QString());
+    for (const IdentificationField &f : Identification::Fields)
+        row("identification", QLatin1String(f.key), f.member ? m.*f.member : m.date.toString(Qt::ISODate),
+            QString());
     for (int i = 0; i < Qvx2::TestCount; ++i) {
         const Measurement::Verdict v = m.verdicts[size_t(i)];
-        row(QStringLiteral("test"), t.tests.value(i),
-            v == Measurement::Verdict::Passed   ? t.passed
-            : v == Measurement::Verdict::Failed ? t.failed
-                                                : t.none,
+        row("test", QLatin1String(Qvx2::TestNames[i]),
+            v == Measurement::Verdict::Passed   ? QStringLiteral("passed")
+            : v == Measurement::Verdict::Failed ? QStringLiteral("failed")
+                                                : QStringLiteral("none"),
             QString::number(i + 1));
     }
-    row(QStringLiteral("range"), t.range, m.gamme, QString());
+    row("range", e.rangeDisagrees ? QStringLiteral("disagrees") : QString(), m.gamme, QString());
     for (int i = 0; i < Qvx2::RatioShown; ++i) {
         const std::optional<double> &ratio = m.ratios[size_t(i)];
-        row(QStringLiteral("ratio"), t.ratios.value(i), QString(),
-            ratio ? Format::plain(*ratio, 2) : QString());
+        row("ratio", QLatin1String(RatioItems[i]), QString(), ratio ? Format::plain(*ratio, 2) : QString());
     }
     if (e.hasRated()) {
-        row(QStringLiteral("rated"), t.rated, QString(), QString::number(e.rated, 'f', 4));
+        row("rated", QString(), QString(), Format::plain(e.rated, 4));
         for (int i = 0; i < Qvx2::RatioShown; ++i) {
             const RatioEvaluation::Deviation &d = e.deviations[size_t(i)];
             if (d.valid)
-                row(QStringLiteral("deviation"), t.ratios.value(i), d.within ? t.within : t.outside,
-                    QString::number(d.percent, 'f', 2));
+                row("deviation", QLatin1String(RatioItems[i]),
+                    d.within ? QStringLiteral("within") : QStringLiteral("outside"),
+                    Format::plain(d.percent, 2));
         }
     }
-    row(QStringLiteral("tolerance"), t.tolerance, QString(), QString::number(e.tolerance));
-    row(QStringLiteral("comment"), t.comment, m.comment, QString());
+    row("tolerance", QString(), QString(), Format::plain(e.tolerance));
+    row("comment", QString(), m.comment, QString());
 
     int points = 0;
     for (const QVector<QPointF> &curve : m.curves)

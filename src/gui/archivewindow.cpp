@@ -41,7 +41,9 @@ ArchiveWindow::ArchiveWindow(const QString &dataDir, const QString &indexFile, Q
     m_view.setSortingEnabled(true);
     m_view.setSelectionBehavior(QAbstractItemView::SelectRows);
     m_view.setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_view.horizontalHeader()->setStretchLastSection(true);
+    // Every column in view, in any language: the substation's takes what is left, the others their text.
+    m_view.horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_view.horizontalHeader()->setSectionResizeMode(Substation, QHeaderView::Stretch);
     m_view.verticalHeader()->hide();
     m_progress.setObjectName(QStringLiteral("archiveProgress"));
     QPushButton *trend = m_buttons.addButton(tr("Tendance"), QDialogButtonBox::ActionRole);
@@ -124,7 +126,6 @@ void ArchiveWindow::fill(const QList<ArchiveEntry> &entries)
     }
     m_proxy.setDynamicSortFilter(true);
     m_view.sortByColumn(Date, Qt::DescendingOrder);
-    m_view.resizeColumnsToContents();
     m_progress.hide();
     m_loaded = true;
     emit loaded();
@@ -163,19 +164,23 @@ QDialog *ArchiveWindow::showTrend()
 
 QDialog *ArchiveWindow::showComparison()
 {
-    // Read again in full: a document may have changed or gone since it was indexed.
     const QList<ArchiveEntry> chosen = selected();
-    std::array<Measurement, 2> records;
-    QStringList names;
-    if (chosen.size() == 2)
-        for (const ArchiveEntry &e : chosen)
-            if (XmlMesure::load(e.path, &records[size_t(names.size())]))
-                names << QFileInfo(e.path).fileName();
-    if (names.size() != 2) {
-        QMessageBox::information(this, tr("Comparer"), tr("Choisissez deux documents lisibles."));
+    if (chosen.size() != 2) {
+        QMessageBox::information(
+            this, tr("Comparer"),
+            tr("Choisissez exactement deux documents a comparer (%1 choisi(s)).").arg(chosen.size()));
         return nullptr;
     }
-    auto *comparison = new CompareWindow(records, names, this);
+    // Read again in full: a document may have changed or gone since it was indexed.
+    std::array<Measurement, 2> records;
+    for (int i = 0; i < 2; ++i) {
+        const Result read = XmlMesure::load(chosen[i].path, &records[size_t(i)]);
+        if (!read) {
+            QMessageBox::information(this, tr("Comparer"), read.reason);
+            return nullptr;
+        }
+    }
+    auto *comparison = new CompareWindow(records, this);
     comparison->setAttribute(Qt::WA_DeleteOnClose);
     comparison->show();
     return comparison;

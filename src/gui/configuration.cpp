@@ -3,6 +3,7 @@
 #include "formeditor.h"
 #include "xmlconf.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 #include <QDir>
 #include <QFile>
@@ -37,6 +38,12 @@ void Configuration::load(FormEditor *form)
     form->fillLists(conf);
     m_siteCode = conf.getgdotitle();
     qDebug() << "m_code_gdo " << m_siteCode;
+    // A caption that names the comment box's field (the default "Commentaire:") would make two fields read
+    // alike: the site code keeps the form's own caption then.
+    const QString name = FormEditor::fieldName(m_siteCode);
+    if (name.compare(QLatin1String("Commentaire"), Qt::CaseInsensitive) == 0 ||
+        name.compare(QCoreApplication::translate("MainWindow", "Commentaire"), Qt::CaseInsensitive) == 0)
+        m_siteCode.clear();
     m_batteries = conf.getPiles(); // translated captions
     m_tolerance = conf.getToleranceRapport();
 }

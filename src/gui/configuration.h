@@ -31,6 +31,7 @@ public:
     void learn(const Measurement &measurement);
 
     QStringList batteries() const { return m_batteries; }
+    // The site code's caption, unless it would read as the comment's; empty then.
     QString siteCodeCaption() const { return m_siteCode; }
     double tolerance() const { return m_tolerance; }
 

@@ -1,7 +1,10 @@
 #include "curveplot.h"
 
+#include "reporttexts.h"
+
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPen>
 #include <qwt_legend.h>
 #include <qwt_legend_label.h>
@@ -13,27 +16,27 @@
 
 namespace
 {
-// The zoomer's tracker reads out the point under the cursor.
-class Zoomer : public QwtPlotZoomer
-{
-public:
-    explicit Zoomer(QWidget *canvas) : QwtPlotZoomer(canvas, false) {}
-
-protected:
-    QwtText trackerTextF(const QPointF &pos) const override { return QwtText(CurvePlot::readout(pos)); }
-};
+// A phase's colour, from the Okabe-Ito palette that the common colour-vision deficiencies still tell apart:
+// vermillion, blue, bluish green.
+const QColor PhaseColours[3] = {QColor(0xd5, 0x5e, 0x00), QColor(0x00, 0x72, 0xb2), QColor(0x00, 0x9e, 0x73)};
+constexpr int ReadoutReachPx = 25; // the nearest point counts only this close to the pointer
 } // namespace
 
 QStringList CurvePlot::curveNames()
 {
-    return {tr("HT.A"), tr("HT.B"), tr("HT.C"), tr("bt.a"), tr("bt.b"), tr("bt.c")};
+    QStringList names;
+    for (const char *name : Qvx2::CurveNames)
+        names << tr(name);
+    return names;
 }
 
-QColor CurvePlot::curveColour(int index)
+QPen CurvePlot::curvePen(int index)
 {
-    static const Qt::GlobalColor colours[Qvx2::CurveCount] = {Qt::darkGreen, Qt::darkBlue, Qt::darkRed,
-                                                              Qt::green,     Qt::blue,     Qt::red};
-    return colours[index];
+    // HT (primary) solid, bt (secondary) dashed, in its phase's colour.
+    const bool primary = index < Qvx2::CurveCount / 2;
+    QPen pen(PhaseColours[index % 3], primary ? 1.6 : 1.4, primary ? Qt::SolidLine : Qt::DashLine);
+    pen.setCosmetic(true);
+    return pen;
 }
 
 CurvePlot::CurvePlot(QWidget *parent) : QwtPlot(parent)
@@ -44,7 +47,7 @@ CurvePlot::CurvePlot(QWidget *parent) : QwtPlot(parent)
     m_legend->setDefaultItemMode(QwtLegendData::Checkable);
     for (size_t i = 0; i < m_curves.size(); ++i) {
         QwtPlotCurve &c = m_curves[i];
-        c.setPen(QPen(curveColour(int(i))));
+        c.setPen(curvePen(int(i)));
         c.attach(this);
         c.setLegendAttribute(QwtPlotCurve::LegendShowLine, true);
     }
@@ -54,14 +57,19 @@ CurvePlot::CurvePlot(QWidget *parent) : QwtPlot(parent)
             if (infoToItem(info) == &m_curves[i])
                 setCurveVisible(int(i), on);
     });
-    enableAxis(QwtPlot::yLeft, false);
     m_grid.enableX(false);
     m_grid.setPen(QPen(QBrush(Qt::darkGray), 0.0, Qt::DotLine, Qt::SquareCap, Qt::BevelJoin));
     m_grid.attach(this);
-    enableAxis(QwtPlot::xBottom, false);
+    QFont axisFont = font();
+    axisFont.setPointSizeF(axisFont.pointSizeF() * 0.85);
+    for (const int axis : {int(QwtPlot::xBottom), int(QwtPlot::yLeft)}) {
+        enableAxis(axis, true);
+        setAxisFont(axis, axisFont);
+    }
+    setAxisTitles();
 
-    m_zoomer = new Zoomer(canvas());
-    m_zoomer->setTrackerMode(QwtPicker::AlwaysOn);
+    m_zoomer = new QwtPlotZoomer(canvas(), false);
+    m_zoomer->setTrackerMode(QwtPicker::AlwaysOff); // the readout is below the plot, not on the curves
     m_zoomer->setKeyPattern(QwtEventPattern::KeyHome, Qt::Key_unknown); // Home is ours: see eventFilter
     m_panner = new QwtPlotPanner(canvas());
     m_panner->setMouseButton(Qt::LeftButton, Qt::ControlModifier);
@@ -70,6 +78,7 @@ CurvePlot::CurvePlot(QWidget *parent) : QwtPlot(parent)
     connect(m_zoomer, &QwtPlotZoomer::zoomed, this, &CurvePlot::viewChanged);
     connect(m_panner, &QwtPlotPanner::panned, this, &CurvePlot::viewChanged);
     canvas()->installEventFilter(this);
+    canvas()->setMouseTracking(true);
     setCurveVisible(0, true); // the legend's boxes start checked
     for (int i = 1; i < Qvx2::CurveCount; ++i)
         setCurveVisible(i, true);
@@ -83,11 +92,60 @@ CurvePlot::~CurvePlot()
     m_grid.detach();
 }
 
-QString CurvePlot::readout(const QPointF &point)
+void CurvePlot::setAxisTitles()
 {
-    return QCoreApplication::translate("CurvePlot", "point %1 : %2")
+    // The instrument gives the curves' values with no unit: they are read as it sends them.
+    QFont titleFont = font();
+    titleFont.setPointSizeF(titleFont.pointSizeF() * 0.85);
+    QwtText x(tr("Echantillon")), y(tr("Valeur (unite de l'appareil)"));
+    x.setFont(titleFont);
+    y.setFont(titleFont);
+    setAxisTitle(QwtPlot::xBottom, x);
+    setAxisTitle(QwtPlot::yLeft, y);
+}
+
+QString CurvePlot::readout(const QString &curve, const QPointF &point)
+{
+    return tr("%1 \u2014 point %2 : %3")
+        .arg(curve)
         .arg(qRound(point.x()))
-        .arg(qRound(point.y()));
+        .arg(QLocale().toString(point.y(), 'g'));
+}
+
+std::pair<int, int> CurvePlot::nearestPoint(const QPoint &position) const
+{
+    int best = -1, bestPoint = -1;
+    double bestDistance = ReadoutReachPx;
+    for (int i = 0; i < Qvx2::CurveCount; ++i) {
+        const QwtPlotCurve &c = m_curves[size_t(i)];
+        double distance = 0;
+        const int point = c.isVisible() && c.dataSize() > 0 ? c.closestPoint(position, &distance) : -1;
+        if (point >= 0 && distance < bestDistance) {
+            best = i;
+            bestPoint = point;
+            bestDistance = distance;
+        }
+    }
+    return {best, bestPoint};
+}
+
+void CurvePlot::showReadout(const QPoint &position)
+{
+    const std::pair<int, int> near = nearestPoint(position);
+    QwtText text(near.first < 0 ? QString()
+                                : readout(m_curves[size_t(near.first)].title().text(),
+                                          m_curves[size_t(near.first)].sample(size_t(near.second))));
+    QFont f = font();
+    f.setPointSizeF(f.pointSizeF() * 0.85);
+    text.setFont(f);
+    if (near.first >= 0)
+        text.setColor(curvePen(near.first).color().darker(130));
+    setFooter(text);
+}
+
+QString CurvePlot::readoutText() const
+{
+    return footer().text();
 }
 
 bool CurvePlot::eventFilter(QObject *watched, QEvent *event)
@@ -95,9 +153,13 @@ bool CurvePlot::eventFilter(QObject *watched, QEvent *event)
     const bool home =
         event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Home;
     if (watched == canvas() && (home || event->type() == QEvent::MouseButtonDblClick)) {
-        showWholeRecord();
+        resetZoom();
         return true;
     }
+    if (watched == canvas() && event->type() == QEvent::MouseMove)
+        showReadout(static_cast<QMouseEvent *>(event)->pos());
+    if (watched == canvas() && event->type() == QEvent::Leave)
+        setFooter(QString());
     // The wheel magnifies: the view is no longer the whole record.
     if (watched == canvas() && event->type() == QEvent::Wheel)
         QMetaObject::invokeMethod(this, &CurvePlot::viewChanged, Qt::QueuedConnection);
@@ -111,10 +173,15 @@ void CurvePlot::viewChanged()
 
 void CurvePlot::showWholeRecord()
 {
-    setAxisAutoScale(QwtPlot::xBottom);
-    setAxisAutoScale(QwtPlot::yLeft);
     for (int i = 0; i < Qvx2::CurveCount; ++i)
         setCurveVisible(i, true);
+    resetZoom();
+}
+
+void CurvePlot::resetZoom()
+{
+    setAxisAutoScale(QwtPlot::xBottom);
+    setAxisAutoScale(QwtPlot::yLeft);
     replot();
     m_zoomer->setZoomBase(false);
     m_zoomed = false;
@@ -157,6 +224,7 @@ void CurvePlot::setView(const View &view)
 
 void CurvePlot::setTitles(const QStringList &titles)
 {
+    setAxisTitles();
     for (size_t i = 0; i < m_curves.size(); ++i)
         m_curves[i].setTitle(titles.value(int(i)));
 }

@@ -1,13 +1,16 @@
 #pragma once
 
-// The plot of the six curves of a record: their colours, the dotted horizontal grid, the legend at the top,
-// no visible axes. It owns its curves, grid and legend. The user reads it with Qwt's own tools: a rubber
-// band zooms, the wheel magnifies, Ctrl and a drag pans, Home or a double click shows the whole record
-// again, the cursor reads out point and value, and a legend entry hides or shows its curve.
+// The plot of the six curves of a record: a colour per phase that colour-blind eyes tell apart, the HT curve
+// solid and the bt one dashed, the dotted grid, the legend at the top, axes with their scales (the sample's
+// number, the instrument's values). It owns its curves, grid and legend. The user reads it with Qwt's own
+// tools: a rubber band zooms, the wheel magnifies, Ctrl and a drag pans, Home or a double click shows the
+// whole record again, a legend entry hides or shows its curve; below the plot, where it hides no curve, the
+// point of the curve nearest the pointer is read out with the curve's name.
 
 #include "constants.h"
 
 #include <QColor>
+#include <QPen>
 #include <QPointF>
 #include <QRectF>
 #include <QStringList>
@@ -52,6 +55,8 @@ public:
     bool isZoomed() const { return m_zoomed; }
     // The whole record, every curve shown: what is printed and exported, whatever the screen shows.
     void showWholeRecord();
+    // The whole record's scales; the curves the user hid stay hidden.
+    void resetZoom();
     // Shows the whole record while it lives, and the user's view again after.
     class WholeRecord
     {
@@ -69,17 +74,24 @@ public:
         View m_view;
     };
     void setCurveVisible(int index, bool visible);
-    // The six curves' names in the interface's language, and the colour each is drawn in.
+    // The six curves' names in the interface's language, and the pen each is drawn with.
     static QStringList curveNames();
-    static QColor curveColour(int index);
-    // The tracker's text for a point of the plot.
-    static QString readout(const QPointF &point);
+    static QPen curvePen(int index);
+    // The curve point nearest this place of the canvas (in its pixels), among the curves shown; -1 as the
+    // curve when none is near.
+    std::pair<int, int> nearestPoint(const QPoint &canvasPosition) const;
+    // The readout of a curve's point: its name, its sample number and its value.
+    static QString readout(const QString &curve, const QPointF &point);
+    // What the readout shows now.
+    QString readoutText() const;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void viewChanged();
+    void showReadout(const QPoint &canvasPosition);
+    void setAxisTitles();
 
     std::array<QwtPlotCurve, Qvx2::CurveCount> m_curves;
     QwtPlotGrid m_grid;

@@ -151,7 +151,9 @@ ReportRenderer::Report DocumentCommands::report() const
     ReportRenderer::Report r;
     r.measurement = m_session->measurement();
     r.evaluation = evaluation();
-    r.texts = ReportTexts::current(m_config->siteCodeCaption());
+    // The site code's caption from config.xml names the field in French only, as the form does.
+    r.texts = ReportTexts::current(QLocale().language() == QLocale::French ? m_config->siteCodeCaption()
+                                                                           : QString());
     r.documentName = QFileInfo(m_session->path()).fileName();
     r.instrument = m_instrument;
     return r;
@@ -207,7 +209,7 @@ void DocumentCommands::exportCsv()
     writeExport(exportFileName(tr("Exporter CSV"), QStringLiteral(".csv"), tr("Tableau CSV (*.csv)")),
                 [this](QIODevice *device) {
                     const ReportRenderer::Report r = report();
-                    const QByteArray csv = CsvExport::render(r.measurement, r.evaluation, r.texts);
+                    const QByteArray csv = CsvExport::render(r.measurement, r.evaluation);
                     return device->write(csv) == csv.size();
                 });
 }

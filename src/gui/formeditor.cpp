@@ -1,5 +1,6 @@
 #include "formeditor.h"
 
+#include "format.h"
 #include "identification.h"
 
 #include <QComboBox>
@@ -47,6 +48,7 @@ FormEditor::FormEditor(QWidget *form, QGridLayout *grid, QPlainTextEdit *comment
             m_date = qobject_cast<QDateEdit *>(field);
         }
     }
+    m_date->setDisplayFormat(Format::datePattern()); // a four-digit year in every language
     connect(m_comment, &QPlainTextEdit::textChanged, this,
             [this] { m_session->setText(&Measurement::comment, m_comment->toPlainText()); });
     connectDate();
@@ -133,6 +135,7 @@ void FormEditor::recreateDateEdit()
     auto *edit = new QDateEdit(old->parentWidget());
     edit->setObjectName(old->objectName());
     edit->setLocale(QLocale()); // the parent keeps the locale it was made with
+    edit->setDisplayFormat(Format::datePattern());
     edit->setMaximumHeight(old->maximumHeight());
     edit->setFont(old->font());
     edit->setAlignment(old->alignment());

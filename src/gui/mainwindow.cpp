@@ -63,6 +63,12 @@ MainWindow::MainWindow(const AppPaths &paths, PortCatalog ports, QWidget *parent
          {ui->le_gamme, ui->leratio, ui->EditRapportL1, ui->EditRapportL2, ui->EditRapportL3})
         result->setReadOnly(true);
 
+    // Tab goes down the form's left column, then its right one, then to the comment.
+    QWidget *const order[] = {ui->NameEdit,       ui->NamePosteEdit, ui->NumTranfoEdit,  ui->DateEdit,
+                              ui->CodeGDOEdit,    ui->VendorCombo,   ui->PuissanceCombo, ui->TensionHT1Combo,
+                              ui->TensionBtCombo, ui->FuseCombo,     ui->CommentText};
+    for (size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
     m_config->load(m_form);
     createLanguageMenu();
     m_form->showRecord();
@@ -277,11 +283,8 @@ void MainWindow::retranslateForm()
 
 void MainWindow::showSiteCodeCaption()
 {
-    // config.xml's caption names the field in French; one that is the comment box's own name would make two
-    // fields read alike, and the form's caption stays.
-    const QString caption = FormEditor::fieldName(m_config->siteCodeCaption());
-    if (language() == QLatin1String("fr") && !caption.isEmpty() &&
-        caption.compare(ui->CommentGroupBox->title(), Qt::CaseInsensitive) != 0)
+    // config.xml's caption names the field in French.
+    if (language() == QLatin1String("fr") && !m_config->siteCodeCaption().isEmpty())
         ui->CodeGDOLabel->setText(m_config->siteCodeCaption());
 }
 

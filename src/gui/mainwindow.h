@@ -94,7 +94,8 @@ private:
     ReportRenderer *m_renderer = nullptr;
     RecordOperations *m_recordOps = nullptr;
     ParameterOperations *m_parameterOps = nullptr;
-    QLabel m_recordNote; // the record shown is incomplete
+    QLabel m_recordNote;                // the record shown is incomplete
+    QLabel *m_evaluationNote = nullptr; // the rated ratio and the tolerance, or why nothing is judged
     std::array<QLabel *, Qvx2::RatioShown> m_deviations{};
     std::array<QLabel *, Qvx2::TestCount> m_testIcons{};
     // Loaded once: a QPixmap built from a file name goes back to the file (and its cache) every time.

@@ -27,6 +27,13 @@ void MainWindow::setupEvaluation()
         row->insertWidget(row->indexOf(edit) + 1, label);
         m_deviations[i] = label;
     }
+    // The rated ratio and the tolerance, or why the deviations are not judged, beside the range and the mean
+    // ratio, wrapping there: a box's title would be cut at the box's width.
+    m_evaluationNote = new QLabel(ui->infoBox);
+    m_evaluationNote->setObjectName(QStringLiteral("EvaluationNote"));
+    m_evaluationNote->setWordWrap(true);
+    m_evaluationNote->hide(); // until there is something to say
+    ui->horizontalLayout->addWidget(m_evaluationNote, 1);
     // The form's voltages, the record's range and ratios.
     for (auto changed :
          {&RecordSession::modified, &RecordSession::ratiosChanged, &RecordSession::rangeChanged})
@@ -36,7 +43,7 @@ void MainWindow::setupEvaluation()
 
 void MainWindow::showEvaluation()
 {
-    if (!m_deviations[0] || !m_parts.documents)
+    if (!m_evaluationNote || !m_parts.documents)
         return; // the form is being built
     const RatioEvaluation e = evaluation();
     for (size_t i = 0; i < m_deviations.size(); ++i) {
@@ -52,17 +59,19 @@ void MainWindow::showEvaluation()
         label->setAccessibleName(verdict);
         label->setToolTip(verdict);
     }
-    // In the box's title: a line of its own would make the window too tall for a small laptop screen.
+    const Measurement &m = currentMeasurement();
     if (e.rangeDisagrees)
-        ui->infoBox->setTitle(
-            tr("Information : la gamme %1 ne contient pas la tension HT %2, ecarts non evalues")
-                .arg(currentMeasurement().gamme.trimmed(), currentMeasurement().tensionHt));
+        m_evaluationNote->setText(
+            tr("La gamme %1 ne contient pas la tension HT %2 : les ecarts ne sont pas evalues.")
+                .arg(m.gamme.trimmed(), m.tensionHt));
     else if (e.hasRated())
-        ui->infoBox->setTitle(tr("Information (rapport nominal %1, tolerance %2)")
-                                  .arg(Format::ratio(e.rated), Format::tolerance(e.tolerance)));
+        m_evaluationNote->setText(
+            tr("Rapport nominal %1 (%2 / %3), tolerance %4")
+                .arg(Format::ratio(e.rated), m.tensionHt, m.tensionBt, Format::tolerance(e.tolerance)));
     else
-        ui->infoBox->setTitle(tr("Information"));
+        m_evaluationNote->clear();
+    m_evaluationNote->setVisible(!m_evaluationNote->text().isEmpty());
     // Red: the form or the record is wrong, and the technician must see it at once.
-    ui->infoBox->setStyleSheet(e.rangeDisagrees ? QStringLiteral("QGroupBox { color: #b00020; }")
-                                                : QString());
+    m_evaluationNote->setStyleSheet(e.rangeDisagrees ? QStringLiteral("color: #b00020; font-weight: bold;")
+                                                     : QString());
 }

@@ -93,6 +93,8 @@ void RecordCommands::downloadAll()
     QProgressDialog progress(tr("Telechargement des enregistrements\u2026"), tr("Annuler"), 0,
                              Qvx2::RecordCount, m_window);
     progress.setWindowTitle(tr("Telecharger tout"));
+    progress.setMinimumWidth(progress.fontMetrics().horizontalAdvance(progress.windowTitle()) *
+                             3); // title whole
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(0);
     const RecordOperations::AllRecords all = m_records->downloadAll(

@@ -14,6 +14,7 @@
 recup_info::recup_info(QWidget *parent) : QDialog(parent), ui(new Ui::recup_info)
 {
     ui->setupUi(this);
+    setToolTips();
     setWindowIcon(QIcon(QStringLiteral("image/facet.ico")));
 }
 
@@ -109,10 +110,18 @@ void recup_info::on_pushButton_clicked()
             QMessageBox::Ok);
 }
 
+void recup_info::setToolTips()
+{
+    // "Quitter" closes this window only: the program goes on.
+    ui->pushButton_2->setToolTip(tr("Ferme la fenetre Debug ; le programme continue."));
+}
+
 void recup_info::changeEvent(QEvent *event)
 {
-    if (event->type() == QEvent::LanguageChange)
+    if (event->type() == QEvent::LanguageChange) {
         ui->retranslateUi(this);
+        setToolTips();
+    }
     QDialog::changeEvent(event);
 }
 

@@ -41,6 +41,8 @@ private slots:
     void on_pushButton_2_clicked();
 
 private:
+    void setToolTips();
+
     Ui::recup_info *ui;
     QString m_dataDir;
     QTextCursor m_batch;

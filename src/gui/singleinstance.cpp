@@ -1,5 +1,6 @@
 #include "singleinstance.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QHash>
 #include <QMessageBox>
@@ -7,10 +8,12 @@
 
 QString SingleInstance::applicationKey()
 {
-    // One copy per user: each user has files of their own, and another user's segment (even one left by a
-    // crash, which only its owner may remove) must not keep this user out.
+    // One copy of each program per user: each user has files of their own, and another user's segment (even
+    // one left by a crash, which only its owner may remove) must not keep this user out. The demo is another
+    // program, with a folder of its own: it and the program may run side by side.
     return QStringLiteral("{5B8E2C14-7A3F-4D61-9E0B-3C2A7F91D4E6}-") +
-           QString::number(qHash(QDir::homePath()), 16);
+           QString::number(qHash(QDir::homePath() + QLatin1Char('\n') + QCoreApplication::applicationName()),
+                           16);
 }
 
 SingleInstance::SingleInstance(const QString &key) : m_memory(key) {}
