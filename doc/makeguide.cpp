@@ -1,7 +1,7 @@
 // Renders a user guide written in HTML (the subset QTextDocument reads) with its pictures into an A4 PDF:
 // a title page, a table of contents, then the body with a running header and page numbers.
 //
-//   qvx2-makeguide GUIDE.html OUT.pdf [--lang fr|en] [--version TEXT] [--logo PICTURE]
+//   qvx2-makeguide GUIDE.html OUT.pdf [--lang fr|en|ng|sv|ru] [--version TEXT] [--logo PICTURE]
 //
 // Pictures wider than the text or taller than most of a page are scaled down to fit, and headings are
 // never left alone at the foot of a page.
@@ -62,6 +62,18 @@ Words wordsFor(const QString &lang)
         return {QStringLiteral("Logiciel PC du testeur de transformateurs\nGuide d'utilisation"),
                 QStringLiteral("Version du logiciel : %1"), QStringLiteral("Sommaire"),
                 QStringLiteral("Page %1 sur %2")};
+    if (lang == QLatin1String("ng"))
+        return {QStringLiteral("PC-program for transformatortesteren\nBrukerveiledning"),
+                QStringLiteral("Programversjon: %1"), QStringLiteral("Innhold"),
+                QStringLiteral("Side %1 av %2")};
+    if (lang == QLatin1String("sv"))
+        return {QStringLiteral("PC-program för transformatorprovaren\nAnvändarhandbok"),
+                QStringLiteral("Programversion: %1"), QStringLiteral("Innehåll"),
+                QStringLiteral("Sida %1 av %2")};
+    if (lang == QLatin1String("ru"))
+        return {QStringLiteral("Программа для ПК к тестеру трансформаторов\nРуководство пользователя"),
+                QStringLiteral("Версия программы: %1"), QStringLiteral("Содержание"),
+                QStringLiteral("Страница %1 из %2")};
     return {QStringLiteral("PC software of the transformer tester\nUser guide"),
             QStringLiteral("Software version: %1"), QStringLiteral("Contents"),
             QStringLiteral("Page %1 of %2")};
@@ -402,7 +414,8 @@ int main(int argc, char *argv[])
     options.addHelpOption();
     options.addPositionalArgument(QStringLiteral("guide"), QStringLiteral("The guide's HTML source."));
     options.addPositionalArgument(QStringLiteral("pdf"), QStringLiteral("The PDF file to write."));
-    options.addOption({QStringLiteral("lang"), QStringLiteral("Language of the added words (fr or en)."),
+    options.addOption({QStringLiteral("lang"),
+                       QStringLiteral("Language of the added words (fr, en, ng, sv or ru)."),
                        QStringLiteral("code"), QStringLiteral("fr")});
     options.addOption({QStringLiteral("version"), QStringLiteral("Program version shown on the title page."),
                        QStringLiteral("text"), QStringLiteral("D504")});

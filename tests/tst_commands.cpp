@@ -7,10 +7,13 @@
 #include "dialogtelech.h"
 #include "faultnames.h"
 #include "firmwareupdate.h"
+#include "format.h"
 #include "recup_info.h"
+#include "reportrenderer.h"
 #include "simcontrol.h"
 #include "simrig.h"
 #include "testutil.h"
+#include "xmlconf.h"
 #include "xmlmesure.h"
 
 #include <QtTest>
@@ -92,6 +95,8 @@ private slots:
     void downloadAll();
     void recordLife_data();
     void recordLife();
+    void report_data();
+    void report();
 };
 
 // The record dialog names each record by its slot in the instrument's ring of ten; the chosen one is fetched
@@ -732,4 +737,76 @@ void TestCommands::recordLife()
 }
 
 QTEST_MAIN(TestCommands)
+// The report a customer gets, in each language: one page that names every test whole, gives the overall
+// verdict, the instrument's serial number, the program's version, dates with four-digit years and the
+// language's decimal mark, and where no two words are drawn over each other, a 200-character substation
+// name included.
+void TestCommands::report_data()
+{
+    QTest::addColumn<QString>("language");
+    for (const char *code : {"fr", "en", "ng", "sv", "ru"})
+        QTest::newRow(code) << code;
+}
+
+void TestCommands::report()
+{
+    QFETCH(QString, language);
+    download(3);
+    rig->child<QLineEdit>("NamePosteEdit")
+        ->setText(QString("Poste de distribution rurale ").repeated(7).left(200));
+    rig->child<QComboBox>("FuseCombo")->setCurrentText("Oui");
+    rig->child<QPlainTextEdit>("CommentText")
+        ->setPlainText("Cabine haute.\nBornes nettoyees.\nFin du commentaire");
+    QVERIFY(trigger("actionInfo_UC"));
+    const QDir built(QVX_APP_DIR); // the catalogues, beside the program as installed
+    for (const QString &qm : built.entryList({"*.qm"}, QDir::Files))
+        QFile::copy(built.filePath(qm), rig->appDir() + '/' + qm);
+    for (QAction *a : rig->child<QMenu>("menuLangue")->actions())
+        if (a->data().toString() == language)
+            a->trigger();
+    const QString pdf = rig->appDir() + "/Data/report.pdf";
+    TestUtil::DialogScript script;
+    script.file(pdf);
+    QVERIFY(trigger("actionExporterPdf") && script.done());
+    const auto poppler = [](const char *program, const QStringList &arguments) {
+        QProcess p;
+        p.start(program, arguments);
+        return p.waitForFinished() ? QString::fromUtf8(p.readAllStandardOutput()) : QString();
+    };
+    QVERIFY(poppler("pdfinfo", {pdf}).contains(QRegularExpression("Pages: +1\n")));
+    const QString text = poppler("pdftotext", {pdf, "-"}).simplified();
+    const Measurement m = w->currentMeasurement();
+    const ReportTexts t = ReportTexts::current();
+    QCOMPARE(t.tests.first(), QCoreApplication::translate("MainWindow", Qvx2::TestNames[0]));
+    QVERIFY(language == "fr" || t.tests.first() != Qvx2::TestNames[0]); // the language's own words
+    const QString date = Format::date(m.date), ratio = Format::ratio(m.ratios[0]);
+    QVERIFY(date.contains(QString::number(m.date.year())) && ratio.contains(QLocale().decimalPoint()));
+    for (const QString &whole :
+         t.tests + QStringList{ReportRenderer::overallVerdict(m, t), "SN20417", QVX_VERSION, date, ratio,
+                               m.poste.simplified(), XmlConf::shown("Oui"), "Fin du commentaire"})
+        QVERIFY2(text.contains(whole), qPrintable(language + ": " + whole));
+    QVERIFY2(language == "fr" || !text.contains(QRegularExpression("\\bOui\\b")), // the stored word
+             qPrintable(text.mid(text.indexOf("Oui") - 80, 120)));
+    // Each word's box, in points: none may overlap another.
+    QVector<QPair<QRectF, QString>> words;
+    const QRegularExpression box(
+        "<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">([^<]*)<");
+    for (QRegularExpressionMatchIterator i = box.globalMatch(poppler("pdftotext", {"-bbox", pdf, "-"}));
+         i.hasNext();) {
+        const QRegularExpressionMatch b = i.next();
+        const QRectF word(QPointF(b.captured(1).toDouble(), b.captured(2).toDouble()),
+                          QPointF(b.captured(3).toDouble(), b.captured(4).toDouble()));
+        for (const auto &other : qAsConst(words)) {
+            const QRectF both = word.intersected(other.first);
+            QVERIFY2(both.width() < 0.5 || both.height() < 0.5,
+                     qPrintable(QString("%1: \"%2\" over \"%3\" at %4,%5")
+                                    .arg(language, b.captured(5), other.second)
+                                    .arg(word.x())
+                                    .arg(word.y())));
+        }
+        words.append({word, b.captured(5)});
+    }
+    QVERIFY(words.size() > 200);
+}
+
 #include "tst_commands.moc"

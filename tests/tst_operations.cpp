@@ -358,6 +358,9 @@ void TestOperations::informationAndErase()
     rig.reader->setTarget(&session);
     QString lines;
     QVERIFY(rig.records->information(&lines) && lines.contains("IDENT QUARVEN2 D504 SN20417"));
+    const RecordOperations::Identity identity = RecordOperations::identityOf(lines);
+    QVERIFY(identity.serial == "SN20417" && identity.firmware == "D504" &&
+            RecordOperations::identityOf("xIDENT A B C\rIDENT Q\r").serial.isEmpty());
     QVERIFY(session.state() == RecordSession::State::Empty && session.measurement().capture.isEmpty());
     QVERIFY(rig.records->erase() && rig.sim.core().erased());
     int number = 0;

@@ -44,6 +44,61 @@ QString layout(const QString &text)
     return found.join(' ') + " [" + ends.match(text).capturedTexts().mid(1).join('|') + ']';
 }
 
+// The texts of a catalogue as a guide may quote them: a line of one, without its accelerator mark, with or
+// without its closing colon or ellipsis; a text with placeholders as a pattern, if it has words of its own.
+struct Quotable {
+    QSet<QString> texts;
+    QVector<QRegularExpression> patterns;
+    explicit Quotable(const QVector<Message> &catalogue)
+    {
+        static const QRegularExpression accelerator("&(?=[^&\\s])"), closing("\\s*(:|\\.\\.\\.|\u2026)$"),
+            placeholder("%\\d"), letter("\\p{L}");
+        for (const Message &m : catalogue)
+            for (const QString &line : QStringList(m.translation) + m.translation.split('\n')) {
+                const QString whole = QString(line).remove(accelerator).replace("&&", "&").simplified();
+                for (const QString &text : {whole, QString(whole).remove(closing)}) {
+                    texts.insert(text);
+                    if (!text.contains(placeholder) || !QString(text).remove(placeholder).contains(letter))
+                        continue;
+                    QStringList pieces = text.split(placeholder);
+                    for (QString &piece : pieces)
+                        piece = QRegularExpression::escape(piece);
+                    patterns.append(QRegularExpression('^' + pieces.join(".+") + '$'));
+                }
+            }
+    }
+    bool has(const QString &quoted) const
+    {
+        return texts.contains(quoted) || std::any_of(patterns.begin(), patterns.end(), [&](const auto &p) {
+                   return p.match(quoted).hasMatch();
+               });
+    }
+};
+
+// A guide's HTML as plain text.
+QString plain(QString html)
+{
+    html.remove(QRegularExpression("<[^>]*>"));
+    for (auto it = QRegularExpression("&#(\\d+);").globalMatch(html); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        html.replace(m.captured(), QChar(m.captured(1).toInt()));
+    }
+    return html.replace("&nbsp;", "\u00a0")
+        .replace("&lt;", "<")
+        .replace("&gt;", ">")
+        .replace("&quot;", "\"")
+        .replace("&amp;", "&")
+        .simplified();
+}
+
+QString guideSource(const QString &code)
+{
+    return QString::fromUtf8(
+        TestUtil::readFile(QStringLiteral(QVX_SOURCE_DIR "/doc/guide_%1.html").arg(code)));
+}
+
+const char *const Languages[] = {"fr", "en", "ng", "sv", "ru"};
+
 } // namespace
 
 class TestTranslations : public QObject
@@ -53,6 +108,8 @@ class TestTranslations : public QObject
 private slots:
     void messages_data();
     void messages();
+    void guides_data() { messages_data(); }
+    void guides();
     void productionFolder_data();
     void productionFolder();
 };
@@ -60,7 +117,7 @@ private slots:
 void TestTranslations::messages_data()
 {
     QTest::addColumn<QString>("code");
-    for (const char *code : {"fr", "en", "ng", "sv", "ru"})
+    for (const char *code : Languages)
         QTest::newRow(code) << QString(code);
 }
 
@@ -105,6 +162,43 @@ void TestTranslations::messages()
     QVERIFY2(stale.isEmpty(), qPrintable("no longer in the sources:\n" + stale.join('\n')));
 }
 
+// Each language's guide is built beside the program and the demo, written in that language (its letters; its
+// own opening sentence and no other guide's), and quotes every window text as that language's window shows
+// it.
+void TestTranslations::guides()
+{
+    QFETCH(QString, code);
+    const QString pattern = QStringLiteral("GU_QUARVEN2_V_*_%1.pdf").arg(code);
+    const QStringList built = QDir(QVX_APP_DIR "/Doc").entryList({pattern}, QDir::Files);
+    QCOMPARE(built.size(), 1);
+    QCOMPARE(QDir(QVX_DEMO_DIR "/Doc").entryList({pattern}, QDir::Files), built);
+    QProcess pdftotext;
+    pdftotext.start("pdftotext", {QVX_APP_DIR "/Doc/" + built.first(), "-"});
+    QVERIFY(pdftotext.waitForFinished(60000));
+    const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput()).simplified();
+    const int letters = text.count(QRegularExpression("\\p{L}")),
+              cyrillic = text.count(QRegularExpression("[\\x{0400}-\\x{04FF}]"));
+    QVERIFY2(code == "ru" ? cyrillic > letters * 0.8 : cyrillic < letters / 100, qPrintable(code));
+    static const QRegularExpression firstParagraph("<h1>.*?<p>(.*?)</p>",
+                                                   QRegularExpression::DotMatchesEverythingOption);
+    for (const char *other : Languages) {
+        const QString opening =
+            plain(firstParagraph.match(guideSource(other)).captured(1)).section(' ', 0, 7);
+        QVERIFY2(opening.size() > 30 && text.contains(opening) == (code == other), qPrintable(opening));
+    }
+    const Quotable window(readTs(QStringLiteral(QVX_SOURCE_DIR "/translations/quarvex2_%1.ts").arg(code)));
+    QStringList unknown;
+    static const QRegularExpression quoted("<span class=\"ui\">(.*?)</span>",
+                                           QRegularExpression::DotMatchesEverythingOption);
+    int count = 0;
+    for (auto it = quoted.globalMatch(guideSource(code)); it.hasNext(); ++count) {
+        const QString q = plain(it.next().captured(1)).remove(QRegularExpression("&(?=[^&\\s])"));
+        if (!window.has(q))
+            unknown << q;
+    }
+    QVERIFY2(count > 200 && unknown.isEmpty(), qPrintable("not in the window: " + unknown.join(" | ")));
+}
+
 void TestTranslations::productionFolder_data()
 {
     QTest::addColumn<QString>("bin");
@@ -141,7 +235,7 @@ void TestTranslations::productionFolder()
     QCOMPARE(dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot),
              portable ? QStringList({"Doc", "Maj"}) : QStringList("Doc"));
     QCOMPARE(QDir(dir.filePath("Maj")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
-    QCOMPARE(QDir(dir.filePath("Doc")).entryList({"GU_QUARVEN2_V_*.pdf"}, QDir::Files).size(), 2);
+    QCOMPARE(QDir(dir.filePath("Doc")).entryList({"GU_QUARVEN2_V_*.pdf"}, QDir::Files).size(), 5);
     for (const char *patch : {"patch_voltane.txt", "patch_direve.txt"}) // comments only
         QVERIFY(!QString(TestUtil::readFile(dir.filePath(patch)))
                      .contains(QRegularExpression("^\\s*[^#\\s]", QRegularExpression::MultilineOption)));

@@ -7,6 +7,7 @@
 #include "csvexport.h"
 #include "curveplot.h"
 #include "dialogscript.h"
+#include "format.h"
 #include "mainwindow.h"
 #include "recup_cutoff.h"
 #include "recup_enreg.h"
@@ -483,8 +484,8 @@ void TestWindow::nothingLeftInFrench()
     QVERIFY(french.size() > 150 && english.size() >= french.size() - 1);
 }
 
-// Help > Documentation opens the newest guide of the language (French, or English for any other), its mark
-// found whatever the case; a missing guide, or no viewer for it, is told.
+// Help > Documentation opens the newest guide of the language (English where it has none), its mark found
+// whatever the case; a missing guide, or no viewer for it, is told.
 void TestWindow::guide_data()
 {
     QTest::addColumn<QString>("language");
@@ -493,6 +494,13 @@ void TestWindow::guide_data()
     const QString fr1 = "GU_QUARVEN2_V_1_fr.pdf", fr2 = "GU_QUARVEN2_V_2_FR.pdf",
                   en1 = "GU_QUARVEN2_V_1_en.pdf";
     QTest::newRow("fr: newest, mark in capitals") << "fr" << QStringList{fr1, fr2, en1} << fr2;
+    for (const char *code : {"en", "ng", "sv", "ru"}) { // each its own, among the five
+        QStringList five;
+        for (const char *guide : {"fr", "en", "ng", "sv", "ru"})
+            five << QStringLiteral("GU_QUARVEN2_V_1_%1.pdf").arg(guide);
+        QTest::newRow(qPrintable(QStringLiteral("%1: its own").arg(code)))
+            << code << five << QStringLiteral("GU_QUARVEN2_V_1_%1.pdf").arg(code);
+    }
     QTest::newRow("ru: English") << "ru" << QStringList{fr1, en1} << en1;
     QTest::newRow("sv: French guides only") << "sv" << QStringList{fr1, fr2} << "";
     QTest::newRow("no Doc folder") << "fr" << QStringList() << "";
@@ -678,6 +686,9 @@ void TestWindow::plotTools()
     QApplication::sendEvent(canvas, &move);
     QCOMPARE(plot->readoutText(), CurvePlot::readout("bt.c", point));
     QVERIFY(plot->readoutText().startsWith(QString("bt.c \u2014 point %1 : ").arg(point.x())));
+    script.file(data("r.svg")); // the pointer's readout is the screen's, not the picture's
+    QVERIFY(trigger("actionExporterImage") && !TestUtil::readFile(data("r.svg")).contains("\u2014 point") &&
+            plot->readoutText() == CurvePlot::readout("bt.c", point));
 }
 
 // The archive lists every document under Data/ from its index, an unreadable file as such; the filter
@@ -747,6 +758,12 @@ void TestWindow::archive()
             comparison->differences()->rowCount() == 1 &&
             comparison->differences()->item(0, 0)->text() ==
                 "4  Terre (chassis) / HT.A (prim.) Circuit ouvert");
+    Measurement unnamed; // no transformer number: named by its substation, or its date alone
+    unnamed.date = QDate(2024, 5, 14);
+    const QString day = Format::date(unnamed.date);
+    QCOMPARE(CompareWindow::nameOf(unnamed), day);
+    unnamed.poste = "P9";
+    QCOMPARE(CompareWindow::nameOf(unnamed), day + ", P9");
     archive.findChild<QLineEdit *>("archiveFilter")->clear();
     archive.view()->selectAll();
     TestUtil::DialogScript script;

@@ -65,7 +65,7 @@
     </message>
     <message>
         <source>Date du telechargement : l&apos;appareil ne date pas ses enregistrements.</source>
-        <translation>Dato for nedlastingen: instrumentet daterer ikke opptakene sine.</translation>
+        <translation>Dato for nedlastingen: instrumentet daterer ikke målingene sine.</translation>
     </message>
     <message>
         <source>Choisissez exactement deux documents a comparer (%1 choisi(s)).</source>
@@ -240,7 +240,7 @@
     </message>
     <message>
         <source>L&apos;enregistrement affiche est incomplet : il ne peut pas etre enregistre. Voulez-vous l&apos;abandonner ?</source>
-        <translation>Opptaket som vises er ufullstendig: det kan ikke lagres. Vil du forkaste det?</translation>
+        <translation>Målingen som vises er ufullstendig: den kan ikke lagres. Vil du forkaste den?</translation>
     </message>
     <message>
         <source>Les donnees n&apos;ont pas ete enregistrees. Voulez-vous les enregistrer ?</source>
@@ -484,27 +484,27 @@ Koble til instrumentet igjen og start oppdateringen på nytt.</translation>
     </message>
     <message>
         <source>Neutre (sec.) / HT.A (prim.) Circuit ouvert</source>
-        <translation>Nøytral (sek.) / HS.A (prim.) Åpen krets</translation>
+        <translation>Nøytral (sek.) / HS.A (prim.) Brudd</translation>
     </message>
     <message>
         <source>Neutre (sec.) / HT.B (prim.) Circuit ouvert</source>
-        <translation>Nøytral (sek.) / HS.B (prim.) Åpen krets</translation>
+        <translation>Nøytral (sek.) / HS.B (prim.) Brudd</translation>
     </message>
     <message>
         <source>Neutre (sec.) / HT.C (prim.) Circuit ouvert</source>
-        <translation>Nøytral (sek.) / HS.C (prim.) Åpen krets</translation>
+        <translation>Nøytral (sek.) / HS.C (prim.) Brudd</translation>
     </message>
     <message>
         <source>Terre (chassis) / HT.A (prim.) Circuit ouvert</source>
-        <translation>Jord (tank) / HS.A (prim.) Åpen krets</translation>
+        <translation>Jord (tank) / HS.A (prim.) Brudd</translation>
     </message>
     <message>
         <source>Terre (chassis) / HT.B (prim.) Circuit ouvert</source>
-        <translation>Jord (tank) / HS.B (prim.) Åpen krets</translation>
+        <translation>Jord (tank) / HS.B (prim.) Brudd</translation>
     </message>
     <message>
         <source>Terre (chassis) / HT.C (prim.) Circuit ouvert</source>
-        <translation>Jord (tank) / HS.C (prim.) Åpen krets</translation>
+        <translation>Jord (tank) / HS.C (prim.) Brudd</translation>
     </message>
     <message>
         <source>Neutre (sec.) / BT.A (sec.) Continuite</source>
@@ -520,19 +520,19 @@ Koble til instrumentet igjen og start oppdateringen på nytt.</translation>
     </message>
     <message>
         <source>Terre (chassis) / BT.A (sec.) Circuit ouvert</source>
-        <translation>Jord (tank) / LS.A (sek.) Åpen krets</translation>
+        <translation>Jord (tank) / LS.A (sek.) Brudd</translation>
     </message>
     <message>
         <source>Terre (chassis) / BT.B (sec.) Circuit ouvert</source>
-        <translation>Jord (tank) / LS.B (sek.) Åpen krets</translation>
+        <translation>Jord (tank) / LS.B (sek.) Brudd</translation>
     </message>
     <message>
         <source>Terre (chassis) / BT.C (sec.) Circuit ouvert</source>
-        <translation>Jord (tank) / LS.C (sek.) Åpen krets</translation>
+        <translation>Jord (tank) / LS.C (sek.) Brudd</translation>
     </message>
     <message>
         <source>Terre (chassis) / Neutre (sec.) Circuit ouvert</source>
-        <translation>Jord (tank) / Nøytral (sek.) Åpen krets</translation>
+        <translation>Jord (tank) / Nøytral (sek.) Brudd</translation>
     </message>
     <message>
         <source>HT.A (prim.) Coherence courbe</source>
@@ -744,7 +744,7 @@ Koble til instrumentet igjen og start oppdateringen på nytt.</translation>
     </message>
     <message>
         <source>Rapport nominal %1 (%2 / %3), tolerance %4</source>
-        <translation>Nominelt omsetningsforhold %1 (%2 / %3), toleranse %4</translation>
+        <translation>Merkeomsetning %1 (%2 / %3), toleranse %4</translation>
     </message>
 </context>
 <context>
@@ -808,7 +808,7 @@ Koble til instrumentet igjen og start oppdateringen på nytt.</translation>
     </message>
     <message>
         <source>L&apos;appareil ne reponds pas. Verifier la liaison.</source>
-        <translation>Instrumentet svarer ikke. Kontroller tilkoblingen.</translation>
+        <translation>Instrumentet svarer ikke. Kontroller forbindelsen.</translation>
     </message>
     <message>
         <source>Effacement des enregistrements</source>
@@ -844,7 +844,7 @@ Koble til instrumentet igjen og start oppdateringen på nytt.</translation>
     </message>
     <message>
         <source>Interrompu : les enregistrements suivants n&apos;ont pas ete demandes.</source>
-        <translation>Avbrutt: de neste opptakene ble ikke hentet.</translation>
+        <translation>Avbrutt: de neste målingene ble ikke hentet.</translation>
     </message>
     <message>
         <source>Info UC</source>
@@ -961,7 +961,7 @@ Koble til instrumentet igjen og start oppdateringen på nytt.</translation>
     </message>
     <message>
         <source>L&apos;enregistrement n&apos;est pas arrive en entier.</source>
-        <translation>Opptaket kom ikke fram i sin helhet.</translation>
+        <translation>Målingen kom ikke fram i sin helhet.</translation>
     </message>
     <message>
         <source>L&apos;appareil ne connait pas ce qui a ete demande.</source>
@@ -1020,7 +1020,7 @@ Koble til instrumentet igjen og start oppdateringen på nytt.</translation>
     </message>
     <message>
         <source>Patch</source>
-        <translation>Oppdatering</translation>
+        <translation>Patch</translation>
     </message>
     <message>
         <source>Ouvrir_fichier_patch</source>
@@ -1204,7 +1204,7 @@ Koble til instrumentet igjen og start oppdateringen på nytt.</translation>
     <message>
         <source>Version 501: patch pour circuit ouvert<byte value="xd"/>
 </source>
-        <translation>Versjon 501: patch for åpen krets<byte value="xd"/>
+        <translation>Versjon 501: patch for brudd<byte value="xd"/>
 </translation>
     </message>
 </context>
@@ -1381,7 +1381,7 @@ n-9</translation>
     </message>
     <message>
         <source>Ferme la fenetre Debug ; le programme continue.</source>
-        <translation>Lukker Debug-vinduet; programmet fortsetter.</translation>
+        <translation>Lukker feilsøkingsvinduet; programmet fortsetter.</translation>
     </message>
 </context>
 <context>

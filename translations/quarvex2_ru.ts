@@ -142,7 +142,7 @@
     </message>
     <message>
         <source>%1 — point %2 : %3</source>
-        <translation>%1 — точка %2: %3</translation>
+        <translation>%1 — отсчёт %2: %3</translation>
     </message>
 </context>
 <context>
@@ -248,7 +248,7 @@
     </message>
     <message>
         <source>L&apos;impression n&apos;a pas pu etre faite.</source>
-        <translation>Не удалось напечатать отчёт.</translation>
+        <translation>Не удалось напечатать протокол.</translation>
     </message>
     <message>
         <source>Exporter PDF</source>
@@ -256,7 +256,7 @@
     </message>
     <message>
         <source>Rapport PDF (*.pdf)</source>
-        <translation>Отчёт PDF (*.pdf)</translation>
+        <translation>Протокол PDF (*.pdf)</translation>
     </message>
     <message>
         <source>Exporter CSV</source>
@@ -294,7 +294,7 @@
 
 %1
 %2 octets, modifie le %3</source>
-        <translation>Обновить встроенное ПО прибора этим файлом?
+        <translation>Обновить прошивку прибора этим файлом?
 
 %1
 %2 байт, изменён %3</translation>
@@ -480,7 +480,7 @@ Reconnectez l&apos;appareil puis relancez la mise a jour.</source>
     </message>
     <message>
         <source>Resultats des tests</source>
-        <translation>Результаты проверок</translation>
+        <translation>Результаты испытаний</translation>
     </message>
     <message>
         <source>Neutre (sec.) / HT.A (prim.) Circuit ouvert</source>
@@ -568,7 +568,7 @@ Reconnectez l&apos;appareil puis relancez la mise a jour.</source>
     </message>
     <message>
         <source>Gamme Mesure :</source>
-        <translation>Диапазон измерения:</translation>
+        <translation>Диапазон измерений:</translation>
     </message>
     <message>
         <source>RATIO:</source>
@@ -716,7 +716,7 @@ Reconnectez l&apos;appareil puis relancez la mise a jour.</source>
     </message>
     <message>
         <source>DEFAUT</source>
-        <translation>ДЕФЕКТ</translation>
+        <translation>НЕ НОРМА</translation>
     </message>
     <message>
         <source>sans verdict</source>
@@ -882,7 +882,7 @@ Reconnectez l&apos;appareil puis relancez la mise a jour.</source>
     </message>
     <message>
         <source>Resultats des tests</source>
-        <translation>Результаты проверок</translation>
+        <translation>Результаты испытаний</translation>
     </message>
     <message>
         <source>La gamme %1 ne contient pas la tension HT %2 : les ecarts ne sont pas evalues.</source>
@@ -1381,7 +1381,7 @@ n-9</translation>
     </message>
     <message>
         <source>Ferme la fenetre Debug ; le programme continue.</source>
-        <translation>Закрывает окно Debug; программа продолжает работу.</translation>
+        <translation>Закрывает окно «Отладка»; программа продолжает работу.</translation>
     </message>
 </context>
 <context>

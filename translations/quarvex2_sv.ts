@@ -5,7 +5,7 @@
     <name>ArchiveWindow</name>
     <message>
         <source>Archives</source>
-        <translation>Arkiv</translation>
+        <translation>Mätarkiv</translation>
     </message>
     <message>
         <source>Filtrer (toutes les colonnes)</source>
@@ -61,11 +61,11 @@
     </message>
     <message>
         <source>%1 (telechargement)</source>
-        <translation>%1 (nedladdning)</translation>
+        <translation>%1 (hämtning)</translation>
     </message>
     <message>
         <source>Date du telechargement : l&apos;appareil ne date pas ses enregistrements.</source>
-        <translation>Datum för nedladdningen: instrumentet daterar inte sina registreringar.</translation>
+        <translation>Datum för hämtningen: instrumentet daterar inte sina mätningar.</translation>
     </message>
     <message>
         <source>Choisissez exactement deux documents a comparer (%1 choisi(s)).</source>
@@ -240,7 +240,7 @@
     </message>
     <message>
         <source>L&apos;enregistrement affiche est incomplet : il ne peut pas etre enregistre. Voulez-vous l&apos;abandonner ?</source>
-        <translation>Den visade registreringen är ofullständig: den kan inte sparas. Vill du kassera den?</translation>
+        <translation>Den visade mätningen är ofullständig: den kan inte sparas. Vill du kassera den?</translation>
     </message>
     <message>
         <source>Les donnees n&apos;ont pas ete enregistrees. Voulez-vous les enregistrer ?</source>
@@ -294,7 +294,7 @@
 
 %1
 %2 octets, modifie le %3</source>
-        <translation>Uppdatera instrumentets fasta programvara med den här filen?
+        <translation>Uppdatera instrumentets firmware med den här filen?
 
 %1
 %2 byte, ändrad %3</translation>
@@ -480,31 +480,31 @@ Anslut instrumentet igen och starta sedan om uppdateringen.</translation>
     </message>
     <message>
         <source>Resultats des tests</source>
-        <translation>Testresultat</translation>
+        <translation>Provresultat</translation>
     </message>
     <message>
         <source>Neutre (sec.) / HT.A (prim.) Circuit ouvert</source>
-        <translation>Neutral (sek.) / HS.A (prim.) Öppen krets</translation>
+        <translation>Neutral (sek.) / HS.A (prim.) Avbrott</translation>
     </message>
     <message>
         <source>Neutre (sec.) / HT.B (prim.) Circuit ouvert</source>
-        <translation>Neutral (sek.) / HS.B (prim.) Öppen krets</translation>
+        <translation>Neutral (sek.) / HS.B (prim.) Avbrott</translation>
     </message>
     <message>
         <source>Neutre (sec.) / HT.C (prim.) Circuit ouvert</source>
-        <translation>Neutral (sek.) / HS.C (prim.) Öppen krets</translation>
+        <translation>Neutral (sek.) / HS.C (prim.) Avbrott</translation>
     </message>
     <message>
         <source>Terre (chassis) / HT.A (prim.) Circuit ouvert</source>
-        <translation>Jord (tank) / HS.A (prim.) Öppen krets</translation>
+        <translation>Jord (tank) / HS.A (prim.) Avbrott</translation>
     </message>
     <message>
         <source>Terre (chassis) / HT.B (prim.) Circuit ouvert</source>
-        <translation>Jord (tank) / HS.B (prim.) Öppen krets</translation>
+        <translation>Jord (tank) / HS.B (prim.) Avbrott</translation>
     </message>
     <message>
         <source>Terre (chassis) / HT.C (prim.) Circuit ouvert</source>
-        <translation>Jord (tank) / HS.C (prim.) Öppen krets</translation>
+        <translation>Jord (tank) / HS.C (prim.) Avbrott</translation>
     </message>
     <message>
         <source>Neutre (sec.) / BT.A (sec.) Continuite</source>
@@ -520,19 +520,19 @@ Anslut instrumentet igen och starta sedan om uppdateringen.</translation>
     </message>
     <message>
         <source>Terre (chassis) / BT.A (sec.) Circuit ouvert</source>
-        <translation>Jord (tank) / LS.A (sek.) Öppen krets</translation>
+        <translation>Jord (tank) / LS.A (sek.) Avbrott</translation>
     </message>
     <message>
         <source>Terre (chassis) / BT.B (sec.) Circuit ouvert</source>
-        <translation>Jord (tank) / LS.B (sek.) Öppen krets</translation>
+        <translation>Jord (tank) / LS.B (sek.) Avbrott</translation>
     </message>
     <message>
         <source>Terre (chassis) / BT.C (sec.) Circuit ouvert</source>
-        <translation>Jord (tank) / LS.C (sek.) Öppen krets</translation>
+        <translation>Jord (tank) / LS.C (sek.) Avbrott</translation>
     </message>
     <message>
         <source>Terre (chassis) / Neutre (sec.) Circuit ouvert</source>
-        <translation>Jord (tank) / Neutral (sek.) Öppen krets</translation>
+        <translation>Jord (tank) / Neutral (sek.) Avbrott</translation>
     </message>
     <message>
         <source>HT.A (prim.) Coherence courbe</source>
@@ -716,7 +716,7 @@ Anslut instrumentet igen och starta sedan om uppdateringen.</translation>
     </message>
     <message>
         <source>DEFAUT</source>
-        <translation>FEL</translation>
+        <translation>UNDERKÄND</translation>
     </message>
     <message>
         <source>sans verdict</source>
@@ -736,7 +736,7 @@ Anslut instrumentet igen och starta sedan om uppdateringen.</translation>
     </message>
     <message>
         <source>&amp;Archives</source>
-        <translation>A&amp;rkiv</translation>
+        <translation>&amp;Mätarkiv</translation>
     </message>
     <message>
         <source>La gamme %1 ne contient pas la tension HT %2 : les ecarts ne sont pas evalues.</source>
@@ -744,7 +744,7 @@ Anslut instrumentet igen och starta sedan om uppdateringen.</translation>
     </message>
     <message>
         <source>Rapport nominal %1 (%2 / %3), tolerance %4</source>
-        <translation>Nominellt omsättningsförhållande %1 (%2 / %3), tolerans %4</translation>
+        <translation>Märkomsättning %1 (%2 / %3), tolerans %4</translation>
     </message>
 </context>
 <context>
@@ -844,7 +844,7 @@ Anslut instrumentet igen och starta sedan om uppdateringen.</translation>
     </message>
     <message>
         <source>Interrompu : les enregistrements suivants n&apos;ont pas ete demandes.</source>
-        <translation>Avbrutet: följande registreringar hämtades inte.</translation>
+        <translation>Avbrutet: följande mätningar hämtades inte.</translation>
     </message>
     <message>
         <source>Info UC</source>
@@ -882,7 +882,7 @@ Anslut instrumentet igen och starta sedan om uppdateringen.</translation>
     </message>
     <message>
         <source>Resultats des tests</source>
-        <translation>Testresultat</translation>
+        <translation>Provresultat</translation>
     </message>
     <message>
         <source>La gamme %1 ne contient pas la tension HT %2 : les ecarts ne sont pas evalues.</source>
@@ -961,7 +961,7 @@ Anslut instrumentet igen och starta sedan om uppdateringen.</translation>
     </message>
     <message>
         <source>L&apos;enregistrement n&apos;est pas arrive en entier.</source>
-        <translation>Registreringen kom inte fram i sin helhet.</translation>
+        <translation>Mätningen kom inte fram i sin helhet.</translation>
     </message>
     <message>
         <source>L&apos;appareil ne connait pas ce qui a ete demande.</source>
@@ -1020,7 +1020,7 @@ Anslut instrumentet igen och starta sedan om uppdateringen.</translation>
     </message>
     <message>
         <source>Patch</source>
-        <translation>Korrigering</translation>
+        <translation>Patch</translation>
     </message>
     <message>
         <source>Ouvrir_fichier_patch</source>
@@ -1204,7 +1204,7 @@ Anslut instrumentet igen och starta sedan om uppdateringen.</translation>
     <message>
         <source>Version 501: patch pour circuit ouvert<byte value="xd"/>
 </source>
-        <translation>Version 501: patch för öppen krets<byte value="xd"/>
+        <translation>Version 501: patch för avbrott<byte value="xd"/>
 </translation>
     </message>
 </context>
@@ -1381,7 +1381,7 @@ n-9</translation>
     </message>
     <message>
         <source>Ferme la fenetre Debug ; le programme continue.</source>
-        <translation>Stänger Debug-fönstret; programmet fortsätter.</translation>
+        <translation>Stänger felsökningsfönstret; programmet fortsätter.</translation>
     </message>
 </context>
 <context>

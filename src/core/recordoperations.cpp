@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSet>
 
 RecordOperations::RecordOperations(InstrumentLink *link, RecordReader *reader, QObject *parent)
@@ -148,6 +149,17 @@ Result RecordOperations::erase()
 {
     return m_link->exchange(Qvx2::CmdErase, Qvx2::Answer::Erased, m_link->timing().answerWaitMs,
                             QStringLiteral("Effacement enregistrement"));
+}
+
+RecordOperations::Identity RecordOperations::identityOf(const QString &lines)
+{
+    // "IDENT QUARVEN2 D504 SN20417": the model, the firmware, the serial number.
+    static const QRegularExpression ident(
+        QStringLiteral("(?:^|[\\r\\n])IDENT[ \\t]+\\S+[ \\t]+(\\S+)[ \\t]+(\\S+)"));
+    const QRegularExpressionMatch found = ident.match(lines);
+    if (!found.hasMatch())
+        return {};
+    return {found.captured(2), found.captured(1)};
 }
 
 Result RecordOperations::information(QString *lines)

@@ -47,6 +47,13 @@ public:
     // The instrument's information lines (its identity, firmware, use); no record is touched.
     Result information(QString *lines);
 
+    // The serial number and firmware an identity line of the information names; empty when none does.
+    struct Identity {
+        QString serial;
+        QString firmware;
+    };
+    static Identity identityOf(const QString &lines);
+
     // The document name of a record by its number, in dataDir, with a number after it when that is taken.
     static QString recordFileName(const QString &dataDir, const QString &number);
 

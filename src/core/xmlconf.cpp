@@ -26,25 +26,13 @@ QList<QDomElement> entries(const QDomElement &section, const QString &tag)
     return list;
 }
 
-// "Autre", "Oui" and "Non" are stored untranslated and shown in the interface language.
-QString shown(const QString &value)
-{
-    if (value == QLatin1String("Autre"))
-        return QObject::tr("Autre");
-    if (value == QLatin1String("Oui"))
-        return QObject::tr("Oui");
-    if (value == QLatin1String("Non"))
-        return QObject::tr("Non");
-    return value;
-}
-
 QVector<Choice> choicesOf(const QDomElement &section, const QString &tag, const QString &attribute,
                           const QString &type = QString())
 {
     QVector<Choice> list;
     for (const QDomElement &e : entries(section, tag))
         if (type.isEmpty() || e.attribute("type") == type)
-            list.append({e.attribute(attribute), shown(e.attribute(attribute))});
+            list.append({e.attribute(attribute), XmlConf::shown(e.attribute(attribute))});
     return list;
 }
 
@@ -73,6 +61,18 @@ QStringList shownTexts(const QVector<Choice> &choices)
 }
 
 } // namespace
+
+// "Autre", "Oui" and "Non" are stored untranslated and shown in the interface language.
+QString XmlConf::shown(const QString &value)
+{
+    if (value == QLatin1String("Autre"))
+        return QObject::tr("Autre");
+    if (value == QLatin1String("Oui"))
+        return QObject::tr("Oui");
+    if (value == QLatin1String("Non"))
+        return QObject::tr("Non");
+    return value;
+}
 
 XmlConf::XmlConf(const QString &fileName, XmlAction mode)
 {

@@ -38,6 +38,8 @@ public:
     QStringList getTensionsHT(const QString &type) const;
     QStringList getTensionsBt(const QString &type) const;
     QStringList getEtats() const;
+    // A stored list value as the interface shows it: "Autre", "Oui" and "Non" are stored untranslated.
+    static QString shown(const QString &value);
     QStringList getPiles() const;
     QString getLangageencours() const;
     void setLangageencours(const QString &code);

@@ -15,6 +15,8 @@
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QSortFilterProxyModel>
 #include <QStandardItemModel>
 #include <QTableView>
@@ -127,8 +129,25 @@ void ArchiveWindow::fill(const QList<ArchiveEntry> &entries)
     m_proxy.setDynamicSortFilter(true);
     m_view.sortByColumn(Date, Qt::DescendingOrder);
     m_progress.hide();
+    fitColumns();
     m_loaded = true;
     emit loaded();
+}
+
+void ArchiveWindow::fitColumns()
+{
+    // Wide enough for every column's text in any language (within the screen): the substation's column
+    // takes what is left, with a least width of its own.
+    QHeaderView *header = m_view.horizontalHeader();
+    int needed = 2 * m_view.frameWidth() + m_view.verticalScrollBar()->sizeHint().width() +
+                 qMax(SubstationLeastPx, header->sectionSizeHint(Substation));
+    header->resizeSections(QHeaderView::ResizeToContents);
+    for (int column = 0; column < ColumnCount; ++column)
+        if (column != Substation)
+            needed += header->sectionSize(column);
+    const QRect screen = this->screen() ? this->screen()->availableGeometry() : QRect(0, 0, 4096, 4096);
+    if (needed > m_view.width())
+        resize(qMin(screen.width(), width() + needed - m_view.width()), height());
 }
 
 QList<ArchiveEntry> ArchiveWindow::selected() const

@@ -48,6 +48,8 @@ signals:
 
 private:
     void fill(const QList<ArchiveEntry> &entries);
+    void fitColumns();
+    static constexpr int SubstationLeastPx = 160;
 
     QString m_dataDir;
     QString m_indexFile;

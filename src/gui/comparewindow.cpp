@@ -42,7 +42,12 @@ QwtGraphic CompareWindow::PairedCurve::legendIcon(int, const QSizeF &size) const
 
 QString CompareWindow::nameOf(const Measurement &record)
 {
-    return tr("%1, transformateur %2").arg(Format::date(record.date), record.numTransfo);
+    // A record with no transformer number is named by its substation, or its date alone.
+    if (!record.numTransfo.isEmpty())
+        return tr("%1, transformateur %2").arg(Format::date(record.date), record.numTransfo);
+    if (!record.poste.isEmpty())
+        return QStringLiteral("%1, %2").arg(Format::date(record.date), record.poste);
+    return Format::date(record.date);
 }
 
 CompareWindow::CompareWindow(const std::array<Measurement, 2> &records, QWidget *parent)
@@ -56,7 +61,6 @@ CompareWindow::CompareWindow(const std::array<Measurement, 2> &records, QWidget 
 
     m_plot.setCanvasBackground(Qt::white);
     m_plot.insertLegend(new QwtLegend, QwtPlot::RightLegend);
-    m_plot.enableAxis(QwtPlot::yLeft, false);
     const QStringList curves = CurvePlot::curveNames();
     m_plot.setAutoDelete(false);
     for (int r = 0; r < 2; ++r)
@@ -95,7 +99,8 @@ CompareWindow::CompareWindow(const std::array<Measurement, 2> &records, QWidget 
     m_differences.horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     m_differences.horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
     m_differences.horizontalHeader()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
-    m_differences.resizeRowsToContents();
+    // Rows as high as their text once the columns have their widths, not as the default widths made them.
+    m_differences.verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
 
     m_layout.addWidget(&m_key);
     m_layout.addWidget(&m_plot, 1);

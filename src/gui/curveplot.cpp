@@ -100,6 +100,8 @@ void CurvePlot::setAxisTitles()
     QwtText x(tr("Echantillon")), y(tr("Valeur (unite de l'appareil)"));
     x.setFont(titleFont);
     y.setFont(titleFont);
+    // A long title goes over two lines rather than past the ends of a short axis (the report's plot).
+    y.setRenderFlags(Qt::AlignCenter | Qt::TextWordWrap);
     setAxisTitle(QwtPlot::xBottom, x);
     setAxisTitle(QwtPlot::yLeft, y);
 }

@@ -57,21 +57,27 @@ public:
     void showWholeRecord();
     // The whole record's scales; the curves the user hid stay hidden.
     void resetZoom();
-    // Shows the whole record while it lives, and the user's view again after.
+    // Shows the whole record while it lives, without the pointer's readout, and the user's view again after.
     class WholeRecord
     {
     public:
-        explicit WholeRecord(CurvePlot *plot) : m_plot(plot), m_view(plot->view())
+        explicit WholeRecord(CurvePlot *plot) : m_plot(plot), m_view(plot->view()), m_readout(plot->footer())
         {
+            plot->setFooter(QwtText());
             plot->showWholeRecord();
         }
-        ~WholeRecord() { m_plot->setView(m_view); }
+        ~WholeRecord()
+        {
+            m_plot->setFooter(m_readout);
+            m_plot->setView(m_view);
+        }
         WholeRecord(const WholeRecord &) = delete;
         WholeRecord &operator=(const WholeRecord &) = delete;
 
     private:
         CurvePlot *m_plot;
         View m_view;
+        QwtText m_readout;
     };
     void setCurveVisible(int index, bool visible);
     // The six curves' names in the interface's language, and the pen each is drawn with.

@@ -8,7 +8,6 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QProgressDialog>
-#include <QRegularExpression>
 #include <QStandardPaths>
 
 RecordCommands::RecordCommands(QWidget *window, RecordOperations *records, InstrumentLink *link,
@@ -130,11 +129,10 @@ void RecordCommands::information()
     }
     m_debug->set_texte(lines);
     m_debug->show();
-    // "IDENT QUARVEN2 D504 SN20417": the serial number and the firmware, for the reports.
-    const QRegularExpression ident(QStringLiteral("IDENT\\s+\\S+\\s+(\\S+)\\s+(\\S+)"));
-    const QRegularExpressionMatch found = ident.match(lines);
-    if (found.hasMatch())
-        emit instrumentIdentified(tr("%1, firmware %2").arg(found.captured(2), found.captured(1)));
+    // The serial number and the firmware, for the reports.
+    const RecordOperations::Identity identity = RecordOperations::identityOf(lines);
+    if (!identity.serial.isEmpty())
+        emit instrumentIdentified(tr("%1, firmware %2").arg(identity.serial, identity.firmware));
 }
 
 void RecordCommands::showCapture()

@@ -3,6 +3,7 @@
 #include "curveplot.h"
 #include "format.h"
 #include "identification.h"
+#include "xmlconf.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -121,7 +122,9 @@ void ReportRenderer::paint(QPainter &p, const QRect &page, int dpi, const Report
     for (const Measurement::Verdict v : m.verdicts)
         anyFailed = anyFailed || v == Measurement::Verdict::Failed;
     p.setFont(font(12, true));
-    const int verdictWidth = qMin(w / 3, p.fontMetrics().horizontalAdvance(verdict) + u.mm(4));
+    // Some slack over the measured width: a printer's metrics differ from the screen's by a little, and
+    // the verdict must not break over two lines.
+    const int verdictWidth = qMin(w / 3, p.fontMetrics().horizontalAdvance(verdict) + u.mm(7));
     const int verdictHeight = heightOf(p, verdictWidth - u.mm(4), verdict) + u.mm(2);
     p.fillRect(QRect(w - verdictWidth, 0, verdictWidth, verdictHeight), anyFailed ? Failed : Passed);
     p.setPen(Qt::white);
@@ -145,24 +148,26 @@ void ReportRenderer::paint(QPainter &p, const QRect &page, int dpi, const Report
     const int half = (w - u.mm(4)) / 2;
     const int labelWidth = half * 2 / 5;
     const int valueWidth = half - labelWidth - u.mm(2);
+    // A value as the form shows it: the date in the locale's form, "Oui" and the like in the language.
+    const auto valueOf = [&m](int field) {
+        const IdentificationField &f = Identification::Fields[size_t(field)];
+        return f.member ? XmlConf::shown(m.*f.member) : Format::date(m.date);
+    };
     for (int i = 0; i < Identification::Count; i += 2) {
         int rowHeight = 0;
         for (int k = 0; k < 2 && i + k < Identification::Count; ++k) {
-            const IdentificationField &f = Identification::Fields[size_t(i + k)];
-            const QString value = f.member ? m.*f.member : Format::date(m.date);
+            const QString value = valueOf(i + k);
             p.setFont(font(8.5, true));
             rowHeight = qMax(rowHeight, heightOf(p, labelWidth, t.identification.value(i + k)));
             p.setFont(font(8.5));
             rowHeight = qMax(rowHeight, heightOf(p, valueWidth, value));
         }
         for (int k = 0; k < 2 && i + k < Identification::Count; ++k) {
-            const IdentificationField &f = Identification::Fields[size_t(i + k)];
             const int x = k * (half + u.mm(4));
             p.setFont(font(8.5, true));
             text(p, QRect(x, y, labelWidth, rowHeight), t.identification.value(i + k));
             p.setFont(font(8.5));
-            text(p, QRect(x + labelWidth + u.mm(2), y, valueWidth, rowHeight),
-                 f.member ? m.*f.member : Format::date(m.date));
+            text(p, QRect(x + labelWidth + u.mm(2), y, valueWidth, rowHeight), valueOf(i + k));
         }
         y += rowHeight + u.mm(0.8);
     }
@@ -239,8 +244,10 @@ void ReportRenderer::paint(QPainter &p, const QRect &page, int dpi, const Report
     // The footer's place is kept; the plot and the comment share what is left.
     p.setFont(font(8));
     const int footer = 4 * p.fontMetrics().height() + u.mm(8);
-    const int commentMinimum = 3 * p.fontMetrics().height();
-    const int plotHeight = qBound(u.mm(40), page.height() - footer - commentMinimum - y - gap, u.mm(85));
+    // The comment's heading and text, as much of it as the plot's smallest height leaves room for.
+    p.setFont(font(8.5));
+    const int commentNeeds = heightOf(p, w, m.comment.trimmed()) + 2 * p.fontMetrics().height() + gap;
+    const int plotHeight = qBound(u.mm(40), page.height() - footer - commentNeeds - y - gap, u.mm(85));
     if (m_plot) {
         const CurvePlot::WholeRecord whole(m_plot);
         QwtPlotRenderer().render(m_plot, &p, QRectF(0, y, w, plotHeight));
