@@ -146,8 +146,8 @@ void ArchiveWindow::fitColumns()
         if (column != Substation)
             needed += header->sectionSize(column);
     const QRect screen = this->screen() ? this->screen()->availableGeometry() : QRect(0, 0, 4096, 4096);
-    if (needed > m_view.width())
-        resize(qMin(screen.width(), width() + needed - m_view.width()), height());
+    const QMargins margins = m_layout.contentsMargins();
+    resize(qMin(screen.width(), qMax(width(), needed + margins.left() + margins.right())), height());
 }
 
 QList<ArchiveEntry> ArchiveWindow::selected() const
