@@ -5,8 +5,8 @@ PACKAGES := cmake g++ make pkg-config qtbase5-dev libqt5serialport5-dev libqt5sv
             qttools5-dev qttools5-dev-tools qttranslations5-l10n libqt5sql5-sqlite xvfb xauth poppler-utils
 FUZZ_PACKAGES := clang libclang-rt-14-dev
 MEMCHECK_PACKAGES := valgrind
-# dpkg-shlibdeps computes the package's dependencies; appstreamcli checks its metainfo.
-PACKAGE_PACKAGES := dpkg-dev file appstream desktop-file-utils
+# dpkg-shlibdeps computes the package's dependencies; appstreamcli checks its metainfo; lintian the package.
+PACKAGE_PACKAGES := dpkg-dev file appstream desktop-file-utils lintian
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 DEMO_DIR := $(BUILD_DIR)/app-demo
 # Without a display (a remote shell, CI) the window opens on a virtual one.
@@ -42,12 +42,13 @@ test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j$(JOBS)
 
 # The Debian package of the program (quarvex2_<version>_amd64.deb in the build folder), its metainfo
-# validated and its files listed.
+# validated, the package checked by Debian's own checker, and its files listed.
 package: build
 	$(call install_missing,$(PACKAGE_PACKAGES))
 	cd $(BUILD_DIR) && cpack -G DEB
 	appstreamcli validate --no-net --pedantic $(BUILD_DIR)/fr.orva.quarvex2.metainfo.xml
 	desktop-file-validate resources/desktop/fr.orva.quarvex2.desktop
+	lintian --fail-on error,warning $(BUILD_DIR)/quarvex2_*_amd64.deb
 	dpkg-deb --info $(BUILD_DIR)/quarvex2_*_amd64.deb
 	dpkg-deb --contents $(BUILD_DIR)/quarvex2_*_amd64.deb
 
@@ -123,7 +124,7 @@ memcheck: build
 
 # Every benchmark of bench/ with its own table, then one table of all their figures.
 BENCH_SUMMARY := $(CURDIR)/$(BUILD_DIR)/bench/summary.tsv
-BENCHES := download replay parser documents firmware startup archive
+BENCHES := download replay parser documents firmware startup archive cli
 bench: build
 	@rm -f $(BENCH_SUMMARY); failed=""; \
 	for name in $(BENCHES); do \

@@ -34,7 +34,7 @@ int main(int argc, char *argv[])
                        QStringLiteral("steps")});
     options.process(app);
 
-    QCoreApplication::setApplicationName(QStringLiteral("quarvex2-demo")); // a program of its own
+    QCoreApplication::setApplicationName(QLatin1String(Qvx2::DemoProgramName)); // a program of its own
     SingleInstance instance;
     if (instance.refuseIfAlreadyRunning())
         return -1;

@@ -214,7 +214,8 @@ void TestTranslations::productionFolder_data()
 
 // What a technician runs: the program, its catalogues (Qt's holding only what it loads, with no catalogue of
 // another module to find), the guides and patch templates that write nothing; nothing of the demo. The build
-// folder is a portable copy with an empty Maj/; an installed copy has its desktop entry, icon and metainfo.
+// folder is a portable copy with an empty Maj/; an installed copy has its desktop entry, icon, metainfo,
+// manual pages, copyright and changelog.
 void TestTranslations::productionFolder()
 {
     QFETCH(QString, bin);
@@ -228,10 +229,10 @@ void TestTranslations::productionFolder()
         QVERIFY2(alone.load(dir.filePath(QStringLiteral("qt_%1.qm").arg(code))), code);
         QVERIFY(alone.isEmpty() == (QLatin1String(code) == "en")); // Qt's own texts are English
     }
-    expected << (portable ? QStringList{"quarvex2"} : QStringList());
+    expected << (portable ? QStringList{"quarvex2", "quarvex2-cli"} : QStringList());
     expected.sort();
     QCOMPARE(dir.entryList(QDir::Files, QDir::Name), expected);
-    QVERIFY(portable || QDir(bin).entryList(QDir::Files) == QStringList("quarvex2"));
+    QVERIFY(portable || QDir(bin).entryList(QDir::Files) == QStringList({"quarvex2", "quarvex2-cli"}));
     QCOMPARE(dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot),
              portable ? QStringList({"Doc", "Maj"}) : QStringList("Doc"));
     QCOMPARE(QDir(dir.filePath("Maj")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
@@ -241,7 +242,8 @@ void TestTranslations::productionFolder()
                      .contains(QRegularExpression("^\\s*[^#\\s]", QRegularExpression::MultilineOption)));
     for (const char *desktop :
          {"applications/fr.orva.quarvex2.desktop", "metainfo/fr.orva.quarvex2.metainfo.xml",
-          "icons/hicolor/48x48/apps/quarvex2.png"})
+          "icons/hicolor/48x48/apps/quarvex2.png", "man/man1/quarvex2.1.gz", "man/man1/quarvex2-cli.1.gz",
+          "doc/quarvex2/copyright", "doc/quarvex2/changelog.gz"})
         QVERIFY2(portable || QFileInfo::exists(share + "/../" + desktop), desktop);
 }
 

@@ -73,6 +73,249 @@
     </message>
 </context>
 <context>
+    <name>CliDocuments</name>
+    <message>
+        <source>Le dossier %1 ne peut pas etre cree.</source>
+        <translation>The folder %1 cannot be created.</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;ecrire %1 (%2).</source>
+        <translation>Could not write %1 (%2).</translation>
+    </message>
+    <message>
+        <source>Index : %1 / %2</source>
+        <translation>Index: %1 / %2</translation>
+    </message>
+    <message>
+        <source>document illisible</source>
+        <translation>unreadable document</translation>
+    </message>
+    <message>
+        <source>Aucun document du transformateur %1 du poste %2.</source>
+        <translation>No document of transformer %1 of substation %2.</translation>
+    </message>
+</context>
+<context>
+    <name>CliInstrument</name>
+    <message>
+        <source>Aucun adaptateur serie n&apos;est branche.</source>
+        <translation>No serial adapter is plugged in.</translation>
+    </message>
+    <message>
+        <source>Le port %1 n&apos;existe pas.</source>
+        <translation>The port %1 does not exist.</translation>
+    </message>
+    <message>
+        <source>%1 : %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Le port est tenu par la fenetre QUARVEN 2 : deconnectez-la ou fermez-la, puis recommencez.</source>
+        <translation>The port is held by the QUARVEN 2 window: disconnect or close the window, then try again.</translation>
+    </message>
+    <message>
+        <source>L&apos;appareil ne repond pas sur %1.</source>
+        <translation>The instrument does not answer on %1.</translation>
+    </message>
+    <message>
+        <source>Aucun QUARVEN 2 n&apos;a repondu.</source>
+        <translation>No QUARVEN 2 answered.</translation>
+    </message>
+    <message>
+        <source>non essaye : pas un adaptateur USB</source>
+        <translation>not tried: not a USB adapter</translation>
+    </message>
+    <message>
+        <source>QUARVEN 2</source>
+        <translation>QUARVEN 2</translation>
+    </message>
+    <message>
+        <source>L&apos;appareil ne connait pas le parametre %1.</source>
+        <translation>The instrument does not know the parameter %1.</translation>
+    </message>
+    <message>
+        <source>La valeur %1 n&apos;est pas un nombre entier.</source>
+        <translation>The value %1 is not a whole number.</translation>
+    </message>
+    <message>
+        <source>%1 = %2, enregistre dans l&apos;appareil.</source>
+        <translation>%1 = %2, saved in the instrument.</translation>
+    </message>
+    <message>
+        <source>Les enregistrements de l&apos;appareil sont effaces.</source>
+        <translation>The instrument&apos;s records are erased.</translation>
+    </message>
+    <message>
+        <source>pas un parametre de l&apos;appareil</source>
+        <translation>not a parameter of the instrument</translation>
+    </message>
+    <message>
+        <source>ecrit</source>
+        <translation>written</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 ne nomme aucun parametre de l&apos;appareil : rien n&apos;a ete ecrit.</source>
+        <translation>The file %1 names no parameter of the instrument: nothing was written.</translation>
+    </message>
+    <message>
+        <source>Enregistres : %1. Deja presents, non remplaces : %2. En echec : %3.</source>
+        <translation>Saved: %1. Already there, not replaced: %2. Failed: %3.</translation>
+    </message>
+    <message>
+        <source>Choisissez un enregistrement de 1 (le dernier) a %1, ou all.</source>
+        <translation>Choose a record from 1 (the newest) to %1, or all.</translation>
+    </message>
+    <message>
+        <source>Enregistrement %1 / %2</source>
+        <translation>Record %1 / %2</translation>
+    </message>
+    <message>
+        <source>Appareil sur %1 : telechargement de ses enregistrements.</source>
+        <translation>Instrument on %1: downloading its records.</translation>
+    </message>
+    <message>
+        <source>En attente d&apos;un appareil…</source>
+        <translation>Waiting for an instrument…</translation>
+    </message>
+    <message>
+        <source>Page %1 / %2</source>
+        <translation>Page %1 / %2</translation>
+    </message>
+    <message>
+        <source>Le firmware de l&apos;appareil est mis a jour.</source>
+        <translation>The instrument&apos;s firmware is updated.</translation>
+    </message>
+</context>
+<context>
+    <name>CliProgram</name>
+    <message>
+        <source>les ports serie, l&apos;adaptateur de chacun et celui qui repond en QUARVEN 2</source>
+        <translation>the serial ports, the adapter of each, and which one answers as a QUARVEN 2</translation>
+    </message>
+    <message>
+        <source>les lignes d&apos;information de l&apos;appareil (numero de serie, firmware)</source>
+        <translation>the instrument&apos;s information lines (serial number, firmware)</translation>
+    </message>
+    <message>
+        <source>les parametres ; une ecriture est verifiee par son echo et enregistree dans l&apos;appareil</source>
+        <translation>the parameters; a write is checked by its echo and saved in the instrument</translation>
+    </message>
+    <message>
+        <source>efface les enregistrements de l&apos;appareil (refuse sans --yes)</source>
+        <translation>erases the instrument&apos;s records (refused without --yes)</translation>
+    </message>
+    <message>
+        <source>applique un fichier de patch, un resultat par ligne</source>
+        <translation>applies a patch file, one result per line</translation>
+    </message>
+    <message>
+        <source>enregistre des documents dans DIR/Data/ comme Telecharger tout (N : 1 le dernier a 10)</source>
+        <translation>saves documents into DIR/Data/ as Download all does (N: 1 the newest to 10)</translation>
+    </message>
+    <message>
+        <source>attend un appareil et telecharge ses enregistrements a chaque branchement, jusqu&apos;a SIGINT ou SIGTERM</source>
+        <translation>waits for an instrument and downloads its records each time one is plugged in, until SIGINT or SIGTERM</translation>
+    </message>
+    <message>
+        <source>met a jour le firmware de l&apos;appareil (refuse sans --yes)</source>
+        <translation>updates the instrument&apos;s firmware (refused without --yes)</translation>
+    </message>
+    <message>
+        <source>exporte chaque document comme la fenetre, un fichier par document</source>
+        <translation>exports each document as the window does, one file per document</translation>
+    </message>
+    <message>
+        <source>les lignes de l&apos;index des archives, mis a jour d&apos;abord</source>
+        <translation>the rows of the archive index, brought up to date first</translation>
+    </message>
+    <message>
+        <source>les rapports d&apos;un transformateur par date</source>
+        <translation>the ratios of one transformer by date</translation>
+    </message>
+    <message>
+        <source>Le QUARVEN 2 et ses archives depuis un script.</source>
+        <translation>The QUARVEN 2 and its archive from a script.</translation>
+    </message>
+    <message>
+        <source>Commandes (COMMAND --help pour chacune) :</source>
+        <translation>Commands (COMMAND --help for each):</translation>
+    </message>
+    <message>
+        <source>Codes de sortie :</source>
+        <translation>Exit codes:</translation>
+    </message>
+    <message>
+        <source>  0  fait
+  1  ligne de commande fausse, ou confirmation manquante
+  2  la recherche n&apos;a trouve aucun appareil, ou le port ne s&apos;ouvre pas
+  3  l&apos;appareil ne repond pas sur le port, ou la liaison est perdue
+  4  un fichier refuse
+  5  fait en partie (des enregistrements ou des lignes ont echoue)</source>
+        <translation>  0  done
+  1  wrong command line, or a confirmation missing
+  2  the search found no instrument, or the port cannot be opened
+  3  the instrument on the port does not answer, or the link was lost
+  4  a refused file
+  5  partly done (some records or lines failed)</translation>
+    </message>
+    <message>
+        <source>Le port de l&apos;appareil, sans recherche.</source>
+        <translation>The instrument&apos;s port, with no search.</translation>
+    </message>
+    <message>
+        <source>Le dossier des donnees (config.xml, Data/).</source>
+        <translation>The data folder (config.xml, Data/).</translation>
+    </message>
+    <message>
+        <source>Un document JSON sur la sortie standard.</source>
+        <translation>One JSON document on standard output.</translation>
+    </message>
+    <message>
+        <source>La langue des messages : fr, en, ng, sv ou ru.</source>
+        <translation>The language of the messages: fr, en, ng, sv or ru.</translation>
+    </message>
+    <message>
+        <source>La commande et ses arguments.</source>
+        <translation>The command and its arguments.</translation>
+    </message>
+    <message>
+        <source>Langue inconnue : %1 (fr, en, ng, sv ou ru).</source>
+        <translation>Unknown language: %1 (fr, en, ng, sv or ru).</translation>
+    </message>
+    <message>
+        <source>Quelle commande ? --help les donne.</source>
+        <translation>Which command? --help lists them.</translation>
+    </message>
+    <message>
+        <source>Commande inconnue : %1. --help les donne.</source>
+        <translation>Unknown command: %1. --help lists them.</translation>
+    </message>
+    <message>
+        <source>Confirme l&apos;operation.</source>
+        <translation>Confirms the operation.</translation>
+    </message>
+    <message>
+        <source>Le dossier des fichiers ecrits.</source>
+        <translation>The folder of the files written.</translation>
+    </message>
+    <message>
+        <source>Les lignes qui contiennent ce texte.</source>
+        <translation>The rows that hold this text.</translation>
+    </message>
+    <message>
+        <source>Usage : %1 %2</source>
+        <translation>Usage: %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 est refuse sans --yes.</source>
+        <translation>%1 is refused without --yes.</translation>
+    </message>
+    <message>
+        <source>Format inconnu : %1 (pdf, csv, png ou svg).</source>
+        <translation>Unknown format: %1 (pdf, csv, png or svg).</translation>
+    </message>
+</context>
+<context>
     <name>CompareWindow</name>
     <message>
         <source>Comparer : %1 et %2</source>

@@ -73,6 +73,249 @@
     </message>
 </context>
 <context>
+    <name>CliDocuments</name>
+    <message>
+        <source>Le dossier %1 ne peut pas etre cree.</source>
+        <translation>Le dossier %1 ne peut pas etre cree.</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;ecrire %1 (%2).</source>
+        <translation>Impossible d&apos;ecrire %1 (%2).</translation>
+    </message>
+    <message>
+        <source>Index : %1 / %2</source>
+        <translation>Index : %1 / %2</translation>
+    </message>
+    <message>
+        <source>document illisible</source>
+        <translation>document illisible</translation>
+    </message>
+    <message>
+        <source>Aucun document du transformateur %1 du poste %2.</source>
+        <translation>Aucun document du transformateur %1 du poste %2.</translation>
+    </message>
+</context>
+<context>
+    <name>CliInstrument</name>
+    <message>
+        <source>Aucun adaptateur serie n&apos;est branche.</source>
+        <translation>Aucun adaptateur serie n&apos;est branche.</translation>
+    </message>
+    <message>
+        <source>Le port %1 n&apos;existe pas.</source>
+        <translation>Le port %1 n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>%1 : %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>Le port est tenu par la fenetre QUARVEN 2 : deconnectez-la ou fermez-la, puis recommencez.</source>
+        <translation>Le port est tenu par la fenetre QUARVEN 2 : deconnectez-la ou fermez-la, puis recommencez.</translation>
+    </message>
+    <message>
+        <source>L&apos;appareil ne repond pas sur %1.</source>
+        <translation>L&apos;appareil ne repond pas sur %1.</translation>
+    </message>
+    <message>
+        <source>Aucun QUARVEN 2 n&apos;a repondu.</source>
+        <translation>Aucun QUARVEN 2 n&apos;a repondu.</translation>
+    </message>
+    <message>
+        <source>non essaye : pas un adaptateur USB</source>
+        <translation>non essaye : pas un adaptateur USB</translation>
+    </message>
+    <message>
+        <source>QUARVEN 2</source>
+        <translation>QUARVEN 2</translation>
+    </message>
+    <message>
+        <source>L&apos;appareil ne connait pas le parametre %1.</source>
+        <translation>L&apos;appareil ne connait pas le parametre %1.</translation>
+    </message>
+    <message>
+        <source>La valeur %1 n&apos;est pas un nombre entier.</source>
+        <translation>La valeur %1 n&apos;est pas un nombre entier.</translation>
+    </message>
+    <message>
+        <source>%1 = %2, enregistre dans l&apos;appareil.</source>
+        <translation>%1 = %2, enregistre dans l&apos;appareil.</translation>
+    </message>
+    <message>
+        <source>Les enregistrements de l&apos;appareil sont effaces.</source>
+        <translation>Les enregistrements de l&apos;appareil sont effaces.</translation>
+    </message>
+    <message>
+        <source>pas un parametre de l&apos;appareil</source>
+        <translation>pas un parametre de l&apos;appareil</translation>
+    </message>
+    <message>
+        <source>ecrit</source>
+        <translation>ecrit</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 ne nomme aucun parametre de l&apos;appareil : rien n&apos;a ete ecrit.</source>
+        <translation>Le fichier %1 ne nomme aucun parametre de l&apos;appareil : rien n&apos;a ete ecrit.</translation>
+    </message>
+    <message>
+        <source>Enregistres : %1. Deja presents, non remplaces : %2. En echec : %3.</source>
+        <translation>Enregistres : %1. Deja presents, non remplaces : %2. En echec : %3.</translation>
+    </message>
+    <message>
+        <source>Choisissez un enregistrement de 1 (le dernier) a %1, ou all.</source>
+        <translation>Choisissez un enregistrement de 1 (le dernier) a %1, ou all.</translation>
+    </message>
+    <message>
+        <source>Enregistrement %1 / %2</source>
+        <translation>Enregistrement %1 / %2</translation>
+    </message>
+    <message>
+        <source>Appareil sur %1 : telechargement de ses enregistrements.</source>
+        <translation>Appareil sur %1 : telechargement de ses enregistrements.</translation>
+    </message>
+    <message>
+        <source>En attente d&apos;un appareil…</source>
+        <translation>En attente d&apos;un appareil…</translation>
+    </message>
+    <message>
+        <source>Page %1 / %2</source>
+        <translation>Page %1 / %2</translation>
+    </message>
+    <message>
+        <source>Le firmware de l&apos;appareil est mis a jour.</source>
+        <translation>Le firmware de l&apos;appareil est mis a jour.</translation>
+    </message>
+</context>
+<context>
+    <name>CliProgram</name>
+    <message>
+        <source>les ports serie, l&apos;adaptateur de chacun et celui qui repond en QUARVEN 2</source>
+        <translation>les ports serie, l&apos;adaptateur de chacun et celui qui repond en QUARVEN 2</translation>
+    </message>
+    <message>
+        <source>les lignes d&apos;information de l&apos;appareil (numero de serie, firmware)</source>
+        <translation>les lignes d&apos;information de l&apos;appareil (numero de serie, firmware)</translation>
+    </message>
+    <message>
+        <source>les parametres ; une ecriture est verifiee par son echo et enregistree dans l&apos;appareil</source>
+        <translation>les parametres ; une ecriture est verifiee par son echo et enregistree dans l&apos;appareil</translation>
+    </message>
+    <message>
+        <source>efface les enregistrements de l&apos;appareil (refuse sans --yes)</source>
+        <translation>efface les enregistrements de l&apos;appareil (refuse sans --yes)</translation>
+    </message>
+    <message>
+        <source>applique un fichier de patch, un resultat par ligne</source>
+        <translation>applique un fichier de patch, un resultat par ligne</translation>
+    </message>
+    <message>
+        <source>enregistre des documents dans DIR/Data/ comme Telecharger tout (N : 1 le dernier a 10)</source>
+        <translation>enregistre des documents dans DIR/Data/ comme Telecharger tout (N : 1 le dernier a 10)</translation>
+    </message>
+    <message>
+        <source>attend un appareil et telecharge ses enregistrements a chaque branchement, jusqu&apos;a SIGINT ou SIGTERM</source>
+        <translation>attend un appareil et telecharge ses enregistrements a chaque branchement, jusqu&apos;a SIGINT ou SIGTERM</translation>
+    </message>
+    <message>
+        <source>met a jour le firmware de l&apos;appareil (refuse sans --yes)</source>
+        <translation>met a jour le firmware de l&apos;appareil (refuse sans --yes)</translation>
+    </message>
+    <message>
+        <source>exporte chaque document comme la fenetre, un fichier par document</source>
+        <translation>exporte chaque document comme la fenetre, un fichier par document</translation>
+    </message>
+    <message>
+        <source>les lignes de l&apos;index des archives, mis a jour d&apos;abord</source>
+        <translation>les lignes de l&apos;index des archives, mis a jour d&apos;abord</translation>
+    </message>
+    <message>
+        <source>les rapports d&apos;un transformateur par date</source>
+        <translation>les rapports d&apos;un transformateur par date</translation>
+    </message>
+    <message>
+        <source>Le QUARVEN 2 et ses archives depuis un script.</source>
+        <translation>Le QUARVEN 2 et ses archives depuis un script.</translation>
+    </message>
+    <message>
+        <source>Commandes (COMMAND --help pour chacune) :</source>
+        <translation>Commandes (COMMAND --help pour chacune) :</translation>
+    </message>
+    <message>
+        <source>Codes de sortie :</source>
+        <translation>Codes de sortie :</translation>
+    </message>
+    <message>
+        <source>  0  fait
+  1  ligne de commande fausse, ou confirmation manquante
+  2  la recherche n&apos;a trouve aucun appareil, ou le port ne s&apos;ouvre pas
+  3  l&apos;appareil ne repond pas sur le port, ou la liaison est perdue
+  4  un fichier refuse
+  5  fait en partie (des enregistrements ou des lignes ont echoue)</source>
+        <translation>  0  fait
+  1  ligne de commande fausse, ou confirmation manquante
+  2  la recherche n&apos;a trouve aucun appareil, ou le port ne s&apos;ouvre pas
+  3  l&apos;appareil ne repond pas sur le port, ou la liaison est perdue
+  4  un fichier refuse
+  5  fait en partie (des enregistrements ou des lignes ont echoue)</translation>
+    </message>
+    <message>
+        <source>Le port de l&apos;appareil, sans recherche.</source>
+        <translation>Le port de l&apos;appareil, sans recherche.</translation>
+    </message>
+    <message>
+        <source>Le dossier des donnees (config.xml, Data/).</source>
+        <translation>Le dossier des donnees (config.xml, Data/).</translation>
+    </message>
+    <message>
+        <source>Un document JSON sur la sortie standard.</source>
+        <translation>Un document JSON sur la sortie standard.</translation>
+    </message>
+    <message>
+        <source>La langue des messages : fr, en, ng, sv ou ru.</source>
+        <translation>La langue des messages : fr, en, ng, sv ou ru.</translation>
+    </message>
+    <message>
+        <source>La commande et ses arguments.</source>
+        <translation>La commande et ses arguments.</translation>
+    </message>
+    <message>
+        <source>Langue inconnue : %1 (fr, en, ng, sv ou ru).</source>
+        <translation>Langue inconnue : %1 (fr, en, ng, sv ou ru).</translation>
+    </message>
+    <message>
+        <source>Quelle commande ? --help les donne.</source>
+        <translation>Quelle commande ? --help les donne.</translation>
+    </message>
+    <message>
+        <source>Commande inconnue : %1. --help les donne.</source>
+        <translation>Commande inconnue : %1. --help les donne.</translation>
+    </message>
+    <message>
+        <source>Confirme l&apos;operation.</source>
+        <translation>Confirme l&apos;operation.</translation>
+    </message>
+    <message>
+        <source>Le dossier des fichiers ecrits.</source>
+        <translation>Le dossier des fichiers ecrits.</translation>
+    </message>
+    <message>
+        <source>Les lignes qui contiennent ce texte.</source>
+        <translation>Les lignes qui contiennent ce texte.</translation>
+    </message>
+    <message>
+        <source>Usage : %1 %2</source>
+        <translation>Usage : %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 est refuse sans --yes.</source>
+        <translation>%1 est refuse sans --yes.</translation>
+    </message>
+    <message>
+        <source>Format inconnu : %1 (pdf, csv, png ou svg).</source>
+        <translation>Format inconnu : %1 (pdf, csv, png ou svg).</translation>
+    </message>
+</context>
+<context>
     <name>CompareWindow</name>
     <message>
         <source>Comparer : %1 et %2</source>

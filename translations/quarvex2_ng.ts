@@ -73,6 +73,249 @@
     </message>
 </context>
 <context>
+    <name>CliDocuments</name>
+    <message>
+        <source>Le dossier %1 ne peut pas etre cree.</source>
+        <translation>Mappen %1 kan ikke opprettes.</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;ecrire %1 (%2).</source>
+        <translation>Kunne ikke skrive %1 (%2).</translation>
+    </message>
+    <message>
+        <source>Index : %1 / %2</source>
+        <translation>Indeks: %1 / %2</translation>
+    </message>
+    <message>
+        <source>document illisible</source>
+        <translation>uleselig dokument</translation>
+    </message>
+    <message>
+        <source>Aucun document du transformateur %1 du poste %2.</source>
+        <translation>Ingen dokumenter for transformator %1 i nettstasjon %2.</translation>
+    </message>
+</context>
+<context>
+    <name>CliInstrument</name>
+    <message>
+        <source>Aucun adaptateur serie n&apos;est branche.</source>
+        <translation>Ingen seriell adapter er koblet til.</translation>
+    </message>
+    <message>
+        <source>Le port %1 n&apos;existe pas.</source>
+        <translation>Porten %1 finnes ikke.</translation>
+    </message>
+    <message>
+        <source>%1 : %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Le port est tenu par la fenetre QUARVEN 2 : deconnectez-la ou fermez-la, puis recommencez.</source>
+        <translation>Porten holdes av QUARVEN 2-vinduet: koble fra eller lukk vinduet, og prøv igjen.</translation>
+    </message>
+    <message>
+        <source>L&apos;appareil ne repond pas sur %1.</source>
+        <translation>Instrumentet svarer ikke på %1.</translation>
+    </message>
+    <message>
+        <source>Aucun QUARVEN 2 n&apos;a repondu.</source>
+        <translation>Ingen QUARVEN 2 svarte.</translation>
+    </message>
+    <message>
+        <source>non essaye : pas un adaptateur USB</source>
+        <translation>ikke prøvd: ikke en USB-adapter</translation>
+    </message>
+    <message>
+        <source>QUARVEN 2</source>
+        <translation>QUARVEN 2</translation>
+    </message>
+    <message>
+        <source>L&apos;appareil ne connait pas le parametre %1.</source>
+        <translation>Instrumentet kjenner ikke parameteren %1.</translation>
+    </message>
+    <message>
+        <source>La valeur %1 n&apos;est pas un nombre entier.</source>
+        <translation>Verdien %1 er ikke et heltall.</translation>
+    </message>
+    <message>
+        <source>%1 = %2, enregistre dans l&apos;appareil.</source>
+        <translation>%1 = %2, lagret i instrumentet.</translation>
+    </message>
+    <message>
+        <source>Les enregistrements de l&apos;appareil sont effaces.</source>
+        <translation>Instrumentets målinger er slettet.</translation>
+    </message>
+    <message>
+        <source>pas un parametre de l&apos;appareil</source>
+        <translation>ikke en parameter i instrumentet</translation>
+    </message>
+    <message>
+        <source>ecrit</source>
+        <translation>skrevet</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 ne nomme aucun parametre de l&apos;appareil : rien n&apos;a ete ecrit.</source>
+        <translation>Filen %1 nevner ingen parameter i instrumentet: ingenting ble skrevet.</translation>
+    </message>
+    <message>
+        <source>Enregistres : %1. Deja presents, non remplaces : %2. En echec : %3.</source>
+        <translation>Lagret: %1. Fantes allerede, ikke erstattet: %2. Mislyktes: %3.</translation>
+    </message>
+    <message>
+        <source>Choisissez un enregistrement de 1 (le dernier) a %1, ou all.</source>
+        <translation>Velg en måling fra 1 (den nyeste) til %1, eller all.</translation>
+    </message>
+    <message>
+        <source>Enregistrement %1 / %2</source>
+        <translation>Måling %1 / %2</translation>
+    </message>
+    <message>
+        <source>Appareil sur %1 : telechargement de ses enregistrements.</source>
+        <translation>Instrument på %1: laster ned målingene.</translation>
+    </message>
+    <message>
+        <source>En attente d&apos;un appareil…</source>
+        <translation>Venter på et instrument…</translation>
+    </message>
+    <message>
+        <source>Page %1 / %2</source>
+        <translation>Side %1 / %2</translation>
+    </message>
+    <message>
+        <source>Le firmware de l&apos;appareil est mis a jour.</source>
+        <translation>Instrumentets fastvare er oppdatert.</translation>
+    </message>
+</context>
+<context>
+    <name>CliProgram</name>
+    <message>
+        <source>les ports serie, l&apos;adaptateur de chacun et celui qui repond en QUARVEN 2</source>
+        <translation>serieportene, adapteren på hver og hvilken som svarer som QUARVEN 2</translation>
+    </message>
+    <message>
+        <source>les lignes d&apos;information de l&apos;appareil (numero de serie, firmware)</source>
+        <translation>instrumentets informasjonslinjer (serienummer, fastvare)</translation>
+    </message>
+    <message>
+        <source>les parametres ; une ecriture est verifiee par son echo et enregistree dans l&apos;appareil</source>
+        <translation>parameterne; en skriving kontrolleres med ekkoet og lagres i instrumentet</translation>
+    </message>
+    <message>
+        <source>efface les enregistrements de l&apos;appareil (refuse sans --yes)</source>
+        <translation>sletter instrumentets målinger (avvises uten --yes)</translation>
+    </message>
+    <message>
+        <source>applique un fichier de patch, un resultat par ligne</source>
+        <translation>bruker en patchfil, ett resultat per linje</translation>
+    </message>
+    <message>
+        <source>enregistre des documents dans DIR/Data/ comme Telecharger tout (N : 1 le dernier a 10)</source>
+        <translation>lagrer dokumenter i DIR/Data/ slik Last ned alle gjør (N: 1 den nyeste til 10)</translation>
+    </message>
+    <message>
+        <source>attend un appareil et telecharge ses enregistrements a chaque branchement, jusqu&apos;a SIGINT ou SIGTERM</source>
+        <translation>venter på et instrument og laster ned målingene hver gang et kobles til, til SIGINT eller SIGTERM</translation>
+    </message>
+    <message>
+        <source>met a jour le firmware de l&apos;appareil (refuse sans --yes)</source>
+        <translation>oppdaterer instrumentets fastvare (avvises uten --yes)</translation>
+    </message>
+    <message>
+        <source>exporte chaque document comme la fenetre, un fichier par document</source>
+        <translation>eksporterer hvert dokument slik vinduet gjør, én fil per dokument</translation>
+    </message>
+    <message>
+        <source>les lignes de l&apos;index des archives, mis a jour d&apos;abord</source>
+        <translation>radene i arkivindeksen, oppdatert først</translation>
+    </message>
+    <message>
+        <source>les rapports d&apos;un transformateur par date</source>
+        <translation>omsetningsforholdene for én transformator etter dato</translation>
+    </message>
+    <message>
+        <source>Le QUARVEN 2 et ses archives depuis un script.</source>
+        <translation>QUARVEN 2 og arkivet fra et skript.</translation>
+    </message>
+    <message>
+        <source>Commandes (COMMAND --help pour chacune) :</source>
+        <translation>Kommandoer (COMMAND --help for hver):</translation>
+    </message>
+    <message>
+        <source>Codes de sortie :</source>
+        <translation>Avslutningskoder:</translation>
+    </message>
+    <message>
+        <source>  0  fait
+  1  ligne de commande fausse, ou confirmation manquante
+  2  la recherche n&apos;a trouve aucun appareil, ou le port ne s&apos;ouvre pas
+  3  l&apos;appareil ne repond pas sur le port, ou la liaison est perdue
+  4  un fichier refuse
+  5  fait en partie (des enregistrements ou des lignes ont echoue)</source>
+        <translation>  0  utført
+  1  feil kommandolinje, eller manglende bekreftelse
+  2  søket fant ikke noe instrument, eller porten kan ikke åpnes
+  3  instrumentet på porten svarer ikke, eller forbindelsen er brutt
+  4  en avvist fil
+  5  delvis utført (noen målinger eller linjer mislyktes)</translation>
+    </message>
+    <message>
+        <source>Le port de l&apos;appareil, sans recherche.</source>
+        <translation>Instrumentets port, uten søk.</translation>
+    </message>
+    <message>
+        <source>Le dossier des donnees (config.xml, Data/).</source>
+        <translation>Datamappen (config.xml, Data/).</translation>
+    </message>
+    <message>
+        <source>Un document JSON sur la sortie standard.</source>
+        <translation>Ett JSON-dokument på standard utdata.</translation>
+    </message>
+    <message>
+        <source>La langue des messages : fr, en, ng, sv ou ru.</source>
+        <translation>Språket i meldingene: fr, en, ng, sv eller ru.</translation>
+    </message>
+    <message>
+        <source>La commande et ses arguments.</source>
+        <translation>Kommandoen og argumentene.</translation>
+    </message>
+    <message>
+        <source>Langue inconnue : %1 (fr, en, ng, sv ou ru).</source>
+        <translation>Ukjent språk: %1 (fr, en, ng, sv eller ru).</translation>
+    </message>
+    <message>
+        <source>Quelle commande ? --help les donne.</source>
+        <translation>Hvilken kommando? --help viser dem.</translation>
+    </message>
+    <message>
+        <source>Commande inconnue : %1. --help les donne.</source>
+        <translation>Ukjent kommando: %1. --help viser dem.</translation>
+    </message>
+    <message>
+        <source>Confirme l&apos;operation.</source>
+        <translation>Bekrefter operasjonen.</translation>
+    </message>
+    <message>
+        <source>Le dossier des fichiers ecrits.</source>
+        <translation>Mappen for filene som skrives.</translation>
+    </message>
+    <message>
+        <source>Les lignes qui contiennent ce texte.</source>
+        <translation>Radene som inneholder denne teksten.</translation>
+    </message>
+    <message>
+        <source>Usage : %1 %2</source>
+        <translation>Bruk: %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 est refuse sans --yes.</source>
+        <translation>%1 avvises uten --yes.</translation>
+    </message>
+    <message>
+        <source>Format inconnu : %1 (pdf, csv, png ou svg).</source>
+        <translation>Ukjent format: %1 (pdf, csv, png eller svg).</translation>
+    </message>
+</context>
+<context>
     <name>CompareWindow</name>
     <message>
         <source>Comparer : %1 et %2</source>

@@ -73,6 +73,249 @@
     </message>
 </context>
 <context>
+    <name>CliDocuments</name>
+    <message>
+        <source>Le dossier %1 ne peut pas etre cree.</source>
+        <translation>Не удаётся создать папку %1.</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;ecrire %1 (%2).</source>
+        <translation>Не удалось записать %1 (%2).</translation>
+    </message>
+    <message>
+        <source>Index : %1 / %2</source>
+        <translation>Индекс: %1 / %2</translation>
+    </message>
+    <message>
+        <source>document illisible</source>
+        <translation>нечитаемый документ</translation>
+    </message>
+    <message>
+        <source>Aucun document du transformateur %1 du poste %2.</source>
+        <translation>Нет документов трансформатора %1 подстанции %2.</translation>
+    </message>
+</context>
+<context>
+    <name>CliInstrument</name>
+    <message>
+        <source>Aucun adaptateur serie n&apos;est branche.</source>
+        <translation>Последовательный адаптер не подключён.</translation>
+    </message>
+    <message>
+        <source>Le port %1 n&apos;existe pas.</source>
+        <translation>Порт %1 не существует.</translation>
+    </message>
+    <message>
+        <source>%1 : %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Le port est tenu par la fenetre QUARVEN 2 : deconnectez-la ou fermez-la, puis recommencez.</source>
+        <translation>Порт занят окном QUARVEN 2: отключите или закройте окно и повторите.</translation>
+    </message>
+    <message>
+        <source>L&apos;appareil ne repond pas sur %1.</source>
+        <translation>Прибор не отвечает на %1.</translation>
+    </message>
+    <message>
+        <source>Aucun QUARVEN 2 n&apos;a repondu.</source>
+        <translation>Ни один QUARVEN 2 не ответил.</translation>
+    </message>
+    <message>
+        <source>non essaye : pas un adaptateur USB</source>
+        <translation>не проверялся: не USB-адаптер</translation>
+    </message>
+    <message>
+        <source>QUARVEN 2</source>
+        <translation>QUARVEN 2</translation>
+    </message>
+    <message>
+        <source>L&apos;appareil ne connait pas le parametre %1.</source>
+        <translation>Прибор не знает параметр %1.</translation>
+    </message>
+    <message>
+        <source>La valeur %1 n&apos;est pas un nombre entier.</source>
+        <translation>Значение %1 не является целым числом.</translation>
+    </message>
+    <message>
+        <source>%1 = %2, enregistre dans l&apos;appareil.</source>
+        <translation>%1 = %2, сохранено в приборе.</translation>
+    </message>
+    <message>
+        <source>Les enregistrements de l&apos;appareil sont effaces.</source>
+        <translation>Записи прибора стёрты.</translation>
+    </message>
+    <message>
+        <source>pas un parametre de l&apos;appareil</source>
+        <translation>не параметр прибора</translation>
+    </message>
+    <message>
+        <source>ecrit</source>
+        <translation>записано</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 ne nomme aucun parametre de l&apos;appareil : rien n&apos;a ete ecrit.</source>
+        <translation>Файл %1 не содержит ни одного параметра прибора: ничего не записано.</translation>
+    </message>
+    <message>
+        <source>Enregistres : %1. Deja presents, non remplaces : %2. En echec : %3.</source>
+        <translation>Сохранено: %1. Уже были, не заменены: %2. Ошибок: %3.</translation>
+    </message>
+    <message>
+        <source>Choisissez un enregistrement de 1 (le dernier) a %1, ou all.</source>
+        <translation>Выберите запись от 1 (последняя) до %1 или all.</translation>
+    </message>
+    <message>
+        <source>Enregistrement %1 / %2</source>
+        <translation>Запись %1 / %2</translation>
+    </message>
+    <message>
+        <source>Appareil sur %1 : telechargement de ses enregistrements.</source>
+        <translation>Прибор на %1: считывание записей.</translation>
+    </message>
+    <message>
+        <source>En attente d&apos;un appareil…</source>
+        <translation>Ожидание прибора…</translation>
+    </message>
+    <message>
+        <source>Page %1 / %2</source>
+        <translation>Страница %1 / %2</translation>
+    </message>
+    <message>
+        <source>Le firmware de l&apos;appareil est mis a jour.</source>
+        <translation>Прошивка прибора обновлена.</translation>
+    </message>
+</context>
+<context>
+    <name>CliProgram</name>
+    <message>
+        <source>les ports serie, l&apos;adaptateur de chacun et celui qui repond en QUARVEN 2</source>
+        <translation>последовательные порты, адаптер каждого и тот, что отвечает как QUARVEN 2</translation>
+    </message>
+    <message>
+        <source>les lignes d&apos;information de l&apos;appareil (numero de serie, firmware)</source>
+        <translation>информационные строки прибора (серийный номер, прошивка)</translation>
+    </message>
+    <message>
+        <source>les parametres ; une ecriture est verifiee par son echo et enregistree dans l&apos;appareil</source>
+        <translation>параметры; запись проверяется по эху и сохраняется в приборе</translation>
+    </message>
+    <message>
+        <source>efface les enregistrements de l&apos;appareil (refuse sans --yes)</source>
+        <translation>стирает записи прибора (без --yes не выполняется)</translation>
+    </message>
+    <message>
+        <source>applique un fichier de patch, un resultat par ligne</source>
+        <translation>применяет файл патча, по результату на строку</translation>
+    </message>
+    <message>
+        <source>enregistre des documents dans DIR/Data/ comme Telecharger tout (N : 1 le dernier a 10)</source>
+        <translation>сохраняет документы в DIR/Data/, как «Считать все записи» (N: от 1, последней, до 10)</translation>
+    </message>
+    <message>
+        <source>attend un appareil et telecharge ses enregistrements a chaque branchement, jusqu&apos;a SIGINT ou SIGTERM</source>
+        <translation>ждёт прибор и считывает его записи при каждом подключении, до SIGINT или SIGTERM</translation>
+    </message>
+    <message>
+        <source>met a jour le firmware de l&apos;appareil (refuse sans --yes)</source>
+        <translation>обновляет прошивку прибора (без --yes не выполняется)</translation>
+    </message>
+    <message>
+        <source>exporte chaque document comme la fenetre, un fichier par document</source>
+        <translation>экспортирует каждый документ, как окно программы, по файлу на документ</translation>
+    </message>
+    <message>
+        <source>les lignes de l&apos;index des archives, mis a jour d&apos;abord</source>
+        <translation>строки индекса архива, сначала обновлённого</translation>
+    </message>
+    <message>
+        <source>les rapports d&apos;un transformateur par date</source>
+        <translation>коэффициенты трансформации одного трансформатора по датам</translation>
+    </message>
+    <message>
+        <source>Le QUARVEN 2 et ses archives depuis un script.</source>
+        <translation>QUARVEN 2 и его архив из сценария.</translation>
+    </message>
+    <message>
+        <source>Commandes (COMMAND --help pour chacune) :</source>
+        <translation>Команды (COMMAND --help для каждой):</translation>
+    </message>
+    <message>
+        <source>Codes de sortie :</source>
+        <translation>Коды завершения:</translation>
+    </message>
+    <message>
+        <source>  0  fait
+  1  ligne de commande fausse, ou confirmation manquante
+  2  la recherche n&apos;a trouve aucun appareil, ou le port ne s&apos;ouvre pas
+  3  l&apos;appareil ne repond pas sur le port, ou la liaison est perdue
+  4  un fichier refuse
+  5  fait en partie (des enregistrements ou des lignes ont echoue)</source>
+        <translation>  0  выполнено
+  1  неверная командная строка или нет подтверждения
+  2  поиск не нашёл прибор, или порт не открывается
+  3  прибор на порту не отвечает, или связь потеряна
+  4  файл отклонён
+  5  выполнено частично (часть записей или строк не удалась)</translation>
+    </message>
+    <message>
+        <source>Le port de l&apos;appareil, sans recherche.</source>
+        <translation>Порт прибора, без поиска.</translation>
+    </message>
+    <message>
+        <source>Le dossier des donnees (config.xml, Data/).</source>
+        <translation>Папка данных (config.xml, Data/).</translation>
+    </message>
+    <message>
+        <source>Un document JSON sur la sortie standard.</source>
+        <translation>Один документ JSON в стандартный вывод.</translation>
+    </message>
+    <message>
+        <source>La langue des messages : fr, en, ng, sv ou ru.</source>
+        <translation>Язык сообщений: fr, en, ng, sv или ru.</translation>
+    </message>
+    <message>
+        <source>La commande et ses arguments.</source>
+        <translation>Команда и её аргументы.</translation>
+    </message>
+    <message>
+        <source>Langue inconnue : %1 (fr, en, ng, sv ou ru).</source>
+        <translation>Неизвестный язык: %1 (fr, en, ng, sv или ru).</translation>
+    </message>
+    <message>
+        <source>Quelle commande ? --help les donne.</source>
+        <translation>Какая команда? --help перечисляет их.</translation>
+    </message>
+    <message>
+        <source>Commande inconnue : %1. --help les donne.</source>
+        <translation>Неизвестная команда: %1. --help перечисляет их.</translation>
+    </message>
+    <message>
+        <source>Confirme l&apos;operation.</source>
+        <translation>Подтверждает операцию.</translation>
+    </message>
+    <message>
+        <source>Le dossier des fichiers ecrits.</source>
+        <translation>Папка для записываемых файлов.</translation>
+    </message>
+    <message>
+        <source>Les lignes qui contiennent ce texte.</source>
+        <translation>Строки, содержащие этот текст.</translation>
+    </message>
+    <message>
+        <source>Usage : %1 %2</source>
+        <translation>Использование: %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 est refuse sans --yes.</source>
+        <translation>%1 без --yes не выполняется.</translation>
+    </message>
+    <message>
+        <source>Format inconnu : %1 (pdf, csv, png ou svg).</source>
+        <translation>Неизвестный формат: %1 (pdf, csv, png или svg).</translation>
+    </message>
+</context>
+<context>
     <name>CompareWindow</name>
     <message>
         <source>Comparer : %1 et %2</source>

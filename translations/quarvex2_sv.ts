@@ -73,6 +73,249 @@
     </message>
 </context>
 <context>
+    <name>CliDocuments</name>
+    <message>
+        <source>Le dossier %1 ne peut pas etre cree.</source>
+        <translation>Mappen %1 kan inte skapas.</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;ecrire %1 (%2).</source>
+        <translation>Det gick inte att skriva %1 (%2).</translation>
+    </message>
+    <message>
+        <source>Index : %1 / %2</source>
+        <translation>Index: %1 / %2</translation>
+    </message>
+    <message>
+        <source>document illisible</source>
+        <translation>oläsligt dokument</translation>
+    </message>
+    <message>
+        <source>Aucun document du transformateur %1 du poste %2.</source>
+        <translation>Inga dokument för transformator %1 i nätstation %2.</translation>
+    </message>
+</context>
+<context>
+    <name>CliInstrument</name>
+    <message>
+        <source>Aucun adaptateur serie n&apos;est branche.</source>
+        <translation>Ingen seriell adapter är ansluten.</translation>
+    </message>
+    <message>
+        <source>Le port %1 n&apos;existe pas.</source>
+        <translation>Porten %1 finns inte.</translation>
+    </message>
+    <message>
+        <source>%1 : %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Le port est tenu par la fenetre QUARVEN 2 : deconnectez-la ou fermez-la, puis recommencez.</source>
+        <translation>Porten hålls av QUARVEN 2-fönstret: koppla från eller stäng fönstret och försök igen.</translation>
+    </message>
+    <message>
+        <source>L&apos;appareil ne repond pas sur %1.</source>
+        <translation>Instrumentet svarar inte på %1.</translation>
+    </message>
+    <message>
+        <source>Aucun QUARVEN 2 n&apos;a repondu.</source>
+        <translation>Ingen QUARVEN 2 svarade.</translation>
+    </message>
+    <message>
+        <source>non essaye : pas un adaptateur USB</source>
+        <translation>inte provad: ingen USB-adapter</translation>
+    </message>
+    <message>
+        <source>QUARVEN 2</source>
+        <translation>QUARVEN 2</translation>
+    </message>
+    <message>
+        <source>L&apos;appareil ne connait pas le parametre %1.</source>
+        <translation>Instrumentet känner inte till parametern %1.</translation>
+    </message>
+    <message>
+        <source>La valeur %1 n&apos;est pas un nombre entier.</source>
+        <translation>Värdet %1 är inte ett heltal.</translation>
+    </message>
+    <message>
+        <source>%1 = %2, enregistre dans l&apos;appareil.</source>
+        <translation>%1 = %2, sparat i instrumentet.</translation>
+    </message>
+    <message>
+        <source>Les enregistrements de l&apos;appareil sont effaces.</source>
+        <translation>Instrumentets mätningar är raderade.</translation>
+    </message>
+    <message>
+        <source>pas un parametre de l&apos;appareil</source>
+        <translation>ingen parameter i instrumentet</translation>
+    </message>
+    <message>
+        <source>ecrit</source>
+        <translation>skrivet</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 ne nomme aucun parametre de l&apos;appareil : rien n&apos;a ete ecrit.</source>
+        <translation>Filen %1 anger ingen parameter i instrumentet: ingenting skrevs.</translation>
+    </message>
+    <message>
+        <source>Enregistres : %1. Deja presents, non remplaces : %2. En echec : %3.</source>
+        <translation>Sparade: %1. Fanns redan, inte ersatta: %2. Misslyckades: %3.</translation>
+    </message>
+    <message>
+        <source>Choisissez un enregistrement de 1 (le dernier) a %1, ou all.</source>
+        <translation>Välj en mätning från 1 (den senaste) till %1, eller all.</translation>
+    </message>
+    <message>
+        <source>Enregistrement %1 / %2</source>
+        <translation>Mätning %1 / %2</translation>
+    </message>
+    <message>
+        <source>Appareil sur %1 : telechargement de ses enregistrements.</source>
+        <translation>Instrument på %1: hämtar mätningarna.</translation>
+    </message>
+    <message>
+        <source>En attente d&apos;un appareil…</source>
+        <translation>Väntar på ett instrument…</translation>
+    </message>
+    <message>
+        <source>Page %1 / %2</source>
+        <translation>Sida %1 / %2</translation>
+    </message>
+    <message>
+        <source>Le firmware de l&apos;appareil est mis a jour.</source>
+        <translation>Instrumentets firmware är uppdaterad.</translation>
+    </message>
+</context>
+<context>
+    <name>CliProgram</name>
+    <message>
+        <source>les ports serie, l&apos;adaptateur de chacun et celui qui repond en QUARVEN 2</source>
+        <translation>serieportarna, adaptern för var och en och vilken som svarar som QUARVEN 2</translation>
+    </message>
+    <message>
+        <source>les lignes d&apos;information de l&apos;appareil (numero de serie, firmware)</source>
+        <translation>instrumentets informationsrader (serienummer, firmware)</translation>
+    </message>
+    <message>
+        <source>les parametres ; une ecriture est verifiee par son echo et enregistree dans l&apos;appareil</source>
+        <translation>parametrarna; en skrivning kontrolleras med ekot och sparas i instrumentet</translation>
+    </message>
+    <message>
+        <source>efface les enregistrements de l&apos;appareil (refuse sans --yes)</source>
+        <translation>raderar instrumentets mätningar (vägras utan --yes)</translation>
+    </message>
+    <message>
+        <source>applique un fichier de patch, un resultat par ligne</source>
+        <translation>tillämpar en patchfil, ett resultat per rad</translation>
+    </message>
+    <message>
+        <source>enregistre des documents dans DIR/Data/ comme Telecharger tout (N : 1 le dernier a 10)</source>
+        <translation>sparar dokument i DIR/Data/ som Hämta alla gör (N: 1 den senaste till 10)</translation>
+    </message>
+    <message>
+        <source>attend un appareil et telecharge ses enregistrements a chaque branchement, jusqu&apos;a SIGINT ou SIGTERM</source>
+        <translation>väntar på ett instrument och hämtar mätningarna varje gång ett ansluts, tills SIGINT eller SIGTERM</translation>
+    </message>
+    <message>
+        <source>met a jour le firmware de l&apos;appareil (refuse sans --yes)</source>
+        <translation>uppdaterar instrumentets firmware (vägras utan --yes)</translation>
+    </message>
+    <message>
+        <source>exporte chaque document comme la fenetre, un fichier par document</source>
+        <translation>exporterar varje dokument som fönstret gör, en fil per dokument</translation>
+    </message>
+    <message>
+        <source>les lignes de l&apos;index des archives, mis a jour d&apos;abord</source>
+        <translation>raderna i arkivindexet, uppdaterat först</translation>
+    </message>
+    <message>
+        <source>les rapports d&apos;un transformateur par date</source>
+        <translation>omsättningarna för en transformator efter datum</translation>
+    </message>
+    <message>
+        <source>Le QUARVEN 2 et ses archives depuis un script.</source>
+        <translation>QUARVEN 2 och dess arkiv från ett skript.</translation>
+    </message>
+    <message>
+        <source>Commandes (COMMAND --help pour chacune) :</source>
+        <translation>Kommandon (COMMAND --help för vart och ett):</translation>
+    </message>
+    <message>
+        <source>Codes de sortie :</source>
+        <translation>Returkoder:</translation>
+    </message>
+    <message>
+        <source>  0  fait
+  1  ligne de commande fausse, ou confirmation manquante
+  2  la recherche n&apos;a trouve aucun appareil, ou le port ne s&apos;ouvre pas
+  3  l&apos;appareil ne repond pas sur le port, ou la liaison est perdue
+  4  un fichier refuse
+  5  fait en partie (des enregistrements ou des lignes ont echoue)</source>
+        <translation>  0  klart
+  1  fel kommandorad, eller en bekräftelse saknas
+  2  sökningen hittade inget instrument, eller porten kan inte öppnas
+  3  instrumentet på porten svarar inte, eller förbindelsen bröts
+  4  en vägrad fil
+  5  delvis klart (några mätningar eller rader misslyckades)</translation>
+    </message>
+    <message>
+        <source>Le port de l&apos;appareil, sans recherche.</source>
+        <translation>Instrumentets port, utan sökning.</translation>
+    </message>
+    <message>
+        <source>Le dossier des donnees (config.xml, Data/).</source>
+        <translation>Datamappen (config.xml, Data/).</translation>
+    </message>
+    <message>
+        <source>Un document JSON sur la sortie standard.</source>
+        <translation>Ett JSON-dokument på standard ut.</translation>
+    </message>
+    <message>
+        <source>La langue des messages : fr, en, ng, sv ou ru.</source>
+        <translation>Meddelandenas språk: fr, en, ng, sv eller ru.</translation>
+    </message>
+    <message>
+        <source>La commande et ses arguments.</source>
+        <translation>Kommandot och dess argument.</translation>
+    </message>
+    <message>
+        <source>Langue inconnue : %1 (fr, en, ng, sv ou ru).</source>
+        <translation>Okänt språk: %1 (fr, en, ng, sv eller ru).</translation>
+    </message>
+    <message>
+        <source>Quelle commande ? --help les donne.</source>
+        <translation>Vilket kommando? --help visar dem.</translation>
+    </message>
+    <message>
+        <source>Commande inconnue : %1. --help les donne.</source>
+        <translation>Okänt kommando: %1. --help visar dem.</translation>
+    </message>
+    <message>
+        <source>Confirme l&apos;operation.</source>
+        <translation>Bekräftar åtgärden.</translation>
+    </message>
+    <message>
+        <source>Le dossier des fichiers ecrits.</source>
+        <translation>Mappen för de skrivna filerna.</translation>
+    </message>
+    <message>
+        <source>Les lignes qui contiennent ce texte.</source>
+        <translation>Raderna som innehåller den här texten.</translation>
+    </message>
+    <message>
+        <source>Usage : %1 %2</source>
+        <translation>Användning: %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 est refuse sans --yes.</source>
+        <translation>%1 vägras utan --yes.</translation>
+    </message>
+    <message>
+        <source>Format inconnu : %1 (pdf, csv, png ou svg).</source>
+        <translation>Okänt format: %1 (pdf, csv, png eller svg).</translation>
+    </message>
+</context>
+<context>
     <name>CompareWindow</name>
     <message>
         <source>Comparer : %1 et %2</source>

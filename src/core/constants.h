@@ -102,6 +102,8 @@ constexpr char FirmwareFilter[] = "Orva Quarvex2 MAJ (*.bin)";
 
 // What the program remembers per user between sessions (QSettings), and under which names.
 constexpr char OrganizationName[] = "ORVA";
+constexpr char ProgramName[] = "quarvex2";          // the window's application name
+constexpr char DemoProgramName[] = "quarvex2-demo"; // the demo's: a program of its own
 constexpr char SettingsWindowGeometry[] = "window/geometry";
 constexpr char SettingsDebugGeometry[] = "debugWindow/geometry";
 constexpr char SettingsRecentDocuments[] = "recentDocuments";

@@ -4,6 +4,8 @@
 #include "identification.h"
 #include "reporttexts.h"
 
+#include <cmath>
+
 namespace CsvExport
 {
 
@@ -86,8 +88,13 @@ QByteArray render(const Measurement &m, const RatioEvaluation &e)
         points = qMax(points, curve.size());
     for (int p = 0; p < points; ++p) {
         QStringList cells{QStringLiteral("curve"), QString(), QString(), QString(), QString::number(p)};
-        for (const QVector<QPointF> &curve : m.curves)
-            cells << (p < curve.size() ? QString::number(curve[p].y(), 'g', 10) : QString());
+        for (const QVector<QPointF> &curve : m.curves) {
+            // The instrument's values are whole numbers: written as such, without a float's formatting.
+            const double y = p < curve.size() ? curve[p].y() : 0;
+            cells << (p >= curve.size()                      ? QString()
+                      : y == std::trunc(y) && qAbs(y) < 1e15 ? QString::number(qint64(y))
+                                                             : QString::number(y, 'g', 10));
+        }
         lines << cells.join(QLatin1Char(','));
     }
     // CR LF ends each line, as the CSV format has it; the mark tells a spreadsheet the text is UTF-8.

@@ -232,8 +232,9 @@ bool InstrumentLink::search(const QList<PortCandidate> &ports, bool quiet)
                 m_lastSearch.append({port.portName, tr("pas de reponse")});
                 release();
             } else {
-                m_lastSearch.append(
-                    {port.portName, openFailureText(m_serial->error(), m_serial->errorString())});
+                m_lastSearch.append({port.portName,
+                                     openFailureText(m_serial->error(), m_serial->errorString()),
+                                     m_serial->error()});
                 qDebug() << "cannot open" << port.portName << m_serial->errorString();
                 m_serial->clearError();
             }

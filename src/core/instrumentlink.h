@@ -24,6 +24,8 @@ class QEventLoop;
 struct PortAttempt {
     QString portName;
     QString failure; // for the user: no answer, or why the port could not be opened
+    // Why the port did not open; NoError: it opened, and nothing answered the probe.
+    QSerialPort::SerialPortError openError = QSerialPort::NoError;
 };
 
 class InstrumentLink : public QObject

@@ -10,6 +10,8 @@
 #include <QRegularExpression>
 #include <QSet>
 
+#include <future>
+
 RecordOperations::RecordOperations(InstrumentLink *link, RecordReader *reader, QObject *parent)
     : QObject(parent), m_link(link), m_reader(reader)
 {
@@ -56,17 +58,34 @@ QString RecordOperations::recordFileName(const QString &dataDir, const QString &
 RecordOperations::AllRecords RecordOperations::downloadAll(const QString &dataDir, const QString &indexFile,
                                                            const std::function<bool(int)> &going)
 {
+    QVector<int> ages;
+    for (int age = 1; age <= Qvx2::RecordCount; ++age)
+        ages << age;
+    return downloadRecords(ages, dataDir, indexFile, going);
+}
+
+RecordOperations::AllRecords RecordOperations::downloadRecords(const QVector<int> &ages,
+                                                               const QString &dataDir,
+                                                               const QString &indexFile,
+                                                               const std::function<bool(int)> &going)
+{
     AllRecords all;
-    QSet<QByteArray> known; // the records dataDir holds
-    {
+    // The records dataDir holds, read from the index on a thread of its own while the first record comes:
+    // the wire does not wait for the index. Joined on every way out.
+    std::future<QSet<QByteArray>> indexed = std::async(std::launch::async, [indexFile, dataDir] {
+        QSet<QByteArray> records;
         ArchiveIndex index(indexFile, dataDir);
         index.update();
         for (const ArchiveEntry &e : index.entries())
             if (e.readable)
-                known.insert(e.record);
-    }
-    int age = 1;
-    for (; age <= Qvx2::RecordCount; ++age) {
+                records.insert(e.record);
+        return records;
+    });
+    QSet<QByteArray> known;
+    bool knownRead = false;
+    int asked = 0;
+    for (; asked < ages.size(); ++asked) {
+        const int age = ages[asked];
         if (going && !going(age)) {
             all.cancelled = true;
             break;
@@ -86,6 +105,10 @@ RecordOperations::AllRecords RecordOperations::downloadAll(const QString &dataDi
             all.lastFailure = fetched ? Result::failed(Result::Code::AnswerDiffers) : fetched;
             continue;
         }
+        if (!knownRead) {
+            known = indexed.get();
+            knownRead = true;
+        }
         if (known.contains(m.recordId())) {
             ++all.skipped;
             continue;
@@ -103,7 +126,7 @@ RecordOperations::AllRecords RecordOperations::downloadAll(const QString &dataDi
     }
     // The link was lost: the rest could not be fetched.
     if (!all.cancelled)
-        all.failed += Qvx2::RecordCount - (age - 1);
+        all.failed += int(ages.size()) - asked;
     return all;
 }
 

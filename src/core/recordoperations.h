@@ -11,6 +11,7 @@
 
 #include <QObject>
 #include <QStringList>
+#include <QVector>
 
 #include <functional>
 
@@ -41,6 +42,9 @@ public:
     // before each record: false stops.
     AllRecords downloadAll(const QString &dataDir, const QString &indexFile,
                            const std::function<bool(int age)> &going = {});
+    // The same for these records only (ages, 1: the newest), in this order.
+    AllRecords downloadRecords(const QVector<int> &ages, const QString &dataDir, const QString &indexFile,
+                               const std::function<bool(int age)> &going = {});
     // A capture file's lines through the parser into the session, as if the instrument sent them again.
     Result replay(const QString &captureFile, RecordSession *session);
     Result erase();

@@ -304,7 +304,8 @@ bool XmlMesure::summary(const QString &fileName, Measurement *m)
         rooted = true;
         const QString parent = open.value(open.size() - 1);
         const QXmlStreamAttributes a = xml.attributes();
-        if (open.size() == 1 && (name == QLatin1String("graph") || name == QLatin1String("recup"))) {
+        if (open.size() == 1 && (name == QLatin1String("graph") || name == QLatin1String("recup") ||
+                                 name == QLatin1String("comment"))) {
             if (seenSections.contains(name.toString())) {
                 xml.skipCurrentElement(); // only the first is read
                 continue;
@@ -312,6 +313,8 @@ bool XmlMesure::summary(const QString &fileName, Measurement *m)
             seenSections.insert(name.toString());
             if (name == QLatin1String("recup"))
                 m->capture = Measurement::asParagraphs(a.value(QLatin1String("text")).toString());
+            else if (name == QLatin1String("comment"))
+                m->comment = Measurement::asParagraphs(a.value(QLatin1String("text")).toString());
         } else if (open.size() == 2 && parent == QLatin1String("info")) {
             const QString field = name.toString();
             const QString text = xml.readElementText(QXmlStreamReader::IncludeChildElements);

@@ -60,9 +60,9 @@ public:
     // when it does not read). A refused file, with why, when it is no measurement document: *measurement is
     // then untouched.
     static Result load(const QString &fileName, Measurement *measurement);
-    // What an archive lists of a document, read in one streaming pass: all but the comment (the curves and
-    // the capture for the record's identity). False for what is not well-formed, declares entities, is too
-    // large, or has another root; open() judges the rest of the document.
+    // A document read in one streaming pass, as load() reads it, for the archive and for many documents at
+    // once. False for what is not well-formed, declares entities, is too large, or has another root; load()
+    // judges the rest of the document and says why.
     static bool summary(const QString &fileName, Measurement *measurement);
 
 private:

@@ -8,12 +8,16 @@
 
 QString SingleInstance::applicationKey()
 {
+    return keyFor(QCoreApplication::applicationName());
+}
+
+QString SingleInstance::keyFor(const QString &applicationName)
+{
     // One copy of each program per user: each user has files of their own, and another user's segment (even
     // one left by a crash, which only its owner may remove) must not keep this user out. The demo is another
     // program, with a folder of its own: it and the program may run side by side.
     return QStringLiteral("{5B8E2C14-7A3F-4D61-9E0B-3C2A7F91D4E6}-") +
-           QString::number(qHash(QDir::homePath() + QLatin1Char('\n') + QCoreApplication::applicationName()),
-                           16);
+           QString::number(qHash(QDir::homePath() + QLatin1Char('\n') + applicationName), 16);
 }
 
 SingleInstance::SingleInstance(const QString &key) : m_memory(key) {}

@@ -9,6 +9,8 @@ class SingleInstance
 public:
     // The fixed key of this application's segment, shared by the program and its demo.
     static QString applicationKey();
+    // The key of a given program of this user's.
+    static QString keyFor(const QString &applicationName);
 
     explicit SingleInstance(const QString &key = applicationKey());
     // Tries to create the segment; true when another process holds it.
