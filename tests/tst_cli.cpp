@@ -80,6 +80,21 @@ void TestCli::commands_data()
     row("export pdf elsewhere", "export|pdf|@doc|--out|@out", "none", 0, "files/0/file~/out/");
     row("export of a refused file", "export|csv|@bad", "none", 4, "files/0/file=");
     row("firmware of a missing image", "firmware|@missing|--yes", "answering", 4, "exit=4");
+    row("firmware", "firmware|@image|--yes", "answering", 0, "outcome=Done");
+    row("unknown option", "--frob|info", "none", 1, "exit=1");
+    row("unknown language", "--lang|xx|info", "none", 1, "exit=1");
+    row("a record out of range", "download|11", "none", 1, "exit=1");
+    row("params set of a word", "params|set|P_TEMP_MAX|x", "answering", 1, "exit=1");
+    row("params listed", "params", "answering", 0, "parameters#=26;parameters/20/name=P_TEMP_MAX");
+    row("patch of a missing file", "patch|@missing", "answering", 4, "exit=4");
+    row("patch of comments only", "patch|@comments", "answering", 4, "lines/0/written=false");
+    row("erase", "erase|--yes", "answering", 0, "exit=0");
+    row("export to another format", "export|doc|@doc", "none", 1, "exit=1");
+    row("export png", "export|png|@doc|--out|@out", "none", 0, "files/0/file~.png");
+    row("export svg", "export|svg|@doc|--out|@out", "none", 0, "files/0/file~.svg");
+    row("export into a folder that cannot be made", "export|csv|@doc|--out|/proc/none", "none", 4, "exit=4");
+    row("ports, none answering", "ports", "none", 2, "ports#=0");
+    row("trend of another transformer", "trend|P|T", "none", 0, "points#=0");
     row("watch, ended by SIGTERM", "watch", "watch", 0, "runs#=1;runs/0/skipped=10", 10);
 }
 
@@ -91,7 +106,8 @@ void TestCli::commands()
     QFETCH(QString, checks);
     QFETCH(int, documents);
     QVERIFY(TestUtil::writeFile(path("bad.qv2"), "not a document") &&
-            TestUtil::writeFile(path("patch.txt"), "INCONNU = 4\nP_TEMP_MAX = 55\n"));
+            TestUtil::writeFile(path("patch.txt"), "INCONNU = 4\nP_TEMP_MAX = 55\n") &&
+            TestUtil::writeFile(path("comments.txt"), "# only a comment\n"));
     qvx2sim::PtyInstrument sim;
     sim.setPacing(false);
     QVERIFY(instrument == "none" || sim.open());
@@ -108,14 +124,16 @@ void TestCli::commands()
     QStringList args{"--data", path("data"), "--json", "--lang", "en"};
     if (instrument != "none")
         args << "--port" << sim.slavePath();
-    else if (arguments == "info")
+    else if (arguments == "info" || arguments == "ports")
         args << "--port" << path("no-such-port");
     for (QString a : arguments.split('|'))
         args << a.replace("@doc", path("data/Data/") + this->documents().value(0))
                     .replace("@bad", path("bad.qv2"))
                     .replace("@patch", path("patch.txt"))
+                    .replace("@comments", path("comments.txt"))
                     .replace("@out", path("out"))
-                    .replace("@missing", path("no-such-image.bin"));
+                    .replace("@missing", path("no-such-image.bin"))
+                    .replace("@image", QVX_SOURCE_DIR "/demo/QVX2_demo.bin");
     if (arguments.isEmpty())
         args.removeLast();
     QProcess cli;

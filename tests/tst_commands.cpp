@@ -97,6 +97,7 @@ private slots:
     void recordLife();
     void report_data();
     void report();
+    void historicalNames();
 };
 
 // The record dialog names each record by its slot in the instrument's ring of ten; the chosen one is fetched
@@ -807,6 +808,21 @@ void TestCommands::report()
         words.append({word, b.captured(5)});
     }
     QVERIFY(words.size() > 200);
+}
+
+// The window's historical names still do what they did: fetch a record by its age, query the parameters,
+// find a guide's name in a list, mark the language's action, ping.
+void TestCommands::historicalNames()
+{
+    QVERIFY(w->recup_eeprom_num_enreg(1) && w->currentMeasurement().curves[0].size() > 0);
+    QCOMPARE(w->qv2_demande_param("P", Qvx2::FlagParamLast), 1);
+    const QStringList list{"a_fr.pdf", "b_en.pdf"};
+    QCOMPARE(w->rechercheficdansliste(&list, "_EN."), 1);
+    w->updateLanguageActions(w->language());
+    rig->takeReceived();
+    w->slotPingQV2();
+    rig->settle();
+    QVERIFY(rig->takeReceived().contains(Qvx2::CmdPing));
 }
 
 #include "tst_commands.moc"

@@ -2,6 +2,7 @@
 // config.xml as stored, and files the reader refuses. The fuzz corpus replays (fuzz/) check the framing of
 // a stream cut anywhere, the firmware pages, patch lines, texts a document stores, and unreadable configs.
 
+#include "../src/cli/clicontext.h"
 #include "apppaths.h"
 #include "archiveindex.h"
 #include "cmdparser.h"
@@ -143,6 +144,7 @@ class TestCore : public QObject
     Q_OBJECT
 
 private slots:
+    void resultCodes();
     void parser_data();
     void parser();
     void framing();
@@ -834,6 +836,25 @@ void TestCore::proposedName()
     QCOMPARE(session.proposedFileName(data), data + "/P_1_T__2024-05-14_3.qv2");
     session.opened(form, other);
     QCOMPARE(session.proposedFileName(data), form);
+}
+
+// Every failure has words of its own for the user, and the exit code a script reads of it.
+void TestCore::resultCodes()
+{
+    using C = Result::Code;
+    const std::pair<C, int> codes[] = {{C::Done, 0},     {C::Cancelled, 0},    {C::NotConnected, 2},
+                                       {C::Busy, 3},     {C::TimedOut, 3},     {C::NoResponse, 3},
+                                       {C::PortLost, 3}, {C::Incomplete, 3},   {C::RefusedFile, 4},
+                                       {C::Unknown, 1},  {C::AnswerDiffers, 5}};
+    QSet<QString> words;
+    for (const auto &[code, exit] : codes) {
+        const Result r = code == C::Done ? Result::ok() : Result::failed(code);
+        QVERIFY(r.done() == (code == C::Done) && (code == C::Done || !r.reason.isEmpty()));
+        words.insert(r.reason);
+        QCOMPARE(int(Cli::exitOf(r)), exit);
+    }
+    QCOMPARE(words.size(), int(std::size(codes)));
+    QCOMPARE(Result::failed(C::Busy, "own words").reason, QString("own words"));
 }
 
 #include "tst_core.moc"

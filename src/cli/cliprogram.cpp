@@ -188,6 +188,8 @@ int CliProgram::run()
     parser.addOptions({port, dataOption, json, lang});
     parser.addPositionalArgument(QStringLiteral("COMMAND"), tr("La commande et ses arguments."),
                                  QStringLiteral("COMMAND ..."));
+    m_out.setJson(
+        m_arguments.mid(1).contains(QStringLiteral("--json"))); // a failed parse answers in JSON too
     if (!parser.parse(m_arguments)) {
         m_out.error(parser.errorText());
         m_out.finish(QString(), Cli::Usage);
@@ -201,6 +203,7 @@ int CliProgram::run()
     m_context.port = parser.value(port);
     if (parser.isSet(lang) && !Languages.contains(parser.value(lang))) {
         m_out.error(tr("Langue inconnue : %1 (fr, en, ng, sv ou ru).").arg(parser.value(lang)));
+        m_out.finish(QString(), Cli::Usage);
         return Cli::Usage;
     }
     const QStringList positional = parser.positionalArguments();
