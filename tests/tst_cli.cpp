@@ -50,7 +50,7 @@ void TestCli::commands_data()
     QTest::addColumn<QString>("arguments");  // split at '|'; @doc: the first document, @bad: a text file, ...
     QTest::addColumn<QString>("instrument"); // none, answering, a fault's name, "held" by a window
     QTest::addColumn<int>("exit");
-    QTest::addColumn<QString>("checks"); // path=value or path~part, separated by ';'
+    QTest::addColumn<QString>("checks"); // path=value or path~part, separated by ';'; "-": a help
     QTest::addColumn<int>("documents");  // in Data/ after; -1: not checked
     auto row = [](const char *name, const char *arguments, const char *instrument, int exit,
                   const char *checks, int documents = -1) {
@@ -95,6 +95,9 @@ void TestCli::commands_data()
     row("export into a folder that cannot be made", "export|csv|@doc|--out|/proc/none", "none", 4, "exit=4");
     row("ports, none answering", "ports", "none", 2, "ports#=0");
     row("trend of another transformer", "trend|P|T", "none", 0, "points#=0");
+    row("the search, no adapter", "download|all", "none", 2, "exit=2");
+    row("help", "--help", "none", 0, "-");
+    row("a command's help", "download|--help", "none", 0, "-");
     row("watch, ended by SIGTERM", "watch", "watch", 0, "runs#=1;runs/0/skipped=10", 10);
 }
 
@@ -152,7 +155,12 @@ void TestCli::commands()
     const QByteArray err = cli.readAllStandardError();
     QCOMPARE(cli.exitStatus(), QProcess::NormalExit);
     QVERIFY2(cli.exitCode() == exit, err.constData());
-    const QJsonDocument json = QJsonDocument::fromJson(cli.readAllStandardOutput());
+    const QByteArray out = cli.readAllStandardOutput();
+    if (checks == "-") { // a help: text, and each command named
+        QVERIFY(out.contains("download") && out.contains("--json") == !arguments.contains('|'));
+        return;
+    }
+    const QJsonDocument json = QJsonDocument::fromJson(out);
     QVERIFY2(json.isObject() && valueAt(json.object(), "exit") == QString::number(exit), err.constData());
     for (const QString &check : checks.split(';')) {
         const bool contains = check.contains('~');

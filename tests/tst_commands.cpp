@@ -201,6 +201,10 @@ void TestCommands::settings_data()
     row("range cancelled", "range", "", "", "PARAM 00|", "14=3");
     row("cut-off 4 -> 8 minutes", "cutoff", "", "M_br_cutoff_4",
         write("13 480 P_AL_FALIM_TEMPS", "Temps de coupure (en s)"), "13=480");
+    row("cut-off, another value echoed", "cutoff", "echo-offset=60", "M_br_cutoff_4",
+        "PARAM 00;PARAM 13 480 P_AL_FALIM_TEMPS;EEPROM 01|Enregistrement: Temps de coupure (en s) 540 "
+        "(P_AL_FALIM_TEMPS)\n\nL'appareil a pris la valeur 540 au lieu de 480.",
+        "13=480"); // the echo told, saved as the instrument holds it
     row("query unanswered", "cutoff", "silent", "-",
         "PARAM 00|P_AL_FALIM_TEMPS: interrogation impossible\n\nL'appareil ne repond pas. Verifier la "
         "liaison.",
@@ -823,6 +827,13 @@ void TestCommands::historicalNames()
     w->slotPingQV2();
     rig->settle();
     QVERIFY(rig->takeReceived().contains(Qvx2::CmdPing));
+    TestUtil::DialogScript script(true); // the memory save, then a patch the instrument no longer answers
+    w->qv2_sauve_eeprom("P");
+    quick();
+    QVERIFY(qvx2sim::applyFault(rig->sim.faults(), "silent"));
+    w->Ouvrir_fichier_patch(Qvx2::PatchVoltaneFile);
+    QCOMPARE(script.boxes().join('|'), "Enregistrement: P|Ouvrir_fichier_patch: interrogation impossible\n\n"
+                                       "L'appareil ne repond pas. Verifier la liaison.");
 }
 
 #include "tst_commands.moc"
