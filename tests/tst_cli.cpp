@@ -96,6 +96,14 @@ void TestCli::commands_data()
     row("ports, none answering", "ports", "none", 2, "ports#=0");
     row("trend of another transformer", "trend|P|T", "none", 0, "points#=0");
     row("the search, no adapter", "download|all", "none", 2, "exit=2");
+    row("download without its record", "download", "none", 1, "exit=1");
+    row("params set without its value", "params|set|P_TEMP_MAX", "none", 1, "exit=1");
+    row("an option the command does not take", "archive|--frob", "none", 1, "exit=1");
+    row("params set, another value echoed", "params|set|P_TEMP_MAX|65", "echo-offset=1", 5,
+        "parameter/value=66");
+    row("export, one of two refused", "export|csv|@doc|@bad", "none", 5, "files#=2;files/1/file=");
+    row("the language as --lang=LL", "--lang=ru|archive|--filter|no such row", "none", 0, "rows#=0");
+    row("firmware refused by the bootloader", "firmware|@image|--yes", "refuse-page-always=0", 3, "exit=3");
     row("help", "--help", "none", 0, "-");
     row("a command's help", "download|--help", "none", 0, "-");
     row("watch, ended by SIGTERM", "watch", "watch", 0, "runs#=1;runs/0/skipped=10", 10);
