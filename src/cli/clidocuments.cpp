@@ -90,11 +90,13 @@ int CliDocuments::exportDocuments(const QString &format, const QStringList &docu
         else
             m_out.line(target);
         refused += !written;
-        files.append(QJsonObject{{QStringLiteral("document"), document},
-                                 {QStringLiteral("file"), written ? target : QString()},
-                                 {QStringLiteral("error"), !loaded    ? loaded.reason
-                                                           : !written ? file.errorString()
-                                                                      : QString()}});
+        QJsonObject item;
+        item.insert(QStringLiteral("document"), document);
+        item.insert(QStringLiteral("file"), written ? target : QString());
+        item.insert(QStringLiteral("error"), !loaded    ? loaded.reason
+                                             : !written ? file.errorString()
+                                                        : QString());
+        files.append(item);
     }
     m_out.document().insert(QStringLiteral("files"), files);
     if (refused == 0)

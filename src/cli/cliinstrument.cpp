@@ -107,10 +107,12 @@ int CliInstrument::ports()
         }
         found = found || instrument;
         m_out.line(QStringLiteral("%1\t%2\t%3").arg(port.portName, port.manufacturer, answer));
-        rows.append(QJsonObject{{QStringLiteral("port"), port.portName},
-                                {QStringLiteral("adapter"), port.manufacturer},
-                                {QStringLiteral("instrument"), instrument},
-                                {QStringLiteral("answer"), answer}});
+        QJsonObject item;
+        item.insert(QStringLiteral("port"), port.portName);
+        item.insert(QStringLiteral("adapter"), port.manufacturer);
+        item.insert(QStringLiteral("instrument"), instrument);
+        item.insert(QStringLiteral("answer"), answer);
+        rows.append(item);
     }
     m_out.document().insert(QStringLiteral("ports"), rows);
     if (found)
@@ -149,9 +151,11 @@ int CliInstrument::params(const QStringList &arguments)
         for (int n = Qvx2::FlagParamFirst; n <= Qvx2::FlagParamLast; ++n) {
             const CmdParser::Param &p = m_parameters->parameter(n);
             m_out.line(QStringLiteral("%1\t%2\t%3").arg(n).arg(p.name).arg(p.value));
-            rows.append(QJsonObject{{QStringLiteral("number"), n},
-                                    {QStringLiteral("name"), p.name},
-                                    {QStringLiteral("value"), p.value}});
+            QJsonObject item;
+            item.insert(QStringLiteral("number"), n);
+            item.insert(QStringLiteral("name"), p.name);
+            item.insert(QStringLiteral("value"), p.value);
+            rows.append(item);
         }
         m_out.document().insert(QStringLiteral("parameters"), rows);
         return Cli::Done;
@@ -213,11 +217,13 @@ int CliInstrument::patch(const QString &file)
         failedLines += !comment && (line.number < 0 || !line.result);
         if (!comment)
             m_out.line(QStringLiteral("%1\t%2\t%3").arg(line.name).arg(line.value).arg(outcome));
-        rows.append(QJsonObject{{QStringLiteral("name"), line.name},
-                                {QStringLiteral("value"), line.value},
-                                {QStringLiteral("number"), line.number},
-                                {QStringLiteral("written"), line.number >= 0 && line.result.done()},
-                                {QStringLiteral("result"), outcome}});
+        QJsonObject item;
+        item.insert(QStringLiteral("name"), line.name);
+        item.insert(QStringLiteral("value"), line.value);
+        item.insert(QStringLiteral("number"), line.number);
+        item.insert(QStringLiteral("written"), line.number >= 0 && line.result.done());
+        item.insert(QStringLiteral("result"), outcome);
+        rows.append(item);
     }
     m_out.document().insert(QStringLiteral("lines"), rows);
     if (!run.result)
