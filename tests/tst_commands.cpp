@@ -324,7 +324,8 @@ void TestCommands::infoAndCapture()
 {
     download(3);
     w->ls_envoi_cmd("INFO 00 \r");
-    QVERIFY(w->ls_attente_trame_progress(100, 1, Qvx2::flag(Qvx2::Answer::RecordNumber)) &&
+    // Up to 10 s: it returns as the answer comes, which under valgrind can take more than a second.
+    QVERIFY(w->ls_attente_trame_progress(1000, 1, Qvx2::flag(Qvx2::Answer::RecordNumber)) &&
             !w->ls_attente_trame(0, 27));
     w->envoi_pingQV2();
     rig->settle();
