@@ -16,7 +16,8 @@ enum Exit {
     NoInstrument = 2, // the search found no instrument, or the port cannot be opened
     NotAnswering = 3, // the instrument on the port does not answer, or the link was lost
     RefusedFile = 4,  // a file that cannot be used
-    Partly = 5,       // some records or lines failed
+    Partly = 5,       // some records or lines failed, or documents are still to send
+    Offline = 6,      // the team's server cannot be reached, refuses the connection, or is read-only
 };
 
 // The exit code of an operation's result.
@@ -34,6 +35,8 @@ inline Exit exitOf(const Result &result)
         return Usage;
     case Result::Code::AnswerDiffers:
         return Partly;
+    case Result::Code::Offline:
+        return Offline;
     default: // busy, timed out, silent, port lost, a record cut off
         return NotAnswering;
     }
@@ -44,6 +47,7 @@ struct Context {
     QString port;      // empty: the search
     QString dataDir;   // config.xml, Data/, Maj/; ends with '/'
     QString indexFile; // the archive's index, in the user's data location
+    QString server;    // the team's server (--server, or as set in the window); empty: none
     double tolerance = 0;
     QString documents() const { return dataDir + QStringLiteral("Data/"); }
 };

@@ -5,6 +5,7 @@
 #include "format.h"
 #include "ratioevaluation.h"
 #include "reportrenderer.h"
+#include "teamsync.h"
 #include "xmlmesure.h"
 
 #include <QDir>
@@ -104,14 +105,17 @@ int CliDocuments::exportDocuments(const QString &format, const QStringList &docu
     return refused == documents.size() ? Cli::RefusedFile : Cli::Partly;
 }
 
-QList<ArchiveEntry> CliDocuments::records()
+QList<ArchiveEntry> CliDocuments::records(bool team)
 {
     ArchiveIndex index(m_context.indexFile, m_context.documents());
     index.update([this](int done, int total) {
         m_out.progress(tr("Index : %1 / %2").arg(done).arg(total));
         return true;
     });
-    QList<ArchiveEntry> entries = ArchiveIndex::newestOfEachRecord(index.entries());
+    QList<ArchiveEntry> entries =
+        team ? TeamSync::teamScope(index.entries(),
+                                   {m_context.server, QString(), m_context.documents(), m_context.indexFile})
+             : ArchiveIndex::newestOfEachRecord(index.entries());
     std::stable_sort(entries.begin(), entries.end(),
                      [](const ArchiveEntry &a, const ArchiveEntry &b) { return a.date > b.date; });
     return entries;
@@ -119,12 +123,16 @@ QList<ArchiveEntry> CliDocuments::records()
 
 QStringList CliDocuments::columns(const ArchiveEntry &e)
 {
+    // A team row: who sent it, and its versions when there are several.
+    const QString where = e.versions == 0  ? e.path
+                          : e.versions > 1 ? tr("%1 (%2 versions)").arg(e.uploader).arg(e.versions)
+                                           : e.uploader;
     if (!e.readable)
         return {QString(), tr("document illisible"),
                 QString(), QString(),
                 QString(), QString(),
                 QString(), QString(),
-                e.path};
+                where};
     const double mean = e.ratios[Qvx2::RatioShown - 1];
     return {Format::date(e.date),
             e.poste,
@@ -134,7 +142,7 @@ QStringList CliDocuments::columns(const ArchiveEntry &e)
             QStringLiteral("%1 / %2").arg(e.passed).arg(Qvx2::TestCount),
             std::isnan(mean) ? QString() : Format::ratio(mean),
             std::isnan(e.deviation) ? QString() : Format::percent(e.deviation),
-            e.path};
+            where};
 }
 
 QJsonObject CliDocuments::row(const ArchiveEntry &e)
@@ -153,13 +161,16 @@ QJsonObject CliDocuments::row(const ArchiveEntry &e)
             {QStringLiteral("range"), e.gamme},
             {QStringLiteral("passed"), e.passed},
             {QStringLiteral("ratios"), ratios},
-            {QStringLiteral("deviation"), number(e.deviation)}};
+            {QStringLiteral("deviation"), number(e.deviation)},
+            {QStringLiteral("uploader"), e.uploader},
+            {QStringLiteral("revision"), e.revision},
+            {QStringLiteral("versions"), e.versions}};
 }
 
-int CliDocuments::archive(const QString &filter)
+int CliDocuments::archive(const QString &filter, bool team)
 {
     QJsonArray rows;
-    for (const ArchiveEntry &e : records()) {
+    for (const ArchiveEntry &e : records(team)) {
         const QStringList cells = columns(e);
         if (!filter.isEmpty() && !cells.join(QLatin1Char('\t')).contains(filter, Qt::CaseInsensitive))
             continue;
@@ -170,10 +181,10 @@ int CliDocuments::archive(const QString &filter)
     return Cli::Done;
 }
 
-int CliDocuments::trend(const QString &substation, const QString &transformer)
+int CliDocuments::trend(const QString &substation, const QString &transformer, bool team)
 {
     QList<ArchiveEntry> points;
-    for (const ArchiveEntry &e : records())
+    for (const ArchiveEntry &e : records(team))
         if (e.readable && e.poste == substation && e.numTransfo == transformer)
             points.prepend(e); // oldest first
     QJsonArray rows;

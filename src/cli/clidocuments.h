@@ -18,16 +18,17 @@ public:
 
     // format: pdf, csv, png or svg; outDir empty: beside each document.
     int exportDocuments(const QString &format, const QStringList &documents, const QString &outDir);
-    int archive(const QString &filter);
-    int trend(const QString &substation, const QString &transformer);
+    // team: the team's scope, with who sent each row and the records that have versions.
+    int archive(const QString &filter, bool team = false);
+    int trend(const QString &substation, const QString &transformer, bool team = false);
 
     static bool isExportFormat(const QString &format);
     // The formats drawn with Qt's painter (they need a GUI application, on any platform).
     static bool isDrawn(const QString &format);
 
 private:
-    // The index brought up to date: one entry per record, newest first.
-    QList<ArchiveEntry> records();
+    // The index brought up to date: one entry per record, newest first; with the team's records.
+    QList<ArchiveEntry> records(bool team);
     // An entry's columns as a person reads them.
     static QStringList columns(const ArchiveEntry &entry);
     static QJsonObject row(const ArchiveEntry &entry);

@@ -3,6 +3,8 @@
 #include "apppaths.h"
 #include "clidocuments.h"
 #include "cliinstrument.h"
+#include "cliteam.h"
+#include "teamsync.h"
 #include "xmlconf.h"
 
 #include <QCommandLineParser>
@@ -34,7 +36,7 @@ void onSignal(int)
 QString globalValue(const QStringList &arguments, const QString &option)
 {
     static const QStringList withValue{QStringLiteral("--port"), QStringLiteral("--data"),
-                                       QStringLiteral("--lang")};
+                                       QStringLiteral("--lang"), QStringLiteral("--server")};
     for (int i = 1; i < arguments.size(); ++i) {
         const QString &a = arguments[i];
         if (!a.startsWith(QLatin1String("--")))
@@ -73,9 +75,18 @@ const CliProgram::Command CliProgram::Commands[] = {
      true},
     {"export", "pdf|csv|png|svg DOC... [--out DIR]",
      QT_TR_NOOP("exporte chaque document comme la fenetre, un fichier par document"), 2, -1, false},
-    {"archive", "[--filter TEXT]", QT_TR_NOOP("les lignes de l'index des archives, mis a jour d'abord"), 0, 0,
+    {"archive", "[--filter TEXT] [--scope local|team]",
+     QT_TR_NOOP("les lignes de l'index des archives, mis a jour d'abord ; team : celles de l'equipe"), 0, 0,
      false},
-    {"trend", "SUBSTATION TRANSFORMER", QT_TR_NOOP("les rapports d'un transformateur par date"), 2, 2, false},
+    {"trend", "SUBSTATION TRANSFORMER [--scope local|team]",
+     QT_TR_NOOP("les rapports d'un transformateur par date"), 2, 2, false},
+    {"sync", "",
+     QT_TR_NOOP(
+         "envoie au serveur d'equipe les documents de Data/ qu'il n'a pas, puis recoit ceux de l'equipe"),
+     0, 0, false},
+    {"team", "setup|status|reference REVISION|hide RECORD",
+     QT_TR_NOOP("installe le schema (administrateur), l'etat de la connexion, ou une marque de relecteur"), 1,
+     2, false},
 };
 
 CliProgram::CliProgram(const QStringList &arguments, QObject *parent)
@@ -130,7 +141,9 @@ QString CliProgram::programHelp() const
                "  2  la recherche n'a trouve aucun appareil, ou le port ne s'ouvre pas\n"
                "  3  l'appareil ne repond pas sur le port, ou la liaison est perdue\n"
                "  4  un fichier refuse\n"
-               "  5  fait en partie (des enregistrements ou des lignes ont echoue)");
+               "  5  fait en partie (des enregistrements ou des lignes ont echoue, des documents restent a "
+               "envoyer)\n"
+               "  6  le serveur d'equipe ne repond pas, refuse la connexion, ou est en lecture seule");
     return text;
 }
 
@@ -185,7 +198,10 @@ int CliProgram::run()
     const QCommandLineOption json(QStringLiteral("json"), tr("Un document JSON sur la sortie standard."));
     const QCommandLineOption lang(QStringLiteral("lang"),
                                   tr("La langue des messages : fr, en, ng, sv ou ru."), QStringLiteral("LL"));
-    parser.addOptions({port, dataOption, json, lang});
+    const QCommandLineOption server(QStringLiteral("server"),
+                                    tr("Le serveur d'equipe : une chaine de connexion libpq ou service=NOM."),
+                                    QStringLiteral("CONNINFO"));
+    parser.addOptions({port, dataOption, json, lang, server});
     parser.addPositionalArgument(QStringLiteral("COMMAND"), tr("La commande et ses arguments."),
                                  QStringLiteral("COMMAND ..."));
     m_out.setJson(
@@ -201,6 +217,8 @@ int CliProgram::run()
         parser.showVersion();
     m_out.setJson(parser.isSet(json));
     m_context.port = parser.value(port);
+    m_context.server =
+        parser.isSet(server) ? parser.value(server) : TeamSync::configuredServer(m_context.indexFile);
     if (parser.isSet(lang) && !Languages.contains(parser.value(lang))) {
         m_out.error(tr("Langue inconnue : %1 (fr, en, ng, sv ou ru).").arg(parser.value(lang)));
         m_out.finish(QString(), Cli::Usage);
@@ -230,6 +248,8 @@ int CliProgram::runCommand(const Command &command, const QStringList &arguments)
                                  QStringLiteral("DIR"));
     const QCommandLineOption filter(QStringLiteral("filter"), tr("Les lignes qui contiennent ce texte."),
                                     QStringLiteral("TEXT"));
+    const QCommandLineOption scope(QStringLiteral("scope"), tr("local : ce poste ; team : l'equipe."),
+                                   QStringLiteral("local|team"), QStringLiteral("local"));
     const QString name = QLatin1String(command.name);
     if (command.confirm)
         parser.addOption(yes);
@@ -237,6 +257,8 @@ int CliProgram::runCommand(const Command &command, const QStringList &arguments)
         parser.addOption(out);
     if (name == QLatin1String("archive"))
         parser.addOption(filter);
+    if (name == QLatin1String("archive") || name == QLatin1String("trend"))
+        parser.addOption(scope);
     parser.addPositionalArgument(name, QString(),
                                  QStringLiteral("%1 %2").arg(name, QLatin1String(command.syntax)));
     if (!parser.parse(QStringList(m_arguments.first()) + arguments)) {
@@ -250,7 +272,12 @@ int CliProgram::runCommand(const Command &command, const QStringList &arguments)
     const bool paramsForm = !params || args.isEmpty() ||
                             (args.size() == 2 && args.first() == QLatin1String("get")) ||
                             (args.size() == 3 && args.first() == QLatin1String("set"));
-    if (args.size() < command.least || (command.most >= 0 && args.size() > command.most) || !paramsForm) {
+    const bool teamForm = name != QLatin1String("team") || CliTeam::isTeamCommand(args);
+    const bool scoped = name == QLatin1String("archive") || name == QLatin1String("trend");
+    const QString scopeValue = scoped ? parser.value(scope) : QStringLiteral("local");
+    const bool scopeForm = scopeValue == QLatin1String("local") || scopeValue == QLatin1String("team");
+    if (args.size() < command.least || (command.most >= 0 && args.size() > command.most) || !paramsForm ||
+        !teamForm || !scopeForm) {
         m_out.error(tr("Usage : %1 %2").arg(name, QLatin1String(command.syntax)));
         return Cli::Usage;
     }
@@ -263,13 +290,23 @@ int CliProgram::runCommand(const Command &command, const QStringList &arguments)
         return Cli::Usage;
     }
 
+    CliTeam team(m_context);
+    if (name == QLatin1String("sync"))
+        return team.sync();
+    if (name == QLatin1String("team"))
+        return team.team(args);
     CliDocuments documents(m_context);
+    const bool teamScope = scopeValue == QLatin1String("team");
+    if (teamScope && m_context.server.isEmpty()) {
+        m_out.error(tr("Aucun serveur d'equipe : --server CONNINFO, ou le dialogue Equipe de la fenetre."));
+        return Cli::Usage;
+    }
     if (name == QLatin1String("export"))
         return documents.exportDocuments(args.first(), args.mid(1), parser.value(out));
     if (name == QLatin1String("archive"))
-        return documents.archive(parser.value(filter));
+        return documents.archive(parser.value(filter), teamScope);
     if (name == QLatin1String("trend"))
-        return documents.trend(args.value(0), args.value(1));
+        return documents.trend(args.value(0), args.value(1), teamScope);
 
     CliInstrument instrument(m_context);
     m_instrument = &instrument;

@@ -40,13 +40,9 @@ const Kept KeptFields[] = {{"substation", &ArchiveEntry::poste},
 // Every column, in the order the statements bind and read them: the file's, then the record's.
 QStringList columns()
 {
-    QStringList list{QStringLiteral("path"), QStringLiteral("size"), QStringLiteral("mtime"),
-                     QStringLiteral("readable"), QStringLiteral("date")};
-    for (const Kept &k : KeptFields)
-        list << QLatin1String(k.key);
-    return list << QStringLiteral("gamme") << QStringLiteral("passed") << QStringLiteral("ra")
-                << QStringLiteral("rb") << QStringLiteral("rc") << QStringLiteral("rmean")
-                << QStringLiteral("deviation") << QStringLiteral("record") << QStringLiteral("downloaddate");
+    return QStringList{QStringLiteral("path"), QStringLiteral("size"), QStringLiteral("mtime"),
+                       QStringLiteral("readable")} +
+           ArchiveIndex::summaryColumns();
 }
 
 // The table anew; the layout number goes with it.
@@ -67,12 +63,12 @@ QStringList schema()
             QStringLiteral("PRAGMA user_version = %1").arg(ArchiveIndex::Layout)};
 }
 
-QVariant number(double value)
+QVariant numberOrNull(double value)
 {
     return std::isnan(value) ? QVariant() : QVariant(value);
 }
 
-double number(const QVariant &value)
+double numberOf(const QVariant &value)
 {
     return value.isNull() ? None : value.toDouble();
 }
@@ -119,6 +115,42 @@ bool ArchiveIndex::open()
         QFile::remove(name);
     }
     return false;
+}
+
+QStringList ArchiveIndex::summaryColumns()
+{
+    QStringList list{QStringLiteral("date")};
+    for (const Kept &k : KeptFields)
+        list << QLatin1String(k.key);
+    return list << QStringLiteral("gamme") << QStringLiteral("passed") << QStringLiteral("ra")
+                << QStringLiteral("rb") << QStringLiteral("rc") << QStringLiteral("rmean")
+                << QStringLiteral("deviation") << QStringLiteral("record") << QStringLiteral("downloaddate");
+}
+
+QVariantList ArchiveIndex::summaryValues(const ArchiveEntry &e)
+{
+    QVariantList values{e.date.toString(Qt::ISODate)};
+    for (const Kept &k : KeptFields)
+        values << e.*k.entry;
+    values << e.gamme << e.passed;
+    for (double ratio : e.ratios)
+        values << numberOrNull(ratio);
+    return values << numberOrNull(e.deviation) << QString::fromLatin1(e.record) << e.dateIsDownload;
+}
+
+void ArchiveIndex::takeSummary(ArchiveEntry *e, const QSqlQuery &q, int first)
+{
+    const auto next = [&q, &first] { return q.value(first++); };
+    e->date = QDate::fromString(next().toString(), Qt::ISODate);
+    for (const Kept &k : KeptFields)
+        e->*k.entry = next().toString();
+    e->gamme = next().toString();
+    e->passed = next().toInt();
+    for (double &ratio : e->ratios)
+        ratio = numberOf(next());
+    e->deviation = numberOf(next());
+    e->record = next().toString().toLatin1();
+    e->dateIsDownload = next().toBool();
 }
 
 ArchiveEntry ArchiveIndex::read(const QString &path)
@@ -205,13 +237,9 @@ bool ArchiveIndex::update(const std::function<bool(int, int)> &progress)
         const ArchiveEntry &e = read[i];
         if (e.path.isEmpty())
             continue; // not read: the update was stopped
-        QVariantList values{e.path, info.size(), info.lastModified().toMSecsSinceEpoch(), e.readable,
-                            e.date.toString(Qt::ISODate)};
-        for (const Kept &k : KeptFields)
-            values << e.*k.entry;
-        values << e.gamme << e.passed << number(e.ratios[0]) << number(e.ratios[1]) << number(e.ratios[2])
-               << number(e.ratios[3]) << number(e.deviation) << QString::fromLatin1(e.record)
-               << e.dateIsDownload;
+        const QVariantList values =
+            QVariantList{e.path, info.size(), info.lastModified().toMSecsSinceEpoch(), e.readable} +
+            summaryValues(e);
         for (const QVariant &value : qAsConst(values))
             insert.addBindValue(value);
         insert.exec();
@@ -234,16 +262,7 @@ QList<ArchiveEntry> ArchiveIndex::entries()
         next(); // the size
         e.modified = next().toLongLong();
         e.readable = next().toBool();
-        e.date = QDate::fromString(next().toString(), Qt::ISODate);
-        for (const Kept &k : KeptFields)
-            e.*k.entry = next().toString();
-        e.gamme = next().toString();
-        e.passed = next().toInt();
-        for (double &ratio : e.ratios)
-            ratio = number(next());
-        e.deviation = number(next());
-        e.record = next().toString().toLatin1();
-        e.dateIsDownload = next().toBool();
+        takeSummary(&e, q, column);
         list << e;
     }
     return list;

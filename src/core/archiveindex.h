@@ -9,11 +9,15 @@
 #include "constants.h"
 
 #include <QDate>
+#include <QDateTime>
 #include <QList>
 #include <QString>
+#include <QVariantList>
 
 #include <array>
 #include <functional>
+
+class QSqlQuery;
 
 struct ArchiveEntry {
     QString path;          // absolute
@@ -27,6 +31,12 @@ struct ArchiveEntry {
     // Phases A, B, C and the mean; NaN when the document holds none.
     std::array<double, Qvx2::RatioShown> ratios{};
     double deviation = 0; // of the mean from the rated ratio, in %; NaN without one
+    // A team document's: the server's number, the whole document's hash, the revision it was edited from,
+    // who sent it from which computer and when; the record's versions (more than one: a conflict).
+    qint64 serverId = 0;
+    QString revision, parent, uploader, computer;
+    QDateTime uploaded;
+    int versions = 0; // 0: a document of this computer's Data/
     // Documents of one transformer share this.
     QString transformer() const { return poste + QLatin1Char('\n') + numTransfo; }
 };
@@ -49,6 +59,11 @@ public:
     bool wasRebuilt() const { return m_rebuilt; }
 
     static ArchiveEntry read(const QString &path); // one document, as the index holds it
+    // The record's summary as tables keep it (this index, the team's server and its copy): the columns'
+    // names, their values for an entry, and an entry's summary from a query's columns from `first` on.
+    static QStringList summaryColumns();
+    static QVariantList summaryValues(const ArchiveEntry &e);
+    static void takeSummary(ArchiveEntry *e, const QSqlQuery &q, int first);
     // One entry per record: of the documents of one record, the newest file; an unreadable file is an entry
     // of its own. In the order given.
     static QList<ArchiveEntry> newestOfEachRecord(const QList<ArchiveEntry> &entries);

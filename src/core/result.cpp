@@ -33,6 +33,8 @@ QString Result::describe(Code code)
         return tr("L'appareil ne connait pas ce qui a ete demande.");
     case Code::Cancelled:
         return tr("Annule.");
+    case Code::Offline:
+        return tr("Le serveur de l'equipe ne repond pas.");
     }
     return QString();
 }

@@ -23,6 +23,7 @@ public:
         Incomplete,    // a record that did not arrive whole
         Unknown,       // the instrument does not know what was named
         Cancelled,     // stopped by the user
+        Offline,       // the team's server cannot be reached or refuses the connection
     };
     Q_ENUM(Code)
 

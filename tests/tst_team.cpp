@@ -1,0 +1,269 @@
+// The team archive against a PostgreSQL server of the suite's own, over TLS: two laptops (two data folders)
+// run quarvex2-cli sync and read the team's archive; the server's rights are tried with psql.
+
+#include "measurement.h"
+#include "pgserver.h"
+#include "teamstore.h"
+#include "teamsync.h"
+#include "xmlmesure.h"
+
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace
+{
+const QString Source = QStringLiteral(QVX_SOURCE_DIR "/tests/data/documents/known_state.qv2");
+const QString Password = QStringLiteral("tech-pw");
+} // namespace
+
+class TstTeam : public QObject
+{
+    Q_OBJECT
+
+    PgServer m_pg;
+    std::unique_ptr<QTemporaryDir> m_dir;
+
+    QString laptop(char which) const { return m_dir->filePath(QStringLiteral("laptop-%1/").arg(which)); }
+    QString server(const QString &user, const QString &extra = {}) const
+    {
+        return m_pg.conninfo(user, user == QLatin1String("postgres") ? PgServer::adminPassword() : Password,
+                             extra);
+    }
+    // A document of the record in known_state.qv2 in the laptop's Data/, with its own substation (another
+    // revision of the same record); `other` makes another record (another range).
+    void put(char which, const QString &name, const QString &substation, bool other = false)
+    {
+        Measurement m;
+        QVERIFY(XmlMesure::load(Source, &m));
+        m.poste = substation;
+        if (other)
+            m.gamme += QStringLiteral("-2");
+        QDir().mkpath(laptop(which) + "Data");
+        QVERIFY(XmlMesure::save(m, laptop(which) + "Data/" + name));
+    }
+    // quarvex2-cli on a laptop; its JSON document, with "exit".
+    QJsonObject cli(char which, const QString &user, const QStringList &arguments, const QString &extra = {})
+    {
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("XDG_DATA_HOME", m_dir->filePath("share"));
+        env.insert("PGPASSFILE", m_dir->filePath("no-pgpass"));
+        p.setProcessEnvironment(env);
+        QStringList args{"--json", "--lang", "fr", "--data", laptop(which)};
+        if (!user.isEmpty())
+            args << "--server" << server(user, extra);
+        p.start(QVX_APP_DIR "/quarvex2-cli", args + arguments);
+        p.waitForFinished(120000);
+        QJsonObject doc = QJsonDocument::fromJson(p.readAllStandardOutput()).object();
+        doc.insert("exit", p.exitCode());
+        return doc;
+    }
+    QString sql(const QString &statement)
+    {
+        QString out;
+        m_pg.psql(statement, &out);
+        return out.trimmed();
+    }
+    QStringList teamRows(char which, const QString &field)
+    {
+        QStringList values;
+        for (const QJsonValue &row : cli(which, "tech2", {"archive", "--scope", "team"})["rows"].toArray())
+            values << row.toObject()[field].toVariant().toString();
+        values.sort();
+        return values;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QString error;
+        QVERIFY2(m_pg.start(&error), qPrintable(error));
+        QVERIFY(m_pg.psql(QStringLiteral("SELECT 1")));
+    }
+
+    // Each row starts from an empty schema and two empty laptops.
+    void init()
+    {
+        m_pg.restart();
+        sql("DROP SCHEMA IF EXISTS quarvex2 CASCADE");
+        m_dir = std::make_unique<QTemporaryDir>();
+        m_dir->setAutoRemove(qEnvironmentVariableIsEmpty("QVX_KEEP"));
+        QCOMPARE(cli('a', "postgres", {"team", "setup"})["exit"].toInt(), 0);
+        QVERIFY(m_pg.psql(
+            QStringLiteral("DO $$ BEGIN IF NOT EXISTS (SELECT FROM pg_roles WHERE rolname = 'tech1') "
+                           "THEN CREATE ROLE tech1 LOGIN PASSWORD '%1'; CREATE ROLE tech2 LOGIN "
+                           "PASSWORD '%1'; CREATE ROLE rev1 LOGIN PASSWORD '%1'; END IF; END $$; "
+                           "GRANT quarvex2_technician TO tech1, tech2; GRANT quarvex2_reviewer TO rev1")
+                .arg(Password)));
+    }
+
+    void cleanupTestCase() { m_pg.stop(); }
+
+    void sync_data()
+    {
+        QTest::addColumn<QString>("scenario");
+        QTest::newRow("send and receive") << "send";
+        QTest::newRow("the same document twice") << "twice";
+        QTest::newRow("a revision") << "revision";
+        QTest::newRow("two conflicting revisions") << "conflict";
+        QTest::newRow("a wrong password") << "password";
+        QTest::newRow("an untrusted certificate") << "certificate";
+        QTest::newRow("another's row") << "rights";
+        QTest::newRow("a newer schema") << "newer";
+        QTest::newRow("starting offline") << "offline";
+        QTest::newRow("an unreadable team document") << "unreadable";
+    }
+    void sync()
+    {
+        QFETCH(QString, scenario);
+        const QString count = "SELECT count(*) FROM quarvex2.documents";
+        put('a', "QVX2_0001.qv2", "Nord");
+        if (scenario == "send") {
+            put('a', "QVX2_0002.qv2", "Nord", true);
+            QCOMPARE(cli('a', "tech1", {"sync"})["sent"].toInt(), 2);
+            const QJsonObject b = cli('b', "tech2", {"sync"});
+            QCOMPARE(b["exit"].toInt(), 0);
+            QCOMPARE(b["received"].toInt(), 2);
+            QCOMPARE(teamRows('b', "uploader"), QStringList({"tech1", "tech1"}));
+            Measurement m;
+            QVERIFY(XmlMesure::load(Source, &m));
+            const QJsonObject trend = cli('b', "tech2", {"trend", "Nord", m.numTransfo, "--scope", "team"});
+            QCOMPARE(trend["points"].toArray().size(), 2);
+            QCOMPARE(cli('b', "tech2", {"archive"})["rows"].toArray().size(), 0); // this laptop's own: none
+            QVERIFY(!QDir(laptop('b') + "Data").exists());
+        } else if (scenario == "twice") {
+            QFile::copy(laptop('a') + "Data/QVX2_0001.qv2", laptop('a') + "Data/copy.qv2");
+            QDir().mkpath(laptop('b') + "Data");
+            QFile::copy(laptop('a') + "Data/QVX2_0001.qv2", laptop('b') + "Data/QVX2_0007.qv2");
+            QCOMPARE(cli('a', "tech1", {"sync"})["exit"].toInt(), 0);
+            QCOMPARE(cli('b', "tech2", {"sync"})["exit"].toInt(), 0);
+            QCOMPARE(sql(count), QString("1"));
+            QCOMPARE(teamRows('b', "versions"), QStringList({"1"}));
+        } else if (scenario == "revision") {
+            QCOMPARE(cli('a', "tech1", {"sync"})["exit"].toInt(), 0);
+            QTest::qWait(1100); // a modification time of its own
+            put('a', "QVX2_0001.qv2", "Nord, form filled in");
+            QCOMPARE(cli('a', "tech1", {"sync"})["sent"].toInt(), 1);
+            QCOMPARE(sql(count), QString("2"));
+            QCOMPARE(sql("SELECT count(*) FROM quarvex2.documents WHERE parent IS NOT NULL"), QString("1"));
+            QCOMPARE(cli('b', "tech2", {"sync"})["exit"].toInt(), 0);
+            QCOMPARE(teamRows('b', "substation"), QStringList({"Nord, form filled in"}));
+            QCOMPARE(teamRows('b', "versions"), QStringList({"1"}));
+        } else if (scenario == "conflict") {
+            put('b', "QVX2_0001.qv2", "Sud");
+            QCOMPARE(cli('a', "tech1", {"sync"})["exit"].toInt(), 0);
+            QCOMPARE(cli('b', "tech2", {"sync"})["exit"].toInt(), 0);
+            QCOMPARE(teamRows('b', "versions"), QStringList({"2"}));
+            QCOMPARE(sql(count), QString("2")); // both kept
+            const QString picked = sql("SELECT revision FROM quarvex2.documents WHERE substation = 'Nord'");
+            QCOMPARE(cli('b', "tech2", {"team", "reference", picked})["exit"].toInt(),
+                     6); // a technician may not
+            QCOMPARE(cli('c', "rev1", {"sync"})["exit"].toInt(), 0);
+            QCOMPARE(cli('c', "rev1", {"team", "reference", picked})["exit"].toInt(), 0);
+            QCOMPARE(cli('b', "tech2", {"sync"})["exit"].toInt(), 0);
+            QCOMPARE(teamRows('b', "substation"), QStringList({"Nord"}));
+            QCOMPARE(teamRows('b', "versions"), QStringList({"1"}));
+        } else if (scenario == "password") {
+            const QJsonObject a = cli('a', "tech1", {"sync"}, "password=wrong");
+            QCOMPARE(a["exit"].toInt(), 6);
+            QVERIFY2(a["error"].toString().contains("mot de passe refuse"),
+                     qPrintable(a["error"].toString()));
+            QCOMPARE(a["pending"].toInt(), 1);
+            QCOMPARE(sql(count), QString("0"));
+        } else if (scenario == "certificate") {
+            const QJsonObject a = cli('a', "tech1", {"sync"}, "sslrootcert=" + m_pg.otherCaFile());
+            QCOMPARE(a["exit"].toInt(), 6);
+            QVERIFY2(a["error"].toString().contains("certificat"), qPrintable(a["error"].toString()));
+        } else if (scenario == "rights") {
+            QCOMPARE(cli('a', "tech1", {"sync"})["exit"].toInt(), 0);
+            QString out;
+            for (const QString &forbidden :
+                 {QString("UPDATE quarvex2.documents SET computer = 'x'"),
+                  QString("DELETE FROM quarvex2.documents"),
+                  QString("INSERT INTO quarvex2.marks (record, hidden) VALUES ('x', true)")})
+                QVERIFY2(!m_pg.psql(forbidden, &out, "tech2", Password), qPrintable(forbidden));
+            // Sent as another: the server writes who sent it.
+            QVERIFY(m_pg.psql("INSERT INTO quarvex2.documents (record, revision, content, uploader) VALUES "
+                              "('r', 'v', 'x', 'tech1')",
+                              &out, "tech2", Password));
+            QCOMPARE(sql("SELECT uploader FROM quarvex2.documents WHERE revision = 'v'"), QString("tech2"));
+            QCOMPARE(sql("SELECT count(*) FROM quarvex2.documents WHERE uploader = 'tech1'"), QString("1"));
+        } else if (scenario == "newer") {
+            sql("UPDATE quarvex2.schema_version SET version = 99");
+            const QJsonObject a = cli('a', "tech1", {"sync"});
+            QCOMPARE(a["exit"].toInt(), 4);
+            QCOMPARE(a["pending"].toInt(), 1);
+            QVERIFY(a["error"].toString().contains("lecture seule"));
+            QCOMPARE(sql(count), QString("0"));
+            QVERIFY(cli('a', "tech1", {"team", "status"})["read_only"].toBool());
+        } else if (scenario == "offline") {
+            m_pg.stop();
+            const QJsonObject a = cli('a', "tech1", {"sync"});
+            QCOMPARE(a["exit"].toInt(), 6);
+            QVERIFY(a["error"].toString().contains("hors ligne"));
+            QVERIFY(m_pg.restart());
+            QCOMPARE(cli('a', "tech1", {"sync"})["sent"].toInt(), 1);
+        } else if (scenario == "unreadable") {
+            QString out;
+            QVERIFY2(m_pg.psql(
+                         "INSERT INTO quarvex2.documents (record, revision, content, substation) SELECT 'r', "
+                         "encode(sha256('not a document'), 'hex'), 'not a document', 'X'",
+                         &out, "tech2", Password),
+                     qPrintable(out));
+            // In this process: the fetch and the rows it leaves.
+            const TeamSettings a{server("tech1"), QString(), laptop('a') + "Data",
+                                 m_dir->filePath("archive-a.sqlite")};
+            const TeamOutcome synced = TeamSync::run(a);
+            QVERIFY2(synced.result, qPrintable(synced.result.reason)); // never stops the sync
+            QCOMPARE(synced.received, 2);
+            QString path;
+            const QString bad = sql("SELECT revision FROM quarvex2.documents WHERE record = 'r'");
+            const Result refused = TeamSync::fetch(a, bad, &path);
+            QCOMPARE(refused.code, Result::Code::RefusedFile);
+            QVERIFY2(refused.reason.contains("tech2"), qPrintable(refused.reason));
+            const QString good = sql("SELECT revision FROM quarvex2.documents WHERE record <> 'r'");
+            QVERIFY(TeamSync::fetch(a, good, &path));
+            QVERIFY(!path.startsWith(laptop('a')) && !(QFileInfo(path).permissions() & QFile::WriteOwner));
+            int unreadable = 0;
+            for (const ArchiveEntry &e : TeamSync::teamScope({}, a))
+                unreadable += !e.readable && e.uploader == "tech2";
+            QCOMPARE(unreadable, 1);
+        }
+    }
+
+    // A sync cut by the server's stop loses nothing; the next one completes, and nothing is sent twice.
+    void cutInTheMiddle()
+    {
+        for (int i = 0; i < 40; ++i)
+            put('a', QStringLiteral("QVX2_%1.qv2").arg(i, 4, 10, QLatin1Char('0')),
+                QStringLiteral("P%1").arg(i));
+        // Each insert made slow, so that the stop falls among them.
+        sql("CREATE FUNCTION quarvex2.slow() RETURNS trigger LANGUAGE plpgsql AS $$ BEGIN PERFORM "
+            "pg_sleep(0.1); RETURN NEW; END $$; CREATE TRIGGER slow BEFORE INSERT ON quarvex2.documents FOR "
+            "EACH ROW EXECUTE FUNCTION quarvex2.slow()");
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("XDG_DATA_HOME", m_dir->filePath("share"));
+        p.setProcessEnvironment(env);
+        p.start(QVX_APP_DIR "/quarvex2-cli", {"--data", laptop('a'), "--server", server("tech1"), "sync"});
+        QTRY_VERIFY_WITH_TIMEOUT(sql("SELECT count(*) FROM quarvex2.documents").toInt() >= 5, 30000);
+        m_pg.stop();
+        QVERIFY(p.waitForFinished(60000));
+        QCOMPARE(p.exitCode(), 6);
+        QVERIFY(m_pg.restart());
+        const int before = sql("SELECT count(*) FROM quarvex2.documents").toInt();
+        QVERIFY(before > 0 && before < 40);
+        const QJsonObject again = cli('a', "tech1", {"sync"});
+        QCOMPARE(again["exit"].toInt(), 0);
+        QCOMPARE(sql("SELECT count(*) FROM quarvex2.documents").toInt(), 40);
+        QCOMPARE(again["sent"].toInt() + before, 40); // at most the one in flight is sent again, stored once
+    }
+};
+
+QTEST_GUILESS_MAIN(TstTeam)
+#include "tst_team.moc"
