@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 JOBS ?= 2
 PACKAGES := cmake g++ make pkg-config qtbase5-dev libqt5serialport5-dev libqt5svg5-dev libqwt-qt5-dev \
             qttools5-dev qttools5-dev-tools qttranslations5-l10n libqt5sql5-sqlite xvfb xauth poppler-utils \
-            libqt5sql5-psql postgresql openssl
+            libqt5sql5-psql postgresql openssl qtkeychain-qt5-dev
 FUZZ_PACKAGES := clang libclang-rt-14-dev
 MEMCHECK_PACKAGES := valgrind
 # dpkg-shlibdeps computes the package's dependencies; appstreamcli checks its metainfo; lintian the package.

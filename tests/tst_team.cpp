@@ -1,17 +1,26 @@
 // The team archive against a PostgreSQL server of the suite's own, over TLS: two laptops (two data folders)
 // run quarvex2-cli sync and read the team's archive; the server's rights are tried with psql.
 
+#include "apppaths.h"
+#include "archivewindow.h"
+#include "dialogscript.h"
+#include "mainwindow.h"
 #include "measurement.h"
 #include "pgserver.h"
+#include "simrig.h"
 #include "teamstore.h"
 #include "teamsync.h"
 #include "xmlmesure.h"
 
+#include <QCheckBox>
 #include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLabel>
+#include <QLineEdit>
 #include <QProcess>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -196,7 +205,7 @@ private slots:
         } else if (scenario == "newer") {
             sql("UPDATE quarvex2.schema_version SET version = 99");
             const QJsonObject a = cli('a', "tech1", {"sync"});
-            QCOMPARE(a["exit"].toInt(), 4);
+            QCOMPARE(a["exit"].toInt(), 6);
             QCOMPARE(a["pending"].toInt(), 1);
             QVERIFY(a["error"].toString().contains("lecture seule"));
             QCOMPARE(sql(count), QString("0"));
@@ -236,6 +245,63 @@ private slots:
         }
     }
 
+    // The window: its first sync asks the password, sends this computer's document and receives the team's;
+    // the archive's team scope shows both, with who sent them, and trends, compares and opens across them.
+    void window()
+    {
+        put('b', "QVX2_0002.qv2", "Nord", true); // another record of the same transformer, by tech2
+        QCOMPARE(cli('b', "tech2", {"sync"})["exit"].toInt(), 0);
+        qputenv("XDG_DATA_HOME", m_dir->filePath("window").toUtf8());
+        qputenv("PGPASSFILE", m_dir->filePath("no-pgpass").toUtf8());
+        TeamSync::configureServer(AppPaths::indexFile(), server("tech1")); // kept without its password
+        SimRig rig;
+        Measurement m;
+        QVERIFY(XmlMesure::load(Source, &m));
+        m.poste = "Nord";
+        QDir().mkpath(rig.appDir() + "/Data");
+        QVERIFY(XmlMesure::save(m, rig.appDir() + "/Data/QVX2_0001.qv2"));
+        TestUtil::DialogScript password;
+        password.dialog([](QWidget *w) {
+            w->findChild<QLineEdit *>("teamPasswordEdit")->setText(Password);
+            w->findChild<QCheckBox *>("teamKeep")->setChecked(true); // no keyring here: for the session
+            static_cast<QDialog *>(w)->accept();
+        });
+        QVERIFY(rig.start());
+        auto *status = rig.child<QLabel>("teamStatus");
+        QTRY_VERIFY_WITH_TIMEOUT(status->text().contains("a jour"), 30000);
+        QVERIFY(password.done());
+        QCOMPARE(sql("SELECT count(*) FROM quarvex2.documents WHERE uploader = 'tech1'"), QString("1"));
+
+        QVERIFY(rig.trigger("actionArchive"));
+        auto *archive = rig.child<ArchiveWindow>("archiveWindow");
+        QTRY_VERIFY_WITH_TIMEOUT(archive && archive->isLoaded(), 30000);
+        QVERIFY(!archive->scopeBox()->isHidden());
+        archive->setScope(ArchiveWindow::Team);
+        QCOMPARE(archive->proxy()->rowCount(), 2);
+        QStringList senders;
+        for (int row = 0; row < 2; ++row)
+            senders << archive->proxy()->index(row, ArchiveWindow::Sender).data().toString();
+        senders.sort();
+        QCOMPARE(senders, QStringList({"tech1", "tech2"}));
+        archive->view()->selectAll();
+        QVERIFY(archive->showTrend());
+        QVERIFY(archive->showComparison()); // fetches both from the server
+        const QString theirs = sql("SELECT revision FROM quarvex2.documents WHERE uploader = 'tech2'");
+        const int row =
+            archive->proxy()->index(0, ArchiveWindow::Sender).data().toString() == "tech2" ? 0 : 1;
+        emit archive->view()->doubleClicked(archive->proxy()->index(row, ArchiveWindow::Date));
+        QTRY_VERIFY(rig.window->windowTitle().contains(theirs));
+
+        TestUtil::DialogScript dialog;
+        dialog.dialog([](QWidget *w) {
+            w->findChild<QPushButton *>("teamTest")->click();
+            QVERIFY(w->findChild<QLabel *>("teamState")->text().contains("role tech1"));
+            static_cast<QDialog *>(w)->reject();
+        });
+        QVERIFY(rig.trigger("actionEquipe"));
+        QTRY_VERIFY(dialog.done());
+    }
+
     // A sync cut by the server's stop loses nothing; the next one completes, and nothing is sent twice.
     void cutInTheMiddle()
     {
@@ -265,5 +331,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TstTeam)
+QTEST_MAIN(TstTeam)
 #include "tst_team.moc"

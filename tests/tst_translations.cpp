@@ -11,6 +11,7 @@ namespace
 
 struct Message {
     QString context, source, translation, type;
+    bool plural = false;
     QString key() const { return context + " | " + source; }
 };
 
@@ -25,8 +26,11 @@ QVector<Message> readTs(const QString &path)
     const QDomNodeList all = doc.elementsByTagName("message");
     for (int i = 0; i < all.size(); ++i) {
         const QDomElement m = all.at(i).toElement(), t = m.firstChildElement("translation");
+        // A message with plural forms stands for its last: the one of five, in every language.
+        const QDomElement plural = t.lastChildElement("numerusform");
         messages.append({m.parentNode().firstChildElement("name").text(),
-                         m.firstChildElement("source").text(), t.text(), t.attribute("type")});
+                         m.firstChildElement("source").text(), plural.isNull() ? t.text() : plural.text(),
+                         t.attribute("type"), !plural.isNull()});
     }
     return messages;
 }
@@ -151,7 +155,8 @@ void TestTranslations::messages()
         const bool caption = m.source.startsWith("Pile ") && m.source.endsWith(" :");
         if (!m.type.isEmpty() || m.translation.isEmpty() || layout(m.translation) != layout(m.source) ||
             (code == "fr" && m.translation != m.source) || mixed ||
-            built.translate(qPrintable(m.context), m.source.toUtf8().constData()) != m.translation ||
+            built.translate(qPrintable(m.context), m.source.toUtf8().constData(), nullptr,
+                            m.plural ? 5 : -1) != m.translation ||
             (caption && (m.translation.count(':') != 1 || !m.translation.endsWith(':'))))
             wrong << QString(m.key() + " -> " + m.translation).replace('\r', "\\r").replace('\n', "\\n");
     }

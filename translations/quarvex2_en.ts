@@ -71,6 +71,26 @@
         <source>Choisissez exactement deux documents a comparer (%1 choisi(s)).</source>
         <translation>Select exactly two documents to compare (%1 selected).</translation>
     </message>
+    <message>
+        <source>Envoye par</source>
+        <translation>Sent by</translation>
+    </message>
+    <message>
+        <source>Ce poste</source>
+        <translation>This computer</translation>
+    </message>
+    <message>
+        <source>Equipe</source>
+        <translation>Team</translation>
+    </message>
+    <message>
+        <source>Envoye par %1 depuis %2 le %3</source>
+        <translation>Sent by %1 from %2 on %3</translation>
+    </message>
+    <message>
+        <source>Deux revisions ou plus de cet enregistrement ont ete envoyees : un relecteur choisit celle de reference.</source>
+        <translation>Two or more revisions of this record have been sent: a reviewer picks the reference one.</translation>
+    </message>
 </context>
 <context>
     <name>CliDocuments</name>
@@ -93,6 +113,10 @@
     <message>
         <source>Aucun document du transformateur %1 du poste %2.</source>
         <translation>No document of transformer %1 of substation %2.</translation>
+    </message>
+    <message>
+        <source>%1 (%2 versions)</source>
+        <translation>%1 (%2 versions)</translation>
     </message>
 </context>
 <context>
@@ -225,10 +249,6 @@
         <translation>exports each document as the window does, one file per document</translation>
     </message>
     <message>
-        <source>les lignes de l&apos;index des archives, mis a jour d&apos;abord</source>
-        <translation>the rows of the archive index, brought up to date first</translation>
-    </message>
-    <message>
         <source>les rapports d&apos;un transformateur par date</source>
         <translation>the ratios of one transformer by date</translation>
     </message>
@@ -243,20 +263,6 @@
     <message>
         <source>Codes de sortie :</source>
         <translation>Exit codes:</translation>
-    </message>
-    <message>
-        <source>  0  fait
-  1  ligne de commande fausse, ou confirmation manquante
-  2  la recherche n&apos;a trouve aucun appareil, ou le port ne s&apos;ouvre pas
-  3  l&apos;appareil ne repond pas sur le port, ou la liaison est perdue
-  4  un fichier refuse
-  5  fait en partie (des enregistrements ou des lignes ont echoue)</source>
-        <translation>  0  done
-  1  wrong command line, or a confirmation missing
-  2  the search found no instrument, or the port cannot be opened
-  3  the instrument on the port does not answer, or the link was lost
-  4  a refused file
-  5  partly done (some records or lines failed)</translation>
     </message>
     <message>
         <source>Le port de l&apos;appareil, sans recherche.</source>
@@ -313,6 +319,97 @@
     <message>
         <source>Format inconnu : %1 (pdf, csv, png ou svg).</source>
         <translation>Unknown format: %1 (pdf, csv, png or svg).</translation>
+    </message>
+    <message>
+        <source>les lignes de l&apos;index des archives, mis a jour d&apos;abord ; team : celles de l&apos;equipe</source>
+        <translation>the rows of the archive index, updated first; team: the team&apos;s</translation>
+    </message>
+    <message>
+        <source>envoie au serveur d&apos;equipe les documents de Data/ qu&apos;il n&apos;a pas, puis recoit ceux de l&apos;equipe</source>
+        <translation>sends the team server the documents of Data/ it does not have, then receives the team&apos;s</translation>
+    </message>
+    <message>
+        <source>installe le schema (administrateur), l&apos;etat de la connexion, ou une marque de relecteur</source>
+        <translation>installs the schema (administrator), shows the connection status, or sets a reviewer&apos;s mark</translation>
+    </message>
+    <message>
+        <source>  0  fait
+  1  ligne de commande fausse, ou confirmation manquante
+  2  la recherche n&apos;a trouve aucun appareil, ou le port ne s&apos;ouvre pas
+  3  l&apos;appareil ne repond pas sur le port, ou la liaison est perdue
+  4  un fichier refuse
+  5  fait en partie (des enregistrements ou des lignes ont echoue, des documents restent a envoyer)
+  6  le serveur d&apos;equipe ne repond pas, refuse la connexion, ou est en lecture seule</source>
+        <translation>  0  done
+  1  wrong command line, or missing confirmation
+  2  the search found no instrument, or the port does not open
+  3  the instrument does not answer on the port, or the link is lost
+  4  a refused file
+  5  partly done (some records or lines failed, some documents are still to send)
+  6  the team server does not answer, refuses the connection, or is read-only</translation>
+    </message>
+    <message>
+        <source>Le serveur d&apos;equipe : une chaine de connexion libpq ou service=NOM.</source>
+        <translation>The team server: a libpq connection string or service=NAME.</translation>
+    </message>
+    <message>
+        <source>local : ce poste ; team : l&apos;equipe.</source>
+        <translation>local: this computer; team: the team.</translation>
+    </message>
+    <message>
+        <source>Aucun serveur d&apos;equipe : --server CONNINFO, ou le dialogue Equipe de la fenetre.</source>
+        <translation>No team server: --server CONNINFO, or the Team archive dialog of the window.</translation>
+    </message>
+</context>
+<context>
+    <name>CliTeam</name>
+    <message>
+        <source>Aucun serveur d&apos;equipe : --server CONNINFO, ou le dialogue Equipe de la fenetre.</source>
+        <translation>No team server: --server CONNINFO, or the Team archive dialog of the window.</translation>
+    </message>
+    <message>
+        <source>Envoyes : %1, recus : %2, a envoyer : %3</source>
+        <translation>Sent: %1, received: %2, to send: %3</translation>
+    </message>
+    <message>
+        <source>Le schema n&apos;a pas ete installe : %1</source>
+        <translation>The schema was not installed: %1</translation>
+    </message>
+    <message>
+        <source>Archive d&apos;equipe prete (schema version %1). Un technicien : CREATE ROLE tech1 LOGIN; GRANT %2 TO tech1;</source>
+        <translation>Team archive ready (schema version %1). For a technician: CREATE ROLE tech1 LOGIN; GRANT %2 TO tech1;</translation>
+    </message>
+    <message>
+        <source>Serveur : %1</source>
+        <translation>Server: %1</translation>
+    </message>
+    <message>
+        <source>Connexion : oui, role %1, schema version %2%3</source>
+        <translation>Connection: yes, role %1, schema version %2%3</translation>
+    </message>
+    <message>
+        <source> (lecture seule)</source>
+        <translation> (read-only)</translation>
+    </message>
+    <message>
+        <source>Connexion : non (%1)</source>
+        <translation>Connection: no (%1)</translation>
+    </message>
+    <message>
+        <source>A envoyer : %1</source>
+        <translation>To send: %1</translation>
+    </message>
+    <message>
+        <source>Derniere synchronisation : %1</source>
+        <translation>Last synchronisation: %1</translation>
+    </message>
+    <message>
+        <source>jamais</source>
+        <translation>never</translation>
+    </message>
+    <message>
+        <source>Revision inconnue : %1 (quarvex2-cli sync d&apos;abord).</source>
+        <translation>Unknown revision: %1 (quarvex2-cli sync first).</translation>
     </message>
 </context>
 <context>
@@ -989,6 +1086,10 @@ Reconnect the instrument, then start the update again.</translation>
         <source>Rapport nominal %1 (%2 / %3), tolerance %4</source>
         <translation>Rated ratio %1 (%2 / %3), tolerance %4</translation>
     </message>
+    <message>
+        <source>Archive d&apos;&amp;equipe...</source>
+        <translation>&amp;Team archive...</translation>
+    </message>
 </context>
 <context>
     <name>ParameterOperations</name>
@@ -1214,6 +1315,10 @@ Reconnect the instrument, then start the update again.</translation>
         <source>Annule.</source>
         <translation>Cancelled.</translation>
     </message>
+    <message>
+        <source>Le serveur de l&apos;equipe ne repond pas.</source>
+        <translation>The team&apos;s server does not answer.</translation>
+    </message>
 </context>
 <context>
     <name>SettingsCommands</name>
@@ -1284,6 +1389,156 @@ Reconnect the instrument, then start the update again.</translation>
     <message>
         <source>Ces lignes du fichier %1 n&apos;ont pas ete ecrites :</source>
         <translation>These lines of the file %1 were not written:</translation>
+    </message>
+</context>
+<context>
+    <name>TeamCommands</name>
+    <message>
+        <source>Le mot de passe n&apos;a pas pu etre garde dans le trousseau (%1) : il ne sert que pour cette session.</source>
+        <translation>The password could not be kept in the keyring (%1): it is used for this session only.</translation>
+    </message>
+    <message>
+        <source>Mot de passe du serveur d&apos;equipe</source>
+        <translation>Team server password</translation>
+    </message>
+    <message>
+        <source>%1
+
+Serveur : %2</source>
+        <translation>%1
+
+Server: %2</translation>
+    </message>
+    <message>
+        <source>Garder le mot de passe dans le trousseau du bureau</source>
+        <translation>Keep the password in the desktop keyring</translation>
+    </message>
+    <message>
+        <source>Mot de passe :</source>
+        <translation>Password:</translation>
+    </message>
+    <message numerus="yes">
+        <source>Equipe : %n documents a envoyer</source>
+        <translation>
+            <numerusform>Team: %n document to send</numerusform>
+            <numerusform>Team: %n documents to send</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Equipe</source>
+        <translation>Team</translation>
+    </message>
+    <message>
+        <source>Archive d&apos;equipe</source>
+        <translation>Team archive</translation>
+    </message>
+    <message>
+        <source>Le serveur PostgreSQL de l&apos;equipe : une chaine de connexion libpq (host=... dbname=... user=...) ou service=NOM. Vide : pas d&apos;archive d&apos;equipe. Le mot de passe n&apos;est jamais ecrit dans les fichiers du programme.</source>
+        <translation>The team&apos;s PostgreSQL server: a libpq connection string (host=... dbname=... user=...) or service=NAME. Empty: no team archive. The password is never written in the program&apos;s files.</translation>
+    </message>
+    <message>
+        <source>Tester la connexion</source>
+        <translation>Test the connection</translation>
+    </message>
+    <message>
+        <source>Serveur :</source>
+        <translation>Server:</translation>
+    </message>
+    <message>
+        <source>Derniere erreur :</source>
+        <translation>Last error:</translation>
+    </message>
+    <message>
+        <source>Connexion reussie : role %1, schema version %2%3</source>
+        <translation>Connection succeeded: role %1, schema version %2%3</translation>
+    </message>
+    <message>
+        <source> (lecture seule)</source>
+        <translation> (read-only)</translation>
+    </message>
+</context>
+<context>
+    <name>TeamSchema</name>
+    <message>
+        <source>Le schema du serveur (version %1) est plus recent que ce programme (version %2) : il n&apos;est pas modifie.</source>
+        <translation>The server&apos;s schema (version %1) is newer than this program (version %2): it is not changed.</translation>
+    </message>
+</context>
+<context>
+    <name>TeamServer</name>
+    <message>
+        <source>connexion coupee</source>
+        <translation>connection cut</translation>
+    </message>
+    <message>
+        <source>le serveur demande un mot de passe</source>
+        <translation>the server asks for a password</translation>
+    </message>
+    <message>
+        <source>mot de passe refuse</source>
+        <translation>password refused</translation>
+    </message>
+    <message>
+        <source>le certificat du serveur n&apos;est pas verifie : %1</source>
+        <translation>the server&apos;s certificate could not be verified: %1</translation>
+    </message>
+    <message>
+        <source>le serveur refuse : %1</source>
+        <translation>the server refuses: %1</translation>
+    </message>
+    <message>
+        <source>serveur injoignable : %1</source>
+        <translation>server unreachable: %1</translation>
+    </message>
+    <message>
+        <source>le serveur n&apos;a pas d&apos;archive d&apos;equipe : l&apos;administrateur lance &quot;quarvex2-cli team setup&quot;</source>
+        <translation>the server has no team archive: the administrator runs &quot;quarvex2-cli team setup&quot;</translation>
+    </message>
+    <message>
+        <source>le serveur n&apos;a pas ce document</source>
+        <translation>the server does not have this document</translation>
+    </message>
+</context>
+<context>
+    <name>TeamSync</name>
+    <message>
+        <source>La copie locale de l&apos;archive d&apos;equipe n&apos;a pas pu etre ecrite.</source>
+        <translation>The local copy of the team archive could not be written.</translation>
+    </message>
+    <message>
+        <source>schema du serveur plus recent (version %1) : lecture seule</source>
+        <translation>newer server schema (version %1): read-only</translation>
+    </message>
+    <message>
+        <source>Le document recu ne correspond pas a sa revision.</source>
+        <translation>The document received does not match its revision.</translation>
+    </message>
+    <message>
+        <source>Le document envoye par %1 ne se lit pas comme un document de mesure.</source>
+        <translation>The document sent by %1 does not read as a measurement document.</translation>
+    </message>
+    <message>
+        <source>%1 (%2 versions)</source>
+        <translation>%1 (%2 versions)</translation>
+    </message>
+    <message>
+        <source>Equipe : hors ligne (%1)</source>
+        <translation>Team: offline (%1)</translation>
+    </message>
+    <message>
+        <source>Equipe : %1</source>
+        <translation>Team: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Equipe : %n documents a envoyer</source>
+        <translation>
+            <numerusform>Team: %n document to send</numerusform>
+            <numerusform>Team: %n documents to send</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Equipe : a jour (%1)</source>
+        <translation>Team: up to date (%1)</translation>
     </message>
 </context>
 <context>

@@ -71,6 +71,26 @@
         <source>Choisissez exactement deux documents a comparer (%1 choisi(s)).</source>
         <translation>Choisissez exactement deux documents a comparer (%1 choisi(s)).</translation>
     </message>
+    <message>
+        <source>Envoye par</source>
+        <translation>Envoye par</translation>
+    </message>
+    <message>
+        <source>Ce poste</source>
+        <translation>Ce poste</translation>
+    </message>
+    <message>
+        <source>Equipe</source>
+        <translation>Equipe</translation>
+    </message>
+    <message>
+        <source>Envoye par %1 depuis %2 le %3</source>
+        <translation>Envoye par %1 depuis %2 le %3</translation>
+    </message>
+    <message>
+        <source>Deux revisions ou plus de cet enregistrement ont ete envoyees : un relecteur choisit celle de reference.</source>
+        <translation>Deux revisions ou plus de cet enregistrement ont ete envoyees : un relecteur choisit celle de reference.</translation>
+    </message>
 </context>
 <context>
     <name>CliDocuments</name>
@@ -93,6 +113,10 @@
     <message>
         <source>Aucun document du transformateur %1 du poste %2.</source>
         <translation>Aucun document du transformateur %1 du poste %2.</translation>
+    </message>
+    <message>
+        <source>%1 (%2 versions)</source>
+        <translation>%1 (%2 versions)</translation>
     </message>
 </context>
 <context>
@@ -225,10 +249,6 @@
         <translation>exporte chaque document comme la fenetre, un fichier par document</translation>
     </message>
     <message>
-        <source>les lignes de l&apos;index des archives, mis a jour d&apos;abord</source>
-        <translation>les lignes de l&apos;index des archives, mis a jour d&apos;abord</translation>
-    </message>
-    <message>
         <source>les rapports d&apos;un transformateur par date</source>
         <translation>les rapports d&apos;un transformateur par date</translation>
     </message>
@@ -243,20 +263,6 @@
     <message>
         <source>Codes de sortie :</source>
         <translation>Codes de sortie :</translation>
-    </message>
-    <message>
-        <source>  0  fait
-  1  ligne de commande fausse, ou confirmation manquante
-  2  la recherche n&apos;a trouve aucun appareil, ou le port ne s&apos;ouvre pas
-  3  l&apos;appareil ne repond pas sur le port, ou la liaison est perdue
-  4  un fichier refuse
-  5  fait en partie (des enregistrements ou des lignes ont echoue)</source>
-        <translation>  0  fait
-  1  ligne de commande fausse, ou confirmation manquante
-  2  la recherche n&apos;a trouve aucun appareil, ou le port ne s&apos;ouvre pas
-  3  l&apos;appareil ne repond pas sur le port, ou la liaison est perdue
-  4  un fichier refuse
-  5  fait en partie (des enregistrements ou des lignes ont echoue)</translation>
     </message>
     <message>
         <source>Le port de l&apos;appareil, sans recherche.</source>
@@ -313,6 +319,97 @@
     <message>
         <source>Format inconnu : %1 (pdf, csv, png ou svg).</source>
         <translation>Format inconnu : %1 (pdf, csv, png ou svg).</translation>
+    </message>
+    <message>
+        <source>les lignes de l&apos;index des archives, mis a jour d&apos;abord ; team : celles de l&apos;equipe</source>
+        <translation>les lignes de l&apos;index des archives, mis a jour d&apos;abord ; team : celles de l&apos;equipe</translation>
+    </message>
+    <message>
+        <source>envoie au serveur d&apos;equipe les documents de Data/ qu&apos;il n&apos;a pas, puis recoit ceux de l&apos;equipe</source>
+        <translation>envoie au serveur d&apos;equipe les documents de Data/ qu&apos;il n&apos;a pas, puis recoit ceux de l&apos;equipe</translation>
+    </message>
+    <message>
+        <source>installe le schema (administrateur), l&apos;etat de la connexion, ou une marque de relecteur</source>
+        <translation>installe le schema (administrateur), l&apos;etat de la connexion, ou une marque de relecteur</translation>
+    </message>
+    <message>
+        <source>  0  fait
+  1  ligne de commande fausse, ou confirmation manquante
+  2  la recherche n&apos;a trouve aucun appareil, ou le port ne s&apos;ouvre pas
+  3  l&apos;appareil ne repond pas sur le port, ou la liaison est perdue
+  4  un fichier refuse
+  5  fait en partie (des enregistrements ou des lignes ont echoue, des documents restent a envoyer)
+  6  le serveur d&apos;equipe ne repond pas, refuse la connexion, ou est en lecture seule</source>
+        <translation>  0  fait
+  1  ligne de commande fausse, ou confirmation manquante
+  2  la recherche n&apos;a trouve aucun appareil, ou le port ne s&apos;ouvre pas
+  3  l&apos;appareil ne repond pas sur le port, ou la liaison est perdue
+  4  un fichier refuse
+  5  fait en partie (des enregistrements ou des lignes ont echoue, des documents restent a envoyer)
+  6  le serveur d&apos;equipe ne repond pas, refuse la connexion, ou est en lecture seule</translation>
+    </message>
+    <message>
+        <source>Le serveur d&apos;equipe : une chaine de connexion libpq ou service=NOM.</source>
+        <translation>Le serveur d&apos;equipe : une chaine de connexion libpq ou service=NOM.</translation>
+    </message>
+    <message>
+        <source>local : ce poste ; team : l&apos;equipe.</source>
+        <translation>local : ce poste ; team : l&apos;equipe.</translation>
+    </message>
+    <message>
+        <source>Aucun serveur d&apos;equipe : --server CONNINFO, ou le dialogue Equipe de la fenetre.</source>
+        <translation>Aucun serveur d&apos;equipe : --server CONNINFO, ou le dialogue Equipe de la fenetre.</translation>
+    </message>
+</context>
+<context>
+    <name>CliTeam</name>
+    <message>
+        <source>Aucun serveur d&apos;equipe : --server CONNINFO, ou le dialogue Equipe de la fenetre.</source>
+        <translation>Aucun serveur d&apos;equipe : --server CONNINFO, ou le dialogue Equipe de la fenetre.</translation>
+    </message>
+    <message>
+        <source>Envoyes : %1, recus : %2, a envoyer : %3</source>
+        <translation>Envoyes : %1, recus : %2, a envoyer : %3</translation>
+    </message>
+    <message>
+        <source>Le schema n&apos;a pas ete installe : %1</source>
+        <translation>Le schema n&apos;a pas ete installe : %1</translation>
+    </message>
+    <message>
+        <source>Archive d&apos;equipe prete (schema version %1). Un technicien : CREATE ROLE tech1 LOGIN; GRANT %2 TO tech1;</source>
+        <translation>Archive d&apos;equipe prete (schema version %1). Un technicien : CREATE ROLE tech1 LOGIN; GRANT %2 TO tech1;</translation>
+    </message>
+    <message>
+        <source>Serveur : %1</source>
+        <translation>Serveur : %1</translation>
+    </message>
+    <message>
+        <source>Connexion : oui, role %1, schema version %2%3</source>
+        <translation>Connexion : oui, role %1, schema version %2%3</translation>
+    </message>
+    <message>
+        <source> (lecture seule)</source>
+        <translation> (lecture seule)</translation>
+    </message>
+    <message>
+        <source>Connexion : non (%1)</source>
+        <translation>Connexion : non (%1)</translation>
+    </message>
+    <message>
+        <source>A envoyer : %1</source>
+        <translation>A envoyer : %1</translation>
+    </message>
+    <message>
+        <source>Derniere synchronisation : %1</source>
+        <translation>Derniere synchronisation : %1</translation>
+    </message>
+    <message>
+        <source>jamais</source>
+        <translation>jamais</translation>
+    </message>
+    <message>
+        <source>Revision inconnue : %1 (quarvex2-cli sync d&apos;abord).</source>
+        <translation>Revision inconnue : %1 (quarvex2-cli sync d&apos;abord).</translation>
     </message>
 </context>
 <context>
@@ -989,6 +1086,10 @@ Reconnectez l&apos;appareil puis relancez la mise a jour.</translation>
         <source>Rapport nominal %1 (%2 / %3), tolerance %4</source>
         <translation>Rapport nominal %1 (%2 / %3), tolerance %4</translation>
     </message>
+    <message>
+        <source>Archive d&apos;&amp;equipe...</source>
+        <translation>Archive d&apos;&amp;equipe...</translation>
+    </message>
 </context>
 <context>
     <name>ParameterOperations</name>
@@ -1214,6 +1315,10 @@ Reconnectez l&apos;appareil puis relancez la mise a jour.</translation>
         <source>Annule.</source>
         <translation>Annule.</translation>
     </message>
+    <message>
+        <source>Le serveur de l&apos;equipe ne repond pas.</source>
+        <translation>Le serveur de l&apos;equipe ne repond pas.</translation>
+    </message>
 </context>
 <context>
     <name>SettingsCommands</name>
@@ -1284,6 +1389,156 @@ Reconnectez l&apos;appareil puis relancez la mise a jour.</translation>
     <message>
         <source>Ces lignes du fichier %1 n&apos;ont pas ete ecrites :</source>
         <translation>Ces lignes du fichier %1 n&apos;ont pas ete ecrites :</translation>
+    </message>
+</context>
+<context>
+    <name>TeamCommands</name>
+    <message>
+        <source>Le mot de passe n&apos;a pas pu etre garde dans le trousseau (%1) : il ne sert que pour cette session.</source>
+        <translation>Le mot de passe n&apos;a pas pu etre garde dans le trousseau (%1) : il ne sert que pour cette session.</translation>
+    </message>
+    <message>
+        <source>Mot de passe du serveur d&apos;equipe</source>
+        <translation>Mot de passe du serveur d&apos;equipe</translation>
+    </message>
+    <message>
+        <source>%1
+
+Serveur : %2</source>
+        <translation>%1
+
+Serveur : %2</translation>
+    </message>
+    <message>
+        <source>Garder le mot de passe dans le trousseau du bureau</source>
+        <translation>Garder le mot de passe dans le trousseau du bureau</translation>
+    </message>
+    <message>
+        <source>Mot de passe :</source>
+        <translation>Mot de passe :</translation>
+    </message>
+    <message numerus="yes">
+        <source>Equipe : %n documents a envoyer</source>
+        <translation>
+            <numerusform>Equipe : %n document a envoyer</numerusform>
+            <numerusform>Equipe : %n documents a envoyer</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Equipe</source>
+        <translation>Equipe</translation>
+    </message>
+    <message>
+        <source>Archive d&apos;equipe</source>
+        <translation>Archive d&apos;equipe</translation>
+    </message>
+    <message>
+        <source>Le serveur PostgreSQL de l&apos;equipe : une chaine de connexion libpq (host=... dbname=... user=...) ou service=NOM. Vide : pas d&apos;archive d&apos;equipe. Le mot de passe n&apos;est jamais ecrit dans les fichiers du programme.</source>
+        <translation>Le serveur PostgreSQL de l&apos;equipe : une chaine de connexion libpq (host=... dbname=... user=...) ou service=NOM. Vide : pas d&apos;archive d&apos;equipe. Le mot de passe n&apos;est jamais ecrit dans les fichiers du programme.</translation>
+    </message>
+    <message>
+        <source>Tester la connexion</source>
+        <translation>Tester la connexion</translation>
+    </message>
+    <message>
+        <source>Serveur :</source>
+        <translation>Serveur :</translation>
+    </message>
+    <message>
+        <source>Derniere erreur :</source>
+        <translation>Derniere erreur :</translation>
+    </message>
+    <message>
+        <source>Connexion reussie : role %1, schema version %2%3</source>
+        <translation>Connexion reussie : role %1, schema version %2%3</translation>
+    </message>
+    <message>
+        <source> (lecture seule)</source>
+        <translation> (lecture seule)</translation>
+    </message>
+</context>
+<context>
+    <name>TeamSchema</name>
+    <message>
+        <source>Le schema du serveur (version %1) est plus recent que ce programme (version %2) : il n&apos;est pas modifie.</source>
+        <translation>Le schema du serveur (version %1) est plus recent que ce programme (version %2) : il n&apos;est pas modifie.</translation>
+    </message>
+</context>
+<context>
+    <name>TeamServer</name>
+    <message>
+        <source>connexion coupee</source>
+        <translation>connexion coupee</translation>
+    </message>
+    <message>
+        <source>le serveur demande un mot de passe</source>
+        <translation>le serveur demande un mot de passe</translation>
+    </message>
+    <message>
+        <source>mot de passe refuse</source>
+        <translation>mot de passe refuse</translation>
+    </message>
+    <message>
+        <source>le certificat du serveur n&apos;est pas verifie : %1</source>
+        <translation>le certificat du serveur n&apos;est pas verifie : %1</translation>
+    </message>
+    <message>
+        <source>le serveur refuse : %1</source>
+        <translation>le serveur refuse : %1</translation>
+    </message>
+    <message>
+        <source>serveur injoignable : %1</source>
+        <translation>serveur injoignable : %1</translation>
+    </message>
+    <message>
+        <source>le serveur n&apos;a pas d&apos;archive d&apos;equipe : l&apos;administrateur lance &quot;quarvex2-cli team setup&quot;</source>
+        <translation>le serveur n&apos;a pas d&apos;archive d&apos;equipe : l&apos;administrateur lance &quot;quarvex2-cli team setup&quot;</translation>
+    </message>
+    <message>
+        <source>le serveur n&apos;a pas ce document</source>
+        <translation>le serveur n&apos;a pas ce document</translation>
+    </message>
+</context>
+<context>
+    <name>TeamSync</name>
+    <message>
+        <source>La copie locale de l&apos;archive d&apos;equipe n&apos;a pas pu etre ecrite.</source>
+        <translation>La copie locale de l&apos;archive d&apos;equipe n&apos;a pas pu etre ecrite.</translation>
+    </message>
+    <message>
+        <source>schema du serveur plus recent (version %1) : lecture seule</source>
+        <translation>schema du serveur plus recent (version %1) : lecture seule</translation>
+    </message>
+    <message>
+        <source>Le document recu ne correspond pas a sa revision.</source>
+        <translation>Le document recu ne correspond pas a sa revision.</translation>
+    </message>
+    <message>
+        <source>Le document envoye par %1 ne se lit pas comme un document de mesure.</source>
+        <translation>Le document envoye par %1 ne se lit pas comme un document de mesure.</translation>
+    </message>
+    <message>
+        <source>%1 (%2 versions)</source>
+        <translation>%1 (%2 versions)</translation>
+    </message>
+    <message>
+        <source>Equipe : hors ligne (%1)</source>
+        <translation>Equipe : hors ligne (%1)</translation>
+    </message>
+    <message>
+        <source>Equipe : %1</source>
+        <translation>Equipe : %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Equipe : %n documents a envoyer</source>
+        <translation>
+            <numerusform>Equipe : %n document a envoyer</numerusform>
+            <numerusform>Equipe : %n documents a envoyer</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Equipe : a jour (%1)</source>
+        <translation>Equipe : a jour (%1)</translation>
     </message>
 </context>
 <context>

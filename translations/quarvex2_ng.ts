@@ -71,6 +71,26 @@
         <source>Choisissez exactement deux documents a comparer (%1 choisi(s)).</source>
         <translation>Velg nøyaktig to dokumenter å sammenligne (%1 valgt).</translation>
     </message>
+    <message>
+        <source>Envoye par</source>
+        <translation>Sendt av</translation>
+    </message>
+    <message>
+        <source>Ce poste</source>
+        <translation>Denne datamaskinen</translation>
+    </message>
+    <message>
+        <source>Equipe</source>
+        <translation>Team</translation>
+    </message>
+    <message>
+        <source>Envoye par %1 depuis %2 le %3</source>
+        <translation>Sendt av %1 fra %2 den %3</translation>
+    </message>
+    <message>
+        <source>Deux revisions ou plus de cet enregistrement ont ete envoyees : un relecteur choisit celle de reference.</source>
+        <translation>To eller flere revisjoner av denne målingen er sendt: en gransker velger hvilken som er referansen.</translation>
+    </message>
 </context>
 <context>
     <name>CliDocuments</name>
@@ -93,6 +113,10 @@
     <message>
         <source>Aucun document du transformateur %1 du poste %2.</source>
         <translation>Ingen dokumenter for transformator %1 i nettstasjon %2.</translation>
+    </message>
+    <message>
+        <source>%1 (%2 versions)</source>
+        <translation>%1 (%2 versjoner)</translation>
     </message>
 </context>
 <context>
@@ -225,10 +249,6 @@
         <translation>eksporterer hvert dokument slik vinduet gjør, én fil per dokument</translation>
     </message>
     <message>
-        <source>les lignes de l&apos;index des archives, mis a jour d&apos;abord</source>
-        <translation>radene i arkivindeksen, oppdatert først</translation>
-    </message>
-    <message>
         <source>les rapports d&apos;un transformateur par date</source>
         <translation>omsetningsforholdene for én transformator etter dato</translation>
     </message>
@@ -243,20 +263,6 @@
     <message>
         <source>Codes de sortie :</source>
         <translation>Avslutningskoder:</translation>
-    </message>
-    <message>
-        <source>  0  fait
-  1  ligne de commande fausse, ou confirmation manquante
-  2  la recherche n&apos;a trouve aucun appareil, ou le port ne s&apos;ouvre pas
-  3  l&apos;appareil ne repond pas sur le port, ou la liaison est perdue
-  4  un fichier refuse
-  5  fait en partie (des enregistrements ou des lignes ont echoue)</source>
-        <translation>  0  utført
-  1  feil kommandolinje, eller manglende bekreftelse
-  2  søket fant ikke noe instrument, eller porten kan ikke åpnes
-  3  instrumentet på porten svarer ikke, eller forbindelsen er brutt
-  4  en avvist fil
-  5  delvis utført (noen målinger eller linjer mislyktes)</translation>
     </message>
     <message>
         <source>Le port de l&apos;appareil, sans recherche.</source>
@@ -313,6 +319,97 @@
     <message>
         <source>Format inconnu : %1 (pdf, csv, png ou svg).</source>
         <translation>Ukjent format: %1 (pdf, csv, png eller svg).</translation>
+    </message>
+    <message>
+        <source>les lignes de l&apos;index des archives, mis a jour d&apos;abord ; team : celles de l&apos;equipe</source>
+        <translation>radene i arkivindeksen, som oppdateres først; team: teamets</translation>
+    </message>
+    <message>
+        <source>envoie au serveur d&apos;equipe les documents de Data/ qu&apos;il n&apos;a pas, puis recoit ceux de l&apos;equipe</source>
+        <translation>sender teamserveren de dokumentene i Data/ som den ikke har, og mottar deretter teamets</translation>
+    </message>
+    <message>
+        <source>installe le schema (administrateur), l&apos;etat de la connexion, ou une marque de relecteur</source>
+        <translation>installerer skjemaet (administrator), viser tilkoblingsstatusen eller setter en granskers markering</translation>
+    </message>
+    <message>
+        <source>  0  fait
+  1  ligne de commande fausse, ou confirmation manquante
+  2  la recherche n&apos;a trouve aucun appareil, ou le port ne s&apos;ouvre pas
+  3  l&apos;appareil ne repond pas sur le port, ou la liaison est perdue
+  4  un fichier refuse
+  5  fait en partie (des enregistrements ou des lignes ont echoue, des documents restent a envoyer)
+  6  le serveur d&apos;equipe ne repond pas, refuse la connexion, ou est en lecture seule</source>
+        <translation>  0  fullført
+  1  feil kommandolinje, eller manglende bekreftelse
+  2  søket fant ikke noe instrument, eller porten kan ikke åpnes
+  3  instrumentet svarer ikke på porten, eller forbindelsen er brutt
+  4  en fil ble avvist
+  5  delvis fullført (noen målinger eller linjer mislyktes, noen dokumenter gjenstår å sende)
+  6  teamserveren svarer ikke, avviser tilkoblingen eller er skrivebeskyttet</translation>
+    </message>
+    <message>
+        <source>Le serveur d&apos;equipe : une chaine de connexion libpq ou service=NOM.</source>
+        <translation>Teamserveren: en libpq-tilkoblingsstreng eller service=NAVN.</translation>
+    </message>
+    <message>
+        <source>local : ce poste ; team : l&apos;equipe.</source>
+        <translation>local: denne datamaskinen; team: teamet.</translation>
+    </message>
+    <message>
+        <source>Aucun serveur d&apos;equipe : --server CONNINFO, ou le dialogue Equipe de la fenetre.</source>
+        <translation>Ingen teamserver: --server CONNINFO, eller dialogen Teamarkiv i vinduet.</translation>
+    </message>
+</context>
+<context>
+    <name>CliTeam</name>
+    <message>
+        <source>Aucun serveur d&apos;equipe : --server CONNINFO, ou le dialogue Equipe de la fenetre.</source>
+        <translation>Ingen teamserver: --server CONNINFO, eller dialogen Teamarkiv i vinduet.</translation>
+    </message>
+    <message>
+        <source>Envoyes : %1, recus : %2, a envoyer : %3</source>
+        <translation>Sendt: %1, mottatt: %2, skal sendes: %3</translation>
+    </message>
+    <message>
+        <source>Le schema n&apos;a pas ete installe : %1</source>
+        <translation>Skjemaet ble ikke installert: %1</translation>
+    </message>
+    <message>
+        <source>Archive d&apos;equipe prete (schema version %1). Un technicien : CREATE ROLE tech1 LOGIN; GRANT %2 TO tech1;</source>
+        <translation>Teamarkivet er klart (skjemaversjon %1). For en tekniker: CREATE ROLE tech1 LOGIN; GRANT %2 TO tech1;</translation>
+    </message>
+    <message>
+        <source>Serveur : %1</source>
+        <translation>Server: %1</translation>
+    </message>
+    <message>
+        <source>Connexion : oui, role %1, schema version %2%3</source>
+        <translation>Tilkobling: ja, rolle %1, skjemaversjon %2%3</translation>
+    </message>
+    <message>
+        <source> (lecture seule)</source>
+        <translation> (skrivebeskyttet)</translation>
+    </message>
+    <message>
+        <source>Connexion : non (%1)</source>
+        <translation>Tilkobling: nei (%1)</translation>
+    </message>
+    <message>
+        <source>A envoyer : %1</source>
+        <translation>Skal sendes: %1</translation>
+    </message>
+    <message>
+        <source>Derniere synchronisation : %1</source>
+        <translation>Siste synkronisering: %1</translation>
+    </message>
+    <message>
+        <source>jamais</source>
+        <translation>aldri</translation>
+    </message>
+    <message>
+        <source>Revision inconnue : %1 (quarvex2-cli sync d&apos;abord).</source>
+        <translation>Ukjent revisjon: %1 (quarvex2-cli sync først).</translation>
     </message>
 </context>
 <context>
@@ -989,6 +1086,10 @@ Koble til instrumentet igjen og start oppdateringen på nytt.</translation>
         <source>Rapport nominal %1 (%2 / %3), tolerance %4</source>
         <translation>Merkeomsetning %1 (%2 / %3), toleranse %4</translation>
     </message>
+    <message>
+        <source>Archive d&apos;&amp;equipe...</source>
+        <translation>&amp;Teamarkiv...</translation>
+    </message>
 </context>
 <context>
     <name>ParameterOperations</name>
@@ -1214,6 +1315,10 @@ Koble til instrumentet igjen og start oppdateringen på nytt.</translation>
         <source>Annule.</source>
         <translation>Avbrutt.</translation>
     </message>
+    <message>
+        <source>Le serveur de l&apos;equipe ne repond pas.</source>
+        <translation>Teamserveren svarer ikke.</translation>
+    </message>
 </context>
 <context>
     <name>SettingsCommands</name>
@@ -1284,6 +1389,156 @@ Koble til instrumentet igjen og start oppdateringen på nytt.</translation>
     <message>
         <source>Ces lignes du fichier %1 n&apos;ont pas ete ecrites :</source>
         <translation>Disse linjene i filen %1 ble ikke skrevet:</translation>
+    </message>
+</context>
+<context>
+    <name>TeamCommands</name>
+    <message>
+        <source>Le mot de passe n&apos;a pas pu etre garde dans le trousseau (%1) : il ne sert que pour cette session.</source>
+        <translation>Passordet kunne ikke tas vare på i nøkkelringen (%1): det brukes bare i denne økten.</translation>
+    </message>
+    <message>
+        <source>Mot de passe du serveur d&apos;equipe</source>
+        <translation>Passord for teamserveren</translation>
+    </message>
+    <message>
+        <source>%1
+
+Serveur : %2</source>
+        <translation>%1
+
+Server: %2</translation>
+    </message>
+    <message>
+        <source>Garder le mot de passe dans le trousseau du bureau</source>
+        <translation>Ta vare på passordet i skrivebordets nøkkelring</translation>
+    </message>
+    <message>
+        <source>Mot de passe :</source>
+        <translation>Passord:</translation>
+    </message>
+    <message numerus="yes">
+        <source>Equipe : %n documents a envoyer</source>
+        <translation>
+            <numerusform>Team: %n dokument å sende</numerusform>
+            <numerusform>Team: %n dokumenter å sende</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Equipe</source>
+        <translation>Team</translation>
+    </message>
+    <message>
+        <source>Archive d&apos;equipe</source>
+        <translation>Teamarkiv</translation>
+    </message>
+    <message>
+        <source>Le serveur PostgreSQL de l&apos;equipe : une chaine de connexion libpq (host=... dbname=... user=...) ou service=NOM. Vide : pas d&apos;archive d&apos;equipe. Le mot de passe n&apos;est jamais ecrit dans les fichiers du programme.</source>
+        <translation>Teamets PostgreSQL-server: en libpq-tilkoblingsstreng (host=... dbname=... user=...) eller service=NAVN. Tom: ikke noe teamarkiv. Passordet skrives aldri i programmets filer.</translation>
+    </message>
+    <message>
+        <source>Tester la connexion</source>
+        <translation>Test tilkoblingen</translation>
+    </message>
+    <message>
+        <source>Serveur :</source>
+        <translation>Server:</translation>
+    </message>
+    <message>
+        <source>Derniere erreur :</source>
+        <translation>Siste feil:</translation>
+    </message>
+    <message>
+        <source>Connexion reussie : role %1, schema version %2%3</source>
+        <translation>Tilkoblingen lyktes: rolle %1, skjemaversjon %2%3</translation>
+    </message>
+    <message>
+        <source> (lecture seule)</source>
+        <translation> (skrivebeskyttet)</translation>
+    </message>
+</context>
+<context>
+    <name>TeamSchema</name>
+    <message>
+        <source>Le schema du serveur (version %1) est plus recent que ce programme (version %2) : il n&apos;est pas modifie.</source>
+        <translation>Serverens skjema (versjon %1) er nyere enn dette programmet (versjon %2): det endres ikke.</translation>
+    </message>
+</context>
+<context>
+    <name>TeamServer</name>
+    <message>
+        <source>connexion coupee</source>
+        <translation>tilkoblingen ble brutt</translation>
+    </message>
+    <message>
+        <source>le serveur demande un mot de passe</source>
+        <translation>serveren ber om et passord</translation>
+    </message>
+    <message>
+        <source>mot de passe refuse</source>
+        <translation>passordet ble avvist</translation>
+    </message>
+    <message>
+        <source>le certificat du serveur n&apos;est pas verifie : %1</source>
+        <translation>serverens sertifikat kunne ikke verifiseres: %1</translation>
+    </message>
+    <message>
+        <source>le serveur refuse : %1</source>
+        <translation>serveren avviser: %1</translation>
+    </message>
+    <message>
+        <source>serveur injoignable : %1</source>
+        <translation>serveren kan ikke nås: %1</translation>
+    </message>
+    <message>
+        <source>le serveur n&apos;a pas d&apos;archive d&apos;equipe : l&apos;administrateur lance &quot;quarvex2-cli team setup&quot;</source>
+        <translation>serveren har ikke noe teamarkiv: administratoren kjører «quarvex2-cli team setup»</translation>
+    </message>
+    <message>
+        <source>le serveur n&apos;a pas ce document</source>
+        <translation>serveren har ikke dette dokumentet</translation>
+    </message>
+</context>
+<context>
+    <name>TeamSync</name>
+    <message>
+        <source>La copie locale de l&apos;archive d&apos;equipe n&apos;a pas pu etre ecrite.</source>
+        <translation>Den lokale kopien av teamarkivet kunne ikke skrives.</translation>
+    </message>
+    <message>
+        <source>schema du serveur plus recent (version %1) : lecture seule</source>
+        <translation>nyere skjema på serveren (versjon %1): skrivebeskyttet</translation>
+    </message>
+    <message>
+        <source>Le document recu ne correspond pas a sa revision.</source>
+        <translation>Det mottatte dokumentet samsvarer ikke med revisjonen sin.</translation>
+    </message>
+    <message>
+        <source>Le document envoye par %1 ne se lit pas comme un document de mesure.</source>
+        <translation>Dokumentet som %1 sendte, kan ikke leses som et måledokument.</translation>
+    </message>
+    <message>
+        <source>%1 (%2 versions)</source>
+        <translation>%1 (%2 versjoner)</translation>
+    </message>
+    <message>
+        <source>Equipe : hors ligne (%1)</source>
+        <translation>Team: frakoblet (%1)</translation>
+    </message>
+    <message>
+        <source>Equipe : %1</source>
+        <translation>Team: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Equipe : %n documents a envoyer</source>
+        <translation>
+            <numerusform>Team: %n dokument å sende</numerusform>
+            <numerusform>Team: %n dokumenter å sende</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Equipe : a jour (%1)</source>
+        <translation>Team: oppdatert (%1)</translation>
     </message>
 </context>
 <context>

@@ -71,6 +71,26 @@
         <source>Choisissez exactement deux documents a comparer (%1 choisi(s)).</source>
         <translation>Выберите ровно два документа для сравнения (выбрано: %1).</translation>
     </message>
+    <message>
+        <source>Envoye par</source>
+        <translation>Отправитель</translation>
+    </message>
+    <message>
+        <source>Ce poste</source>
+        <translation>Этот компьютер</translation>
+    </message>
+    <message>
+        <source>Equipe</source>
+        <translation>Бригада</translation>
+    </message>
+    <message>
+        <source>Envoye par %1 depuis %2 le %3</source>
+        <translation>Отправил %1 с компьютера %2, %3</translation>
+    </message>
+    <message>
+        <source>Deux revisions ou plus de cet enregistrement ont ete envoyees : un relecteur choisit celle de reference.</source>
+        <translation>Отправлены две или более редакции этой записи: проверяющий выбирает эталонную.</translation>
+    </message>
 </context>
 <context>
     <name>CliDocuments</name>
@@ -93,6 +113,10 @@
     <message>
         <source>Aucun document du transformateur %1 du poste %2.</source>
         <translation>Нет документов трансформатора %1 подстанции %2.</translation>
+    </message>
+    <message>
+        <source>%1 (%2 versions)</source>
+        <translation>%1 (версий: %2)</translation>
     </message>
 </context>
 <context>
@@ -225,10 +249,6 @@
         <translation>экспортирует каждый документ, как окно программы, по файлу на документ</translation>
     </message>
     <message>
-        <source>les lignes de l&apos;index des archives, mis a jour d&apos;abord</source>
-        <translation>строки индекса архива, сначала обновлённого</translation>
-    </message>
-    <message>
         <source>les rapports d&apos;un transformateur par date</source>
         <translation>коэффициенты трансформации одного трансформатора по датам</translation>
     </message>
@@ -243,20 +263,6 @@
     <message>
         <source>Codes de sortie :</source>
         <translation>Коды завершения:</translation>
-    </message>
-    <message>
-        <source>  0  fait
-  1  ligne de commande fausse, ou confirmation manquante
-  2  la recherche n&apos;a trouve aucun appareil, ou le port ne s&apos;ouvre pas
-  3  l&apos;appareil ne repond pas sur le port, ou la liaison est perdue
-  4  un fichier refuse
-  5  fait en partie (des enregistrements ou des lignes ont echoue)</source>
-        <translation>  0  выполнено
-  1  неверная командная строка или нет подтверждения
-  2  поиск не нашёл прибор, или порт не открывается
-  3  прибор на порту не отвечает, или связь потеряна
-  4  файл отклонён
-  5  выполнено частично (часть записей или строк не удалась)</translation>
     </message>
     <message>
         <source>Le port de l&apos;appareil, sans recherche.</source>
@@ -313,6 +319,97 @@
     <message>
         <source>Format inconnu : %1 (pdf, csv, png ou svg).</source>
         <translation>Неизвестный формат: %1 (pdf, csv, png или svg).</translation>
+    </message>
+    <message>
+        <source>les lignes de l&apos;index des archives, mis a jour d&apos;abord ; team : celles de l&apos;equipe</source>
+        <translation>строки индекса архива, который сначала обновляется; team: строки бригады</translation>
+    </message>
+    <message>
+        <source>envoie au serveur d&apos;equipe les documents de Data/ qu&apos;il n&apos;a pas, puis recoit ceux de l&apos;equipe</source>
+        <translation>отправляет на сервер бригады документы из Data/, которых на нём нет, затем получает документы бригады</translation>
+    </message>
+    <message>
+        <source>installe le schema (administrateur), l&apos;etat de la connexion, ou une marque de relecteur</source>
+        <translation>устанавливает схему (администратор), показывает состояние подключения или ставит отметку проверяющего</translation>
+    </message>
+    <message>
+        <source>  0  fait
+  1  ligne de commande fausse, ou confirmation manquante
+  2  la recherche n&apos;a trouve aucun appareil, ou le port ne s&apos;ouvre pas
+  3  l&apos;appareil ne repond pas sur le port, ou la liaison est perdue
+  4  un fichier refuse
+  5  fait en partie (des enregistrements ou des lignes ont echoue, des documents restent a envoyer)
+  6  le serveur d&apos;equipe ne repond pas, refuse la connexion, ou est en lecture seule</source>
+        <translation>  0  выполнено
+  1  неверная командная строка или нет подтверждения
+  2  поиск не нашёл ни одного прибора или порт не открывается
+  3  прибор не отвечает на порту или связь потеряна
+  4  файл отклонён
+  5  выполнено частично (часть записей или строк не удалась, остались неотправленные документы)
+  6  сервер бригады не отвечает, отклоняет подключение или доступен только для чтения</translation>
+    </message>
+    <message>
+        <source>Le serveur d&apos;equipe : une chaine de connexion libpq ou service=NOM.</source>
+        <translation>Сервер бригады: строка подключения libpq или service=NAME.</translation>
+    </message>
+    <message>
+        <source>local : ce poste ; team : l&apos;equipe.</source>
+        <translation>local: этот компьютер; team: бригада.</translation>
+    </message>
+    <message>
+        <source>Aucun serveur d&apos;equipe : --server CONNINFO, ou le dialogue Equipe de la fenetre.</source>
+        <translation>Нет сервера бригады: --server CONNINFO или диалог «Архив бригады» в окне программы.</translation>
+    </message>
+</context>
+<context>
+    <name>CliTeam</name>
+    <message>
+        <source>Aucun serveur d&apos;equipe : --server CONNINFO, ou le dialogue Equipe de la fenetre.</source>
+        <translation>Нет сервера бригады: --server CONNINFO или диалог «Архив бригады» в окне программы.</translation>
+    </message>
+    <message>
+        <source>Envoyes : %1, recus : %2, a envoyer : %3</source>
+        <translation>Отправлено: %1, получено: %2, к отправке: %3</translation>
+    </message>
+    <message>
+        <source>Le schema n&apos;a pas ete installe : %1</source>
+        <translation>Схема не установлена: %1</translation>
+    </message>
+    <message>
+        <source>Archive d&apos;equipe prete (schema version %1). Un technicien : CREATE ROLE tech1 LOGIN; GRANT %2 TO tech1;</source>
+        <translation>Архив бригады готов (версия схемы %1). Для техника: CREATE ROLE tech1 LOGIN; GRANT %2 TO tech1;</translation>
+    </message>
+    <message>
+        <source>Serveur : %1</source>
+        <translation>Сервер: %1</translation>
+    </message>
+    <message>
+        <source>Connexion : oui, role %1, schema version %2%3</source>
+        <translation>Подключение: да, роль %1, версия схемы %2%3</translation>
+    </message>
+    <message>
+        <source> (lecture seule)</source>
+        <translation> (только чтение)</translation>
+    </message>
+    <message>
+        <source>Connexion : non (%1)</source>
+        <translation>Подключение: нет (%1)</translation>
+    </message>
+    <message>
+        <source>A envoyer : %1</source>
+        <translation>К отправке: %1</translation>
+    </message>
+    <message>
+        <source>Derniere synchronisation : %1</source>
+        <translation>Последняя синхронизация: %1</translation>
+    </message>
+    <message>
+        <source>jamais</source>
+        <translation>никогда</translation>
+    </message>
+    <message>
+        <source>Revision inconnue : %1 (quarvex2-cli sync d&apos;abord).</source>
+        <translation>Неизвестная редакция: %1 (сначала quarvex2-cli sync).</translation>
     </message>
 </context>
 <context>
@@ -989,6 +1086,10 @@ Reconnectez l&apos;appareil puis relancez la mise a jour.</source>
         <source>Rapport nominal %1 (%2 / %3), tolerance %4</source>
         <translation>Номинальный коэффициент %1 (%2 / %3), допуск %4</translation>
     </message>
+    <message>
+        <source>Archive d&apos;&amp;equipe...</source>
+        <translation>&amp;Архив бригады...</translation>
+    </message>
 </context>
 <context>
     <name>ParameterOperations</name>
@@ -1214,6 +1315,10 @@ Reconnectez l&apos;appareil puis relancez la mise a jour.</source>
         <source>Annule.</source>
         <translation>Отменено.</translation>
     </message>
+    <message>
+        <source>Le serveur de l&apos;equipe ne repond pas.</source>
+        <translation>Сервер бригады не отвечает.</translation>
+    </message>
 </context>
 <context>
     <name>SettingsCommands</name>
@@ -1284,6 +1389,158 @@ Reconnectez l&apos;appareil puis relancez la mise a jour.</source>
     <message>
         <source>Ces lignes du fichier %1 n&apos;ont pas ete ecrites :</source>
         <translation>Эти строки файла %1 не записаны:</translation>
+    </message>
+</context>
+<context>
+    <name>TeamCommands</name>
+    <message>
+        <source>Le mot de passe n&apos;a pas pu etre garde dans le trousseau (%1) : il ne sert que pour cette session.</source>
+        <translation>Не удалось сохранить пароль в связке ключей (%1): он действует только в этом сеансе.</translation>
+    </message>
+    <message>
+        <source>Mot de passe du serveur d&apos;equipe</source>
+        <translation>Пароль сервера бригады</translation>
+    </message>
+    <message>
+        <source>%1
+
+Serveur : %2</source>
+        <translation>%1
+
+Сервер: %2</translation>
+    </message>
+    <message>
+        <source>Garder le mot de passe dans le trousseau du bureau</source>
+        <translation>Сохранить пароль в связке ключей рабочего стола</translation>
+    </message>
+    <message>
+        <source>Mot de passe :</source>
+        <translation>Пароль:</translation>
+    </message>
+    <message numerus="yes">
+        <source>Equipe : %n documents a envoyer</source>
+        <translation>
+            <numerusform>Бригада: %n документ к отправке</numerusform>
+            <numerusform>Бригада: %n документа к отправке</numerusform>
+            <numerusform>Бригада: %n документов к отправке</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Equipe</source>
+        <translation>Бригада</translation>
+    </message>
+    <message>
+        <source>Archive d&apos;equipe</source>
+        <translation>Архив бригады</translation>
+    </message>
+    <message>
+        <source>Le serveur PostgreSQL de l&apos;equipe : une chaine de connexion libpq (host=... dbname=... user=...) ou service=NOM. Vide : pas d&apos;archive d&apos;equipe. Le mot de passe n&apos;est jamais ecrit dans les fichiers du programme.</source>
+        <translation>Сервер PostgreSQL бригады: строка подключения libpq (host=... dbname=... user=...) или service=NAME. Пусто: архива бригады нет. Пароль никогда не записывается в файлы программы.</translation>
+    </message>
+    <message>
+        <source>Tester la connexion</source>
+        <translation>Проверить подключение</translation>
+    </message>
+    <message>
+        <source>Serveur :</source>
+        <translation>Сервер:</translation>
+    </message>
+    <message>
+        <source>Derniere erreur :</source>
+        <translation>Последняя ошибка:</translation>
+    </message>
+    <message>
+        <source>Connexion reussie : role %1, schema version %2%3</source>
+        <translation>Подключение выполнено: роль %1, версия схемы %2%3</translation>
+    </message>
+    <message>
+        <source> (lecture seule)</source>
+        <translation> (только чтение)</translation>
+    </message>
+</context>
+<context>
+    <name>TeamSchema</name>
+    <message>
+        <source>Le schema du serveur (version %1) est plus recent que ce programme (version %2) : il n&apos;est pas modifie.</source>
+        <translation>Схема сервера (версия %1) новее этой программы (версия %2): она не изменяется.</translation>
+    </message>
+</context>
+<context>
+    <name>TeamServer</name>
+    <message>
+        <source>connexion coupee</source>
+        <translation>соединение прервано</translation>
+    </message>
+    <message>
+        <source>le serveur demande un mot de passe</source>
+        <translation>сервер запрашивает пароль</translation>
+    </message>
+    <message>
+        <source>mot de passe refuse</source>
+        <translation>пароль отклонён</translation>
+    </message>
+    <message>
+        <source>le certificat du serveur n&apos;est pas verifie : %1</source>
+        <translation>сертификат сервера не прошёл проверку: %1</translation>
+    </message>
+    <message>
+        <source>le serveur refuse : %1</source>
+        <translation>сервер отказывает: %1</translation>
+    </message>
+    <message>
+        <source>serveur injoignable : %1</source>
+        <translation>сервер недоступен: %1</translation>
+    </message>
+    <message>
+        <source>le serveur n&apos;a pas d&apos;archive d&apos;equipe : l&apos;administrateur lance &quot;quarvex2-cli team setup&quot;</source>
+        <translation>на сервере нет архива бригады: администратору нужно запустить «quarvex2-cli team setup»</translation>
+    </message>
+    <message>
+        <source>le serveur n&apos;a pas ce document</source>
+        <translation>на сервере нет этого документа</translation>
+    </message>
+</context>
+<context>
+    <name>TeamSync</name>
+    <message>
+        <source>La copie locale de l&apos;archive d&apos;equipe n&apos;a pas pu etre ecrite.</source>
+        <translation>Не удалось записать локальную копию архива бригады.</translation>
+    </message>
+    <message>
+        <source>schema du serveur plus recent (version %1) : lecture seule</source>
+        <translation>схема сервера новее (версия %1): только чтение</translation>
+    </message>
+    <message>
+        <source>Le document recu ne correspond pas a sa revision.</source>
+        <translation>Полученный документ не соответствует своей редакции.</translation>
+    </message>
+    <message>
+        <source>Le document envoye par %1 ne se lit pas comme un document de mesure.</source>
+        <translation>Документ, отправленный пользователем %1, не читается как документ измерения.</translation>
+    </message>
+    <message>
+        <source>%1 (%2 versions)</source>
+        <translation>%1 (версий: %2)</translation>
+    </message>
+    <message>
+        <source>Equipe : hors ligne (%1)</source>
+        <translation>Бригада: нет связи (%1)</translation>
+    </message>
+    <message>
+        <source>Equipe : %1</source>
+        <translation>Бригада: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Equipe : %n documents a envoyer</source>
+        <translation>
+            <numerusform>Бригада: %n документ к отправке</numerusform>
+            <numerusform>Бригада: %n документа к отправке</numerusform>
+            <numerusform>Бригада: %n документов к отправке</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Equipe : a jour (%1)</source>
+        <translation>Бригада: актуально (%1)</translation>
     </message>
 </context>
 <context>

@@ -71,6 +71,26 @@
         <source>Choisissez exactement deux documents a comparer (%1 choisi(s)).</source>
         <translation>Välj exakt två dokument att jämföra (%1 valda).</translation>
     </message>
+    <message>
+        <source>Envoye par</source>
+        <translation>Skickad av</translation>
+    </message>
+    <message>
+        <source>Ce poste</source>
+        <translation>Den här datorn</translation>
+    </message>
+    <message>
+        <source>Equipe</source>
+        <translation>Team</translation>
+    </message>
+    <message>
+        <source>Envoye par %1 depuis %2 le %3</source>
+        <translation>Skickad av %1 från %2 den %3</translation>
+    </message>
+    <message>
+        <source>Deux revisions ou plus de cet enregistrement ont ete envoyees : un relecteur choisit celle de reference.</source>
+        <translation>Två eller fler revisioner av den här mätningen har skickats: en granskare väljer vilken som är referens.</translation>
+    </message>
 </context>
 <context>
     <name>CliDocuments</name>
@@ -93,6 +113,10 @@
     <message>
         <source>Aucun document du transformateur %1 du poste %2.</source>
         <translation>Inga dokument för transformator %1 i nätstation %2.</translation>
+    </message>
+    <message>
+        <source>%1 (%2 versions)</source>
+        <translation>%1 (%2 versioner)</translation>
     </message>
 </context>
 <context>
@@ -225,10 +249,6 @@
         <translation>exporterar varje dokument som fönstret gör, en fil per dokument</translation>
     </message>
     <message>
-        <source>les lignes de l&apos;index des archives, mis a jour d&apos;abord</source>
-        <translation>raderna i arkivindexet, uppdaterat först</translation>
-    </message>
-    <message>
         <source>les rapports d&apos;un transformateur par date</source>
         <translation>omsättningarna för en transformator efter datum</translation>
     </message>
@@ -243,20 +263,6 @@
     <message>
         <source>Codes de sortie :</source>
         <translation>Returkoder:</translation>
-    </message>
-    <message>
-        <source>  0  fait
-  1  ligne de commande fausse, ou confirmation manquante
-  2  la recherche n&apos;a trouve aucun appareil, ou le port ne s&apos;ouvre pas
-  3  l&apos;appareil ne repond pas sur le port, ou la liaison est perdue
-  4  un fichier refuse
-  5  fait en partie (des enregistrements ou des lignes ont echoue)</source>
-        <translation>  0  klart
-  1  fel kommandorad, eller en bekräftelse saknas
-  2  sökningen hittade inget instrument, eller porten kan inte öppnas
-  3  instrumentet på porten svarar inte, eller förbindelsen bröts
-  4  en vägrad fil
-  5  delvis klart (några mätningar eller rader misslyckades)</translation>
     </message>
     <message>
         <source>Le port de l&apos;appareil, sans recherche.</source>
@@ -313,6 +319,97 @@
     <message>
         <source>Format inconnu : %1 (pdf, csv, png ou svg).</source>
         <translation>Okänt format: %1 (pdf, csv, png eller svg).</translation>
+    </message>
+    <message>
+        <source>les lignes de l&apos;index des archives, mis a jour d&apos;abord ; team : celles de l&apos;equipe</source>
+        <translation>raderna i mätarkivets index, som uppdateras först; team: teamets</translation>
+    </message>
+    <message>
+        <source>envoie au serveur d&apos;equipe les documents de Data/ qu&apos;il n&apos;a pas, puis recoit ceux de l&apos;equipe</source>
+        <translation>skickar till teamservern de dokument i Data/ som den inte har och tar sedan emot teamets</translation>
+    </message>
+    <message>
+        <source>installe le schema (administrateur), l&apos;etat de la connexion, ou une marque de relecteur</source>
+        <translation>installerar schemat (administratör), visar anslutningens status eller sätter en granskares markering</translation>
+    </message>
+    <message>
+        <source>  0  fait
+  1  ligne de commande fausse, ou confirmation manquante
+  2  la recherche n&apos;a trouve aucun appareil, ou le port ne s&apos;ouvre pas
+  3  l&apos;appareil ne repond pas sur le port, ou la liaison est perdue
+  4  un fichier refuse
+  5  fait en partie (des enregistrements ou des lignes ont echoue, des documents restent a envoyer)
+  6  le serveur d&apos;equipe ne repond pas, refuse la connexion, ou est en lecture seule</source>
+        <translation>  0  klart
+  1  felaktig kommandorad, eller saknad bekräftelse
+  2  sökningen hittade inget instrument, eller porten går inte att öppna
+  3  instrumentet svarar inte på porten, eller förbindelsen har brutits
+  4  en fil avvisades
+  5  delvis klart (några mätningar eller rader misslyckades, några dokument återstår att skicka)
+  6  teamservern svarar inte, vägrar anslutningen eller är skrivskyddad</translation>
+    </message>
+    <message>
+        <source>Le serveur d&apos;equipe : une chaine de connexion libpq ou service=NOM.</source>
+        <translation>Teamservern: en libpq-anslutningssträng eller service=NAMN.</translation>
+    </message>
+    <message>
+        <source>local : ce poste ; team : l&apos;equipe.</source>
+        <translation>local: den här datorn; team: teamet.</translation>
+    </message>
+    <message>
+        <source>Aucun serveur d&apos;equipe : --server CONNINFO, ou le dialogue Equipe de la fenetre.</source>
+        <translation>Ingen teamserver: --server CONNINFO, eller dialogrutan Teamets mätarkiv i fönstret.</translation>
+    </message>
+</context>
+<context>
+    <name>CliTeam</name>
+    <message>
+        <source>Aucun serveur d&apos;equipe : --server CONNINFO, ou le dialogue Equipe de la fenetre.</source>
+        <translation>Ingen teamserver: --server CONNINFO, eller dialogrutan Teamets mätarkiv i fönstret.</translation>
+    </message>
+    <message>
+        <source>Envoyes : %1, recus : %2, a envoyer : %3</source>
+        <translation>Skickade: %1, mottagna: %2, att skicka: %3</translation>
+    </message>
+    <message>
+        <source>Le schema n&apos;a pas ete installe : %1</source>
+        <translation>Schemat installerades inte: %1</translation>
+    </message>
+    <message>
+        <source>Archive d&apos;equipe prete (schema version %1). Un technicien : CREATE ROLE tech1 LOGIN; GRANT %2 TO tech1;</source>
+        <translation>Teamets mätarkiv är klart (schemaversion %1). För en tekniker: CREATE ROLE tech1 LOGIN; GRANT %2 TO tech1;</translation>
+    </message>
+    <message>
+        <source>Serveur : %1</source>
+        <translation>Server: %1</translation>
+    </message>
+    <message>
+        <source>Connexion : oui, role %1, schema version %2%3</source>
+        <translation>Anslutning: ja, roll %1, schemaversion %2%3</translation>
+    </message>
+    <message>
+        <source> (lecture seule)</source>
+        <translation> (skrivskyddad)</translation>
+    </message>
+    <message>
+        <source>Connexion : non (%1)</source>
+        <translation>Anslutning: nej (%1)</translation>
+    </message>
+    <message>
+        <source>A envoyer : %1</source>
+        <translation>Att skicka: %1</translation>
+    </message>
+    <message>
+        <source>Derniere synchronisation : %1</source>
+        <translation>Senaste synkronisering: %1</translation>
+    </message>
+    <message>
+        <source>jamais</source>
+        <translation>aldrig</translation>
+    </message>
+    <message>
+        <source>Revision inconnue : %1 (quarvex2-cli sync d&apos;abord).</source>
+        <translation>Okänd revision: %1 (quarvex2-cli sync först).</translation>
     </message>
 </context>
 <context>
@@ -989,6 +1086,10 @@ Anslut instrumentet igen och starta sedan om uppdateringen.</translation>
         <source>Rapport nominal %1 (%2 / %3), tolerance %4</source>
         <translation>Märkomsättning %1 (%2 / %3), tolerans %4</translation>
     </message>
+    <message>
+        <source>Archive d&apos;&amp;equipe...</source>
+        <translation>&amp;Teamets mätarkiv...</translation>
+    </message>
 </context>
 <context>
     <name>ParameterOperations</name>
@@ -1214,6 +1315,10 @@ Anslut instrumentet igen och starta sedan om uppdateringen.</translation>
         <source>Annule.</source>
         <translation>Avbrutet.</translation>
     </message>
+    <message>
+        <source>Le serveur de l&apos;equipe ne repond pas.</source>
+        <translation>Teamservern svarar inte.</translation>
+    </message>
 </context>
 <context>
     <name>SettingsCommands</name>
@@ -1284,6 +1389,156 @@ Anslut instrumentet igen och starta sedan om uppdateringen.</translation>
     <message>
         <source>Ces lignes du fichier %1 n&apos;ont pas ete ecrites :</source>
         <translation>Dessa rader i filen %1 skrevs inte:</translation>
+    </message>
+</context>
+<context>
+    <name>TeamCommands</name>
+    <message>
+        <source>Le mot de passe n&apos;a pas pu etre garde dans le trousseau (%1) : il ne sert que pour cette session.</source>
+        <translation>Lösenordet kunde inte sparas i nyckelringen (%1): det används bara under den här sessionen.</translation>
+    </message>
+    <message>
+        <source>Mot de passe du serveur d&apos;equipe</source>
+        <translation>Lösenord till teamservern</translation>
+    </message>
+    <message>
+        <source>%1
+
+Serveur : %2</source>
+        <translation>%1
+
+Server: %2</translation>
+    </message>
+    <message>
+        <source>Garder le mot de passe dans le trousseau du bureau</source>
+        <translation>Spara lösenordet i skrivbordets nyckelring</translation>
+    </message>
+    <message>
+        <source>Mot de passe :</source>
+        <translation>Lösenord:</translation>
+    </message>
+    <message numerus="yes">
+        <source>Equipe : %n documents a envoyer</source>
+        <translation>
+            <numerusform>Team: %n dokument att skicka</numerusform>
+            <numerusform>Team: %n dokument att skicka</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Equipe</source>
+        <translation>Team</translation>
+    </message>
+    <message>
+        <source>Archive d&apos;equipe</source>
+        <translation>Teamets mätarkiv</translation>
+    </message>
+    <message>
+        <source>Le serveur PostgreSQL de l&apos;equipe : une chaine de connexion libpq (host=... dbname=... user=...) ou service=NOM. Vide : pas d&apos;archive d&apos;equipe. Le mot de passe n&apos;est jamais ecrit dans les fichiers du programme.</source>
+        <translation>Teamets PostgreSQL-server: en libpq-anslutningssträng (host=... dbname=... user=...) eller service=NAMN. Tomt: inget mätarkiv för teamet. Lösenordet skrivs aldrig i programmets filer.</translation>
+    </message>
+    <message>
+        <source>Tester la connexion</source>
+        <translation>Testa anslutningen</translation>
+    </message>
+    <message>
+        <source>Serveur :</source>
+        <translation>Server:</translation>
+    </message>
+    <message>
+        <source>Derniere erreur :</source>
+        <translation>Senaste fel:</translation>
+    </message>
+    <message>
+        <source>Connexion reussie : role %1, schema version %2%3</source>
+        <translation>Anslutningen lyckades: roll %1, schemaversion %2%3</translation>
+    </message>
+    <message>
+        <source> (lecture seule)</source>
+        <translation> (skrivskyddad)</translation>
+    </message>
+</context>
+<context>
+    <name>TeamSchema</name>
+    <message>
+        <source>Le schema du serveur (version %1) est plus recent que ce programme (version %2) : il n&apos;est pas modifie.</source>
+        <translation>Serverns schema (version %1) är nyare än det här programmet (version %2): det ändras inte.</translation>
+    </message>
+</context>
+<context>
+    <name>TeamServer</name>
+    <message>
+        <source>connexion coupee</source>
+        <translation>anslutningen bröts</translation>
+    </message>
+    <message>
+        <source>le serveur demande un mot de passe</source>
+        <translation>servern begär ett lösenord</translation>
+    </message>
+    <message>
+        <source>mot de passe refuse</source>
+        <translation>lösenordet avvisades</translation>
+    </message>
+    <message>
+        <source>le certificat du serveur n&apos;est pas verifie : %1</source>
+        <translation>serverns certifikat kunde inte verifieras: %1</translation>
+    </message>
+    <message>
+        <source>le serveur refuse : %1</source>
+        <translation>servern vägrar: %1</translation>
+    </message>
+    <message>
+        <source>serveur injoignable : %1</source>
+        <translation>servern kan inte nås: %1</translation>
+    </message>
+    <message>
+        <source>le serveur n&apos;a pas d&apos;archive d&apos;equipe : l&apos;administrateur lance &quot;quarvex2-cli team setup&quot;</source>
+        <translation>servern har inget mätarkiv för teamet: administratören kör &quot;quarvex2-cli team setup&quot;</translation>
+    </message>
+    <message>
+        <source>le serveur n&apos;a pas ce document</source>
+        <translation>servern har inte det här dokumentet</translation>
+    </message>
+</context>
+<context>
+    <name>TeamSync</name>
+    <message>
+        <source>La copie locale de l&apos;archive d&apos;equipe n&apos;a pas pu etre ecrite.</source>
+        <translation>Den lokala kopian av teamets mätarkiv kunde inte skrivas.</translation>
+    </message>
+    <message>
+        <source>schema du serveur plus recent (version %1) : lecture seule</source>
+        <translation>nyare schema på servern (version %1): skrivskyddat</translation>
+    </message>
+    <message>
+        <source>Le document recu ne correspond pas a sa revision.</source>
+        <translation>Det mottagna dokumentet stämmer inte med sin revision.</translation>
+    </message>
+    <message>
+        <source>Le document envoye par %1 ne se lit pas comme un document de mesure.</source>
+        <translation>Dokumentet som %1 skickade kan inte läsas som ett mätdokument.</translation>
+    </message>
+    <message>
+        <source>%1 (%2 versions)</source>
+        <translation>%1 (%2 versioner)</translation>
+    </message>
+    <message>
+        <source>Equipe : hors ligne (%1)</source>
+        <translation>Team: ej ansluten (%1)</translation>
+    </message>
+    <message>
+        <source>Equipe : %1</source>
+        <translation>Team: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Equipe : %n documents a envoyer</source>
+        <translation>
+            <numerusform>Team: %n dokument att skicka</numerusform>
+            <numerusform>Team: %n dokument att skicka</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Equipe : a jour (%1)</source>
+        <translation>Team: uppdaterat (%1)</translation>
     </message>
 </context>
 <context>

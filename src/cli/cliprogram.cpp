@@ -179,12 +179,8 @@ int CliProgram::run()
     else
         m_context.tolerance = Qvx2::RatioTolerancePercent;
     // The window's index for its own data folder; another folder has an index of its own.
-    const QString appData =
-        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QLatin1Char('/');
-    m_context.indexFile =
-        appData + (data.isEmpty() || m_context.dataDir == paths.data
-                       ? QLatin1String(Qvx2::ArchiveIndexFile)
-                       : QStringLiteral("archive-%1.sqlite").arg(qHash(m_context.dataDir), 0, 16));
+    m_context.indexFile = AppPaths::indexFile(
+        data.isEmpty() || m_context.dataDir == paths.data ? QString() : m_context.dataDir);
 
     QCommandLineParser parser;
     parser.setApplicationDescription(programHelp());

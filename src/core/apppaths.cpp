@@ -48,3 +48,11 @@ bool AppPaths::isWritableFolder(const QString &dir)
     QTemporaryFile probe(withSlash(dir) + QStringLiteral(".write-probe-XXXXXX"));
     return probe.open();
 }
+
+QString AppPaths::indexFile(const QString &dataDir)
+{
+    const QString appData =
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QLatin1Char('/');
+    return appData + (dataDir.isEmpty() ? QLatin1String(Qvx2::ArchiveIndexFile)
+                                        : QStringLiteral("archive-%1.sqlite").arg(qHash(dataDir), 0, 16));
+}

@@ -18,4 +18,7 @@ struct AppPaths {
     // The share folder of an installed copy, relative to its bin/ folder.
     static QString installedShare(const QString &programDir);
     static bool isWritableFolder(const QString &dir);
+    // The archive's index of a data folder, in the user's data location (never in Data/, which may be
+    // read-only or shared): the window's folder has the plain name, another folder one of its own.
+    static QString indexFile(const QString &dataDir = QString());
 };

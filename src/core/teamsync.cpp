@@ -102,7 +102,7 @@ TeamOutcome TeamSync::run(const TeamSettings &settings)
     }
     if (outcome.result && server.readOnly())
         outcome.result = Result::failed(
-            Result::Code::RefusedFile,
+            Result::Code::Offline,
             tr("schema du serveur plus recent (version %1) : lecture seule").arg(server.schemaVersion()));
     store.setState(QStringLiteral("error"), outcome.result.reason);
     if (outcome.result)
@@ -149,8 +149,17 @@ Result TeamSync::fetch(const TeamSettings &settings, const QString &revision, QS
         tr("Le document envoye par %1 ne se lit pas comme un document de mesure.").arg(uploader));
 }
 
+QString TeamSync::sender(const ArchiveEntry &entry)
+{
+    if (entry.versions > 1)
+        return tr("%1 (%2 versions)").arg(entry.uploader).arg(entry.versions);
+    return entry.uploader;
+}
+
 QString TeamSync::status(const TeamOutcome &outcome)
 {
+    if (outcome.readOnly)
+        return tr("Equipe : %1").arg(outcome.result.reason);
     if (!outcome.result && outcome.result.code == Result::Code::Offline)
         return tr("Equipe : hors ligne (%1)").arg(outcome.result.reason);
     if (!outcome.result)

@@ -51,6 +51,8 @@ public:
     static QString lastError(const QString &indexFile);
     // How many documents of Data/ wait to be sent, without the server.
     static int pendingCount(const TeamSettings &settings);
+    // Who sent a team row, with its number of versions when there are several; empty for a local row.
+    static QString sender(const ArchiveEntry &entry);
     // The status line's words for an outcome.
     static QString status(const TeamOutcome &outcome);
 

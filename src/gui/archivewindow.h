@@ -6,9 +6,12 @@
 
 #include "archiveindex.h"
 
+#include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QHBoxLayout>
 #include <QLineEdit>
+#include <QPointer>
 #include <QProgressBar>
 #include <QSortFilterProxyModel>
 #include <QStandardItemModel>
@@ -18,14 +21,29 @@
 
 #include <memory>
 
+class TeamCommands;
+
 class ArchiveWindow : public QDialog
 {
     Q_OBJECT
 
 public:
-    enum Column { Date, Substation, Transformer, SiteCode, Range, Passed, MeanRatio, Deviation, ColumnCount };
+    enum Column {
+        Date,
+        Substation,
+        Transformer,
+        SiteCode,
+        Range,
+        Passed,
+        MeanRatio,
+        Deviation,
+        Sender, // the team's rows: who sent it, and its versions
+        ColumnCount
+    };
+    enum Scope { ThisComputer, Team };
     static constexpr int SortRole = Qt::UserRole + 1;
     static constexpr int PathRole = Qt::UserRole + 2;
+    static constexpr int EntryRole = Qt::UserRole + 3; // the row's place in entries()
 
     ArchiveWindow(const QString &dataDir, const QString &indexFile, QWidget *parent = nullptr);
     ~ArchiveWindow() override;
@@ -33,6 +51,10 @@ public:
     QTableView *view() { return &m_view; }
     QSortFilterProxyModel *proxy() { return &m_proxy; }
     bool isLoaded() const { return m_loaded; }
+    // The team's archive beside this computer's: the scope chooser appears when a server is set.
+    void setTeam(TeamCommands *team);
+    void setScope(Scope scope);
+    QComboBox *scopeBox() { return &m_scope; }
     // The selected rows' entries, in the view's order.
     QList<ArchiveEntry> selected() const;
     // The windows the buttons open (null, with a message, when the selection does not fit).
@@ -41,6 +63,9 @@ public:
     // The ratio's tolerance the trend draws, either way, in per cent.
     void setTolerance(double percent) { m_tolerance = percent; }
 
+public slots:
+    void showScope(); // the rows again, of the scope chosen
+
 signals:
     void loaded();
     // A document is to be opened in the main window (a double click).
@@ -48,12 +73,17 @@ signals:
 
 private:
     void fill(const QList<ArchiveEntry> &entries);
+    // A document's file: a team document's is fetched first. Empty when it could not be had.
+    QString fileOf(const ArchiveEntry &entry);
     void fitColumns();
     static constexpr int SubstationLeastPx = 160;
 
     QString m_dataDir;
     QString m_indexFile;
-    QList<ArchiveEntry> m_entries;
+    QList<ArchiveEntry> m_local;   // as the index holds them
+    QList<ArchiveEntry> m_entries; // the rows shown
+    QPointer<TeamCommands> m_team;
+    QComboBox m_scope;
     QLineEdit m_filter;
     QStandardItemModel m_model;
     QSortFilterProxyModel m_proxy;

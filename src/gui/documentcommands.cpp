@@ -1,4 +1,7 @@
 #include "documentcommands.h"
+#include "apppaths.h"
+#include "teamcommands.h"
+#include "teamstore.h"
 
 #include "archivewindow.h"
 #include "configuration.h"
@@ -29,6 +32,10 @@ DocumentCommands::DocumentCommands(QWidget *window, RecordSession *session, Form
 
 QString DocumentCommands::proposedFileName() const
 {
+    // A team document stays as the server holds it: its copy is saved in Data/, under the form's name.
+    if (m_team &&
+        m_session->path().startsWith(TeamStore::cacheFolder(TeamStore::fileFor(AppPaths::indexFile()))))
+        return m_session->formFileName(m_dataDir);
     return m_session->proposedFileName(m_dataDir);
 }
 
@@ -61,6 +68,7 @@ QString DocumentCommands::save()
         return QString();
     m_session->saved(QFileInfo(fileName).absoluteFilePath());
     m_recent->add(fileName);
+    emit documentSaved(fileName);
     return fileName;
 }
 
@@ -233,10 +241,8 @@ ArchiveWindow *DocumentCommands::showArchive()
 {
     // The index lives with the user's data, never in Data/, which may be read-only or shared.
     if (!m_archive) {
-        m_archive = new ArchiveWindow(m_dataDir,
-                                      QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
-                                          QLatin1Char('/') + QLatin1String(Qvx2::ArchiveIndexFile),
-                                      m_window);
+        m_archive = new ArchiveWindow(m_dataDir, AppPaths::indexFile(), m_window);
+        m_archive->setTeam(m_team);
         m_archive->setAttribute(Qt::WA_DeleteOnClose);
         m_archive->setTolerance(m_config->tolerance());
         connect(m_archive, &ArchiveWindow::openRequested, this, &DocumentCommands::openDocument);

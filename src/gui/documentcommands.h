@@ -19,6 +19,7 @@ class QIODevice;
 class QWidget;
 class RecentDocuments;
 class RecordSession;
+class TeamCommands;
 
 class DocumentCommands : public QObject
 {
@@ -55,6 +56,10 @@ public:
     RatioEvaluation evaluation() const;
     // The instrument's identity, once it told it.
     void setInstrument(const QString &identity) { m_instrument = identity; }
+    void setTeam(TeamCommands *team) { m_team = team; }
+
+signals:
+    void documentSaved(const QString &fileName);
 
 private:
     QString exportFileName(const QString &title, const QString &suffix, const QString &filter);
@@ -69,4 +74,5 @@ private:
     QString m_dataDir;
     QString m_instrument;
     QPointer<ArchiveWindow> m_archive; // open while the user keeps it
+    TeamCommands *m_team = nullptr;
 };

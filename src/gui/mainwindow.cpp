@@ -14,6 +14,7 @@
 #include "recup_info.h"
 #include "reportrenderer.h"
 #include "settingscommands.h"
+#include "teamcommands.h"
 #include "ui_mainwindow.h"
 
 #include <QApplication>
@@ -118,6 +119,11 @@ void MainWindow::buildParts(PortCatalog ports)
     p.records = new RecordCommands(this, m_recordOps, p.link, p.session, p.documents, p.debug,
                                    m_paths.data + QLatin1String(Qvx2::DataDir), this);
     connect(p.records, &RecordCommands::instrumentIdentified, p.documents, &DocumentCommands::setInstrument);
+    p.team = new TeamCommands(this, ui->StatusBar, m_paths.data + QLatin1String(Qvx2::DataDir),
+                              AppPaths::indexFile(), this);
+    p.documents->setTeam(p.team);
+    connect(p.documents, &DocumentCommands::documentSaved, p.team, &TeamCommands::syncSoon);
+    connect(p.records, &RecordCommands::documentsSaved, p.team, &TeamCommands::syncSoon);
     m_parameterOps = new ParameterOperations(p.link, this);
     p.settings = new SettingsCommands(this, m_parameterOps, m_config, m_paths.data, m_paths.share, this);
     p.firmware = new FirmwareCommands(this, p.link, m_paths.data + QLatin1String(Qvx2::FirmwareDir), this);
@@ -293,6 +299,7 @@ void MainWindow::retranslateUi()
     qDebug() << "retranslateUi()";
     retranslateForm();
     updateConnectionStatus();
+    m_parts.team->retranslate();
     reloadFormLists();
     setCurveTitles();
 }

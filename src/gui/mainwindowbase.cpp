@@ -9,6 +9,7 @@
 #include "linkstatus.h"
 #include "recordcommands.h"
 #include "settingscommands.h"
+#include "teamcommands.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -344,4 +345,9 @@ void MainWindowBase::on_actionPatch_court_circuit_triggered()
 void MainWindowBase::on_actionInfo_UC_triggered()
 {
     m_parts.records->information();
+}
+
+void MainWindowBase::on_actionEquipe_triggered()
+{
+    m_parts.team->showDialog();
 }

@@ -16,6 +16,7 @@ class DocumentCommands;
 class FirmwareCommands;
 class LanguageSwitch;
 class LinkStatus;
+class TeamCommands;
 class QAction;
 class QTranslator;
 class RecordCommands;
@@ -122,6 +123,7 @@ public slots:
     void on_actionOuvrir_fichier_debug_triggered();
     void on_actionPatch_court_circuit_triggered();
     void on_actionInfo_UC_triggered();
+    void on_actionEquipe_triggered();
 
 protected:
     struct Parts {
@@ -134,6 +136,7 @@ protected:
         FirmwareCommands *firmware = nullptr;
         LanguageSwitch *languages = nullptr;
         LinkStatus *status = nullptr;
+        TeamCommands *team = nullptr;
         recup_info *debug = nullptr;
     };
     Parts m_parts;

@@ -1,4 +1,5 @@
 #include "recordcommands.h"
+#include "apppaths.h"
 
 #include "documentcommands.h"
 #include "recup_enreg.h"
@@ -96,11 +97,8 @@ void RecordCommands::downloadAll()
                              3); // title whole
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(0);
-    const RecordOperations::AllRecords all = m_records->downloadAll(
-        m_dataDir,
-        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QLatin1Char('/') +
-            QLatin1String(Qvx2::ArchiveIndexFile),
-        [&progress](int age) {
+    const RecordOperations::AllRecords all =
+        m_records->downloadAll(m_dataDir, AppPaths::indexFile(), [&progress](int age) {
             progress.setLabelText(tr("Enregistrement %1 / %2").arg(age).arg(Qvx2::RecordCount));
             progress.setValue(age - 1);
             return !progress.wasCanceled();
@@ -115,6 +113,8 @@ void RecordCommands::downloadAll()
             QLatin1Char('\n') + tr("Interrompu : les enregistrements suivants n'ont pas ete demandes.");
     else if (all.failed > 0)
         summary += QLatin1Char('\n') + all.lastFailure.reason;
+    if (all.saved > 0)
+        emit documentsSaved();
     QMessageBox::information(m_window, tr("Telecharger tout"), summary);
 }
 

@@ -43,6 +43,8 @@ public:
 signals:
     // The instrument told its identity (serial number, firmware).
     void instrumentIdentified(const QString &identity);
+    // Telecharger tout wrote documents into Data/.
+    void documentsSaved();
 
 private:
     QWidget *m_window;
