@@ -125,7 +125,7 @@ memcheck: build
 
 # Every benchmark of bench/ with its own table, then one table of all their figures.
 BENCH_SUMMARY := $(CURDIR)/$(BUILD_DIR)/bench/summary.tsv
-BENCHES := download replay parser documents firmware startup archive cli
+BENCHES := download replay parser documents firmware startup archive cli team
 bench: build
 	@rm -f $(BENCH_SUMMARY); failed=""; \
 	for name in $(BENCHES); do \

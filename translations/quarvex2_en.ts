@@ -2,14 +2,26 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_GB" sourcelanguage="fr_FR">
 <context>
-    <name>ArchiveWindow</name>
+    <name>ArchiveModel</name>
     <message>
-        <source>Archives</source>
-        <translation>Archive</translation>
+        <source>document illisible</source>
+        <translation>unreadable document</translation>
     </message>
     <message>
-        <source>Filtrer (toutes les colonnes)</source>
-        <translation>Filter (all columns)</translation>
+        <source>%1 (telechargement)</source>
+        <translation>%1 (download)</translation>
+    </message>
+    <message>
+        <source>Date du telechargement : l&apos;appareil ne date pas ses enregistrements.</source>
+        <translation>Date of the download: the instrument does not date its records.</translation>
+    </message>
+    <message>
+        <source>Deux revisions ou plus de cet enregistrement ont ete envoyees : un relecteur choisit celle de reference.</source>
+        <translation>Two or more revisions of this record have been sent: a reviewer picks the reference one.</translation>
+    </message>
+    <message>
+        <source>Envoye par %1 depuis %2 le %3</source>
+        <translation>Sent by %1 from %2 on %3</translation>
     </message>
     <message>
         <source>Date</source>
@@ -44,6 +56,21 @@
         <translation>Deviation</translation>
     </message>
     <message>
+        <source>Envoye par</source>
+        <translation>Sent by</translation>
+    </message>
+</context>
+<context>
+    <name>ArchiveWindow</name>
+    <message>
+        <source>Archives</source>
+        <translation>Archive</translation>
+    </message>
+    <message>
+        <source>Filtrer (toutes les colonnes)</source>
+        <translation>Filter (all columns)</translation>
+    </message>
+    <message>
         <source>Tendance</source>
         <translation>Trend</translation>
     </message>
@@ -52,28 +79,12 @@
         <translation>Compare</translation>
     </message>
     <message>
-        <source>document illisible</source>
-        <translation>unreadable document</translation>
-    </message>
-    <message>
         <source>Choisissez des documents d&apos;un seul transformateur (meme poste et meme numero).</source>
         <translation>Choose documents of one transformer (same substation and same number).</translation>
     </message>
     <message>
-        <source>%1 (telechargement)</source>
-        <translation>%1 (download)</translation>
-    </message>
-    <message>
-        <source>Date du telechargement : l&apos;appareil ne date pas ses enregistrements.</source>
-        <translation>Date of the download: the instrument does not date its records.</translation>
-    </message>
-    <message>
         <source>Choisissez exactement deux documents a comparer (%1 choisi(s)).</source>
         <translation>Select exactly two documents to compare (%1 selected).</translation>
-    </message>
-    <message>
-        <source>Envoye par</source>
-        <translation>Sent by</translation>
     </message>
     <message>
         <source>Ce poste</source>
@@ -82,14 +93,6 @@
     <message>
         <source>Equipe</source>
         <translation>Team</translation>
-    </message>
-    <message>
-        <source>Envoye par %1 depuis %2 le %3</source>
-        <translation>Sent by %1 from %2 on %3</translation>
-    </message>
-    <message>
-        <source>Deux revisions ou plus de cet enregistrement ont ete envoyees : un relecteur choisit celle de reference.</source>
-        <translation>Two or more revisions of this record have been sent: a reviewer picks the reference one.</translation>
     </message>
 </context>
 <context>

@@ -2,14 +2,26 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR" sourcelanguage="fr_FR">
 <context>
-    <name>ArchiveWindow</name>
+    <name>ArchiveModel</name>
     <message>
-        <source>Archives</source>
-        <translation>Archives</translation>
+        <source>document illisible</source>
+        <translation>document illisible</translation>
     </message>
     <message>
-        <source>Filtrer (toutes les colonnes)</source>
-        <translation>Filtrer (toutes les colonnes)</translation>
+        <source>%1 (telechargement)</source>
+        <translation>%1 (telechargement)</translation>
+    </message>
+    <message>
+        <source>Date du telechargement : l&apos;appareil ne date pas ses enregistrements.</source>
+        <translation>Date du telechargement : l&apos;appareil ne date pas ses enregistrements.</translation>
+    </message>
+    <message>
+        <source>Deux revisions ou plus de cet enregistrement ont ete envoyees : un relecteur choisit celle de reference.</source>
+        <translation>Deux revisions ou plus de cet enregistrement ont ete envoyees : un relecteur choisit celle de reference.</translation>
+    </message>
+    <message>
+        <source>Envoye par %1 depuis %2 le %3</source>
+        <translation>Envoye par %1 depuis %2 le %3</translation>
     </message>
     <message>
         <source>Date</source>
@@ -44,6 +56,21 @@
         <translation>Ecart</translation>
     </message>
     <message>
+        <source>Envoye par</source>
+        <translation>Envoye par</translation>
+    </message>
+</context>
+<context>
+    <name>ArchiveWindow</name>
+    <message>
+        <source>Archives</source>
+        <translation>Archives</translation>
+    </message>
+    <message>
+        <source>Filtrer (toutes les colonnes)</source>
+        <translation>Filtrer (toutes les colonnes)</translation>
+    </message>
+    <message>
         <source>Tendance</source>
         <translation>Tendance</translation>
     </message>
@@ -52,28 +79,12 @@
         <translation>Comparer</translation>
     </message>
     <message>
-        <source>document illisible</source>
-        <translation>document illisible</translation>
-    </message>
-    <message>
         <source>Choisissez des documents d&apos;un seul transformateur (meme poste et meme numero).</source>
         <translation>Choisissez des documents d&apos;un seul transformateur (meme poste et meme numero).</translation>
     </message>
     <message>
-        <source>%1 (telechargement)</source>
-        <translation>%1 (telechargement)</translation>
-    </message>
-    <message>
-        <source>Date du telechargement : l&apos;appareil ne date pas ses enregistrements.</source>
-        <translation>Date du telechargement : l&apos;appareil ne date pas ses enregistrements.</translation>
-    </message>
-    <message>
         <source>Choisissez exactement deux documents a comparer (%1 choisi(s)).</source>
         <translation>Choisissez exactement deux documents a comparer (%1 choisi(s)).</translation>
-    </message>
-    <message>
-        <source>Envoye par</source>
-        <translation>Envoye par</translation>
     </message>
     <message>
         <source>Ce poste</source>
@@ -82,14 +93,6 @@
     <message>
         <source>Equipe</source>
         <translation>Equipe</translation>
-    </message>
-    <message>
-        <source>Envoye par %1 depuis %2 le %3</source>
-        <translation>Envoye par %1 depuis %2 le %3</translation>
-    </message>
-    <message>
-        <source>Deux revisions ou plus de cet enregistrement ont ete envoyees : un relecteur choisit celle de reference.</source>
-        <translation>Deux revisions ou plus de cet enregistrement ont ete envoyees : un relecteur choisit celle de reference.</translation>
     </message>
 </context>
 <context>

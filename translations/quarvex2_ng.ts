@@ -2,14 +2,26 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nb_NO" sourcelanguage="fr_FR">
 <context>
-    <name>ArchiveWindow</name>
+    <name>ArchiveModel</name>
     <message>
-        <source>Archives</source>
-        <translation>Arkiv</translation>
+        <source>document illisible</source>
+        <translation>uleselig dokument</translation>
     </message>
     <message>
-        <source>Filtrer (toutes les colonnes)</source>
-        <translation>Filtrer (alle kolonner)</translation>
+        <source>%1 (telechargement)</source>
+        <translation>%1 (nedlasting)</translation>
+    </message>
+    <message>
+        <source>Date du telechargement : l&apos;appareil ne date pas ses enregistrements.</source>
+        <translation>Dato for nedlastingen: instrumentet daterer ikke målingene sine.</translation>
+    </message>
+    <message>
+        <source>Deux revisions ou plus de cet enregistrement ont ete envoyees : un relecteur choisit celle de reference.</source>
+        <translation>To eller flere revisjoner av denne målingen er sendt: en gransker velger hvilken som er referansen.</translation>
+    </message>
+    <message>
+        <source>Envoye par %1 depuis %2 le %3</source>
+        <translation>Sendt av %1 fra %2 den %3</translation>
     </message>
     <message>
         <source>Date</source>
@@ -44,6 +56,21 @@
         <translation>Avvik</translation>
     </message>
     <message>
+        <source>Envoye par</source>
+        <translation>Sendt av</translation>
+    </message>
+</context>
+<context>
+    <name>ArchiveWindow</name>
+    <message>
+        <source>Archives</source>
+        <translation>Arkiv</translation>
+    </message>
+    <message>
+        <source>Filtrer (toutes les colonnes)</source>
+        <translation>Filtrer (alle kolonner)</translation>
+    </message>
+    <message>
         <source>Tendance</source>
         <translation>Trend</translation>
     </message>
@@ -52,28 +79,12 @@
         <translation>Sammenlign</translation>
     </message>
     <message>
-        <source>document illisible</source>
-        <translation>uleselig dokument</translation>
-    </message>
-    <message>
         <source>Choisissez des documents d&apos;un seul transformateur (meme poste et meme numero).</source>
         <translation>Velg dokumenter for én transformator (samme nettstasjon og samme nummer).</translation>
     </message>
     <message>
-        <source>%1 (telechargement)</source>
-        <translation>%1 (nedlasting)</translation>
-    </message>
-    <message>
-        <source>Date du telechargement : l&apos;appareil ne date pas ses enregistrements.</source>
-        <translation>Dato for nedlastingen: instrumentet daterer ikke målingene sine.</translation>
-    </message>
-    <message>
         <source>Choisissez exactement deux documents a comparer (%1 choisi(s)).</source>
         <translation>Velg nøyaktig to dokumenter å sammenligne (%1 valgt).</translation>
-    </message>
-    <message>
-        <source>Envoye par</source>
-        <translation>Sendt av</translation>
     </message>
     <message>
         <source>Ce poste</source>
@@ -82,14 +93,6 @@
     <message>
         <source>Equipe</source>
         <translation>Team</translation>
-    </message>
-    <message>
-        <source>Envoye par %1 depuis %2 le %3</source>
-        <translation>Sendt av %1 fra %2 den %3</translation>
-    </message>
-    <message>
-        <source>Deux revisions ou plus de cet enregistrement ont ete envoyees : un relecteur choisit celle de reference.</source>
-        <translation>To eller flere revisjoner av denne målingen er sendt: en gransker velger hvilken som er referansen.</translation>
     </message>
 </context>
 <context>

@@ -2,14 +2,26 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU" sourcelanguage="fr_FR">
 <context>
-    <name>ArchiveWindow</name>
+    <name>ArchiveModel</name>
     <message>
-        <source>Archives</source>
-        <translation>Архив</translation>
+        <source>document illisible</source>
+        <translation>нечитаемый документ</translation>
     </message>
     <message>
-        <source>Filtrer (toutes les colonnes)</source>
-        <translation>Фильтр (все столбцы)</translation>
+        <source>%1 (telechargement)</source>
+        <translation>%1 (считывание)</translation>
+    </message>
+    <message>
+        <source>Date du telechargement : l&apos;appareil ne date pas ses enregistrements.</source>
+        <translation>Дата считывания: прибор не указывает дату в своих записях.</translation>
+    </message>
+    <message>
+        <source>Deux revisions ou plus de cet enregistrement ont ete envoyees : un relecteur choisit celle de reference.</source>
+        <translation>Отправлены две или более редакции этой записи: проверяющий выбирает эталонную.</translation>
+    </message>
+    <message>
+        <source>Envoye par %1 depuis %2 le %3</source>
+        <translation>Отправил %1 с компьютера %2, %3</translation>
     </message>
     <message>
         <source>Date</source>
@@ -44,6 +56,21 @@
         <translation>Отклонение</translation>
     </message>
     <message>
+        <source>Envoye par</source>
+        <translation>Отправитель</translation>
+    </message>
+</context>
+<context>
+    <name>ArchiveWindow</name>
+    <message>
+        <source>Archives</source>
+        <translation>Архив</translation>
+    </message>
+    <message>
+        <source>Filtrer (toutes les colonnes)</source>
+        <translation>Фильтр (все столбцы)</translation>
+    </message>
+    <message>
         <source>Tendance</source>
         <translation>Тенденция</translation>
     </message>
@@ -52,28 +79,12 @@
         <translation>Сравнить</translation>
     </message>
     <message>
-        <source>document illisible</source>
-        <translation>нечитаемый документ</translation>
-    </message>
-    <message>
         <source>Choisissez des documents d&apos;un seul transformateur (meme poste et meme numero).</source>
         <translation>Выберите документы одного трансформатора (та же подстанция и тот же номер).</translation>
     </message>
     <message>
-        <source>%1 (telechargement)</source>
-        <translation>%1 (считывание)</translation>
-    </message>
-    <message>
-        <source>Date du telechargement : l&apos;appareil ne date pas ses enregistrements.</source>
-        <translation>Дата считывания: прибор не указывает дату в своих записях.</translation>
-    </message>
-    <message>
         <source>Choisissez exactement deux documents a comparer (%1 choisi(s)).</source>
         <translation>Выберите ровно два документа для сравнения (выбрано: %1).</translation>
-    </message>
-    <message>
-        <source>Envoye par</source>
-        <translation>Отправитель</translation>
     </message>
     <message>
         <source>Ce poste</source>
@@ -82,14 +93,6 @@
     <message>
         <source>Equipe</source>
         <translation>Бригада</translation>
-    </message>
-    <message>
-        <source>Envoye par %1 depuis %2 le %3</source>
-        <translation>Отправил %1 с компьютера %2, %3</translation>
-    </message>
-    <message>
-        <source>Deux revisions ou plus de cet enregistrement ont ete envoyees : un relecteur choisit celle de reference.</source>
-        <translation>Отправлены две или более редакции этой записи: проверяющий выбирает эталонную.</translation>
     </message>
 </context>
 <context>

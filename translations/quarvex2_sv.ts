@@ -2,14 +2,26 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="sv_SE" sourcelanguage="fr_FR">
 <context>
-    <name>ArchiveWindow</name>
+    <name>ArchiveModel</name>
     <message>
-        <source>Archives</source>
-        <translation>Mätarkiv</translation>
+        <source>document illisible</source>
+        <translation>oläsbart dokument</translation>
     </message>
     <message>
-        <source>Filtrer (toutes les colonnes)</source>
-        <translation>Filtrera (alla kolumner)</translation>
+        <source>%1 (telechargement)</source>
+        <translation>%1 (hämtning)</translation>
+    </message>
+    <message>
+        <source>Date du telechargement : l&apos;appareil ne date pas ses enregistrements.</source>
+        <translation>Datum för hämtningen: instrumentet daterar inte sina mätningar.</translation>
+    </message>
+    <message>
+        <source>Deux revisions ou plus de cet enregistrement ont ete envoyees : un relecteur choisit celle de reference.</source>
+        <translation>Två eller fler revisioner av den här mätningen har skickats: en granskare väljer vilken som är referens.</translation>
+    </message>
+    <message>
+        <source>Envoye par %1 depuis %2 le %3</source>
+        <translation>Skickad av %1 från %2 den %3</translation>
     </message>
     <message>
         <source>Date</source>
@@ -44,6 +56,21 @@
         <translation>Avvikelse</translation>
     </message>
     <message>
+        <source>Envoye par</source>
+        <translation>Skickad av</translation>
+    </message>
+</context>
+<context>
+    <name>ArchiveWindow</name>
+    <message>
+        <source>Archives</source>
+        <translation>Mätarkiv</translation>
+    </message>
+    <message>
+        <source>Filtrer (toutes les colonnes)</source>
+        <translation>Filtrera (alla kolumner)</translation>
+    </message>
+    <message>
         <source>Tendance</source>
         <translation>Trend</translation>
     </message>
@@ -52,28 +79,12 @@
         <translation>Jämför</translation>
     </message>
     <message>
-        <source>document illisible</source>
-        <translation>oläsbart dokument</translation>
-    </message>
-    <message>
         <source>Choisissez des documents d&apos;un seul transformateur (meme poste et meme numero).</source>
         <translation>Välj dokument för en transformator (samma nätstation och samma nummer).</translation>
     </message>
     <message>
-        <source>%1 (telechargement)</source>
-        <translation>%1 (hämtning)</translation>
-    </message>
-    <message>
-        <source>Date du telechargement : l&apos;appareil ne date pas ses enregistrements.</source>
-        <translation>Datum för hämtningen: instrumentet daterar inte sina mätningar.</translation>
-    </message>
-    <message>
         <source>Choisissez exactement deux documents a comparer (%1 choisi(s)).</source>
         <translation>Välj exakt två dokument att jämföra (%1 valda).</translation>
-    </message>
-    <message>
-        <source>Envoye par</source>
-        <translation>Skickad av</translation>
     </message>
     <message>
         <source>Ce poste</source>
@@ -82,14 +93,6 @@
     <message>
         <source>Equipe</source>
         <translation>Team</translation>
-    </message>
-    <message>
-        <source>Envoye par %1 depuis %2 le %3</source>
-        <translation>Skickad av %1 från %2 den %3</translation>
-    </message>
-    <message>
-        <source>Deux revisions ou plus de cet enregistrement ont ete envoyees : un relecteur choisit celle de reference.</source>
-        <translation>Två eller fler revisioner av den här mätningen har skickats: en granskare väljer vilken som är referens.</translation>
     </message>
 </context>
 <context>

@@ -68,6 +68,14 @@ QVariant numberOrNull(double value)
     return std::isnan(value) ? QVariant() : QVariant(value);
 }
 
+// A date as the tables keep it (yyyy-MM-dd), read without the general parser: an archive reads many.
+QDate isoDate(const QString &text)
+{
+    if (text.size() != 10 || text[4] != QLatin1Char('-') || text[7] != QLatin1Char('-'))
+        return QDate();
+    return QDate(text.midRef(0, 4).toInt(), text.midRef(5, 2).toInt(), text.midRef(8, 2).toInt());
+}
+
 double numberOf(const QVariant &value)
 {
     return value.isNull() ? None : value.toDouble();
@@ -141,7 +149,7 @@ QVariantList ArchiveIndex::summaryValues(const ArchiveEntry &e)
 void ArchiveIndex::takeSummary(ArchiveEntry *e, const QSqlQuery &q, int first)
 {
     const auto next = [&q, &first] { return q.value(first++); };
-    e->date = QDate::fromString(next().toString(), Qt::ISODate);
+    e->date = isoDate(next().toString());
     for (const Kept &k : KeptFields)
         e->*k.entry = next().toString();
     e->gamme = next().toString();

@@ -15,7 +15,7 @@
 
 namespace
 {
-constexpr int Layout = 1;
+constexpr int Layout = 2; // raised whenever a table changes: an older copy is made anew and received again
 // The team row's own columns; the summary's (the record among them) follow.
 const QString TeamColumns = QStringLiteral("id, revision, parent, uploader, uploaded, computer, readable");
 constexpr int TeamColumnCount = 7;
@@ -41,6 +41,8 @@ bool descends(const QHash<QString, QString> &parentOf, QString revision, const Q
 // were there when it was marked and do not come from it.
 ArchiveEntry choose(const QList<ArchiveEntry> &revisions, const TeamMark &mark)
 {
+    if (revisions.size() == 1) // most records: nothing to choose
+        return revisions.first();
     QHash<QString, QString> parentOf;
     QSet<QString> parents;
     for (const ArchiveEntry &e : revisions) {
@@ -67,7 +69,7 @@ ArchiveEntry entryOf(const QSqlQuery &q)
     e.revision = q.value(1).toString();
     e.parent = q.value(2).toString();
     e.uploader = q.value(3).toString();
-    e.uploaded = QDateTime::fromString(q.value(4).toString(), Qt::ISODateWithMs);
+    e.uploaded = QDateTime::fromMSecsSinceEpoch(q.value(4).toLongLong());
     e.computer = q.value(5).toString();
     e.readable = q.value(6).toBool();
     ArchiveIndex::takeSummary(&e, q, TeamColumnCount);
@@ -96,7 +98,7 @@ TeamStore::TeamStore(const QString &file)
           QStringLiteral("DROP TABLE IF EXISTS marks"), QStringLiteral("DROP TABLE IF EXISTS state"),
           QStringLiteral("CREATE TABLE sent (path TEXT PRIMARY KEY, mtime INTEGER, revision TEXT)"),
           QStringLiteral("CREATE TABLE team (%1, %2, PRIMARY KEY (revision))").arg(TeamColumns, summary),
-          QStringLiteral("CREATE INDEX team_record ON team (record)"),
+          QStringLiteral("CREATE INDEX team_record ON team (record, id)"),
           QStringLiteral("CREATE TABLE marks (id INTEGER PRIMARY KEY, record TEXT, reference TEXT, hidden "
                          "INTEGER)"),
           QStringLiteral("CREATE TABLE state (key TEXT PRIMARY KEY, value TEXT)"),
@@ -207,7 +209,7 @@ bool TeamStore::take(const QList<ArchiveEntry> &documents, const QList<TeamMark>
                             QStringLiteral(", ?").repeated(TeamColumnCount - 1 + summary.size())));
     for (const ArchiveEntry &e : documents) {
         const QVariantList values =
-            QVariantList{e.serverId, e.revision, e.parent, e.uploader, e.uploaded.toString(Qt::ISODateWithMs),
+            QVariantList{e.serverId, e.revision, e.parent, e.uploader, e.uploaded.toMSecsSinceEpoch(),
                          e.computer, e.readable} +
             ArchiveIndex::summaryValues(e);
         for (const QVariant &value : values)

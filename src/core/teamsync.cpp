@@ -26,15 +26,23 @@ QList<ArchiveEntry> localDocuments(const TeamSettings &settings)
 
 QList<ArchiveEntry> TeamSync::teamScope(const QList<ArchiveEntry> &local, const TeamSettings &settings)
 {
-    TeamStore store(TeamStore::fileFor(settings.indexFile));
-    QList<ArchiveEntry> rows = store.entries();
+    return withLocal(teamRows(settings), local);
+}
+
+QList<ArchiveEntry> TeamSync::teamRows(const TeamSettings &settings)
+{
+    return TeamStore(TeamStore::fileFor(settings.indexFile)).entries();
+}
+
+QList<ArchiveEntry> TeamSync::withLocal(QList<ArchiveEntry> team, const QList<ArchiveEntry> &local)
+{
     QSet<QByteArray> known;
-    for (const ArchiveEntry &e : qAsConst(rows))
+    for (const ArchiveEntry &e : qAsConst(team))
         known.insert(e.record);
     for (const ArchiveEntry &e : ArchiveIndex::newestOfEachRecord(local))
         if (!e.readable || !known.contains(e.record))
-            rows << e;
-    return rows;
+            team << e;
+    return team;
 }
 
 QString TeamSync::configuredServer(const QString &indexFile)
@@ -171,5 +179,12 @@ QString TeamSync::status(const TeamOutcome &outcome)
 
 void TeamSync::sync(const TeamSettings &settings)
 {
-    emit finished(run(settings));
+    TeamOutcome outcome = run(settings);
+    // Read here, not in the window: a large team archive takes seconds to read.
+    const QString of = settings.indexFile + QLatin1Char('\n') + settings.server;
+    if (outcome.received > 0 || outcome.sent > 0 || m_rowsOf != of) {
+        outcome.rows = std::make_shared<const QList<ArchiveEntry>>(teamRows(settings));
+        m_rowsOf = of;
+    }
+    emit finished(outcome);
 }

@@ -13,6 +13,8 @@
 #include <QObject>
 #include <QString>
 
+#include <memory>
+
 struct TeamSettings {
     QString server;    // a libpq connection string or service name; empty: no team archive
     QString password;  // asked of the user for this session; empty: libpq's own (.pgpass, certificates)
@@ -28,6 +30,8 @@ struct TeamOutcome {
     bool readOnly = false; // the server's schema is newer than this program
     bool passwordNeeded = false;
     QDateTime when; // of the sync, on this computer's clock
+    // For the window, on the sync's thread: the team's rows, read again when they changed (null otherwise).
+    std::shared_ptr<const QList<ArchiveEntry>> rows;
 };
 Q_DECLARE_METATYPE(TeamOutcome)
 
@@ -44,6 +48,10 @@ public:
     // The team's scope of the archive: one row per record, the team's choice of revision, with this
     // computer's records that the team does not have yet. Unread team documents are rows of their own.
     static QList<ArchiveEntry> teamScope(const QList<ArchiveEntry> &local, const TeamSettings &settings);
+    // The same in two steps: the team's rows as this computer's copy holds them (the long part, for a thread
+    // of its own), then this computer's records added.
+    static QList<ArchiveEntry> teamRows(const TeamSettings &settings);
+    static QList<ArchiveEntry> withLocal(QList<ArchiveEntry> team, const QList<ArchiveEntry> &local);
     // The server the data folder's team archive uses (as set in the window), without password.
     static QString configuredServer(const QString &indexFile);
     static void configureServer(const QString &indexFile, const QString &server);
@@ -61,5 +69,8 @@ public slots:
 
 signals:
     void finished(const TeamOutcome &outcome);
+
+private:
+    QString m_rowsOf; // the team copy whose rows the window was given last
 };
 Q_DECLARE_METATYPE(TeamSettings)

@@ -19,37 +19,31 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QSortFilterProxyModel>
-#include <QStandardItemModel>
 #include <QTableView>
 #include <QVBoxLayout>
 
 #include <cmath>
 
 ArchiveWindow::ArchiveWindow(const QString &dataDir, const QString &indexFile, QWidget *parent)
-    : QDialog(parent), m_dataDir(dataDir), m_indexFile(indexFile), m_model(0, ColumnCount), m_layout(this)
+    : QDialog(parent), m_dataDir(dataDir), m_indexFile(indexFile), m_layout(this)
 {
     setObjectName(QStringLiteral("archiveWindow"));
     setWindowTitle(tr("Archives"));
     m_filter.setObjectName(QStringLiteral("archiveFilter"));
     m_filter.setPlaceholderText(tr("Filtrer (toutes les colonnes)"));
     m_filter.setClearButtonEnabled(true);
-    m_model.setHorizontalHeaderLabels({tr("Date"), tr("Poste"), tr("Transformateur"), tr("Code site"),
-                                       tr("Gamme"), tr("Essais reussis"), tr("Rapport moyen"), tr("Ecart"),
-                                       tr("Envoye par")});
     m_scope.setObjectName(QStringLiteral("archiveScope"));
     m_scope.addItems({tr("Ce poste"), tr("Equipe")});
     m_scope.hide();
     m_proxy.setSourceModel(&m_model);
-    m_proxy.setFilterKeyColumn(-1);
-    m_proxy.setFilterCaseSensitivity(Qt::CaseInsensitive);
-    m_proxy.setSortRole(SortRole);
     m_view.setObjectName(QStringLiteral("archiveView"));
     m_view.setModel(&m_proxy);
     m_view.setSortingEnabled(true);
     m_view.setSelectionBehavior(QAbstractItemView::SelectRows);
     m_view.setEditTriggers(QAbstractItemView::NoEditTriggers);
-    // Every column in view, in any language: the substation's takes what is left, the others their text.
-    m_view.horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // Every column in view, in any language: the substation's takes what is left, the others their text,
+    // measured when the rows come (measured at each keystroke, a large archive's filter would lag).
+    m_view.horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     m_view.horizontalHeader()->setSectionResizeMode(Substation, QHeaderView::Stretch);
     m_view.verticalHeader()->hide();
     m_progress.setObjectName(QStringLiteral("archiveProgress"));
@@ -66,16 +60,19 @@ ArchiveWindow::ArchiveWindow(const QString &dataDir, const QString &indexFile, Q
     m_view.setColumnHidden(Sender, true);
     resize(1000, 600);
 
-    connect(&m_filter, &QLineEdit::textChanged, &m_proxy, &QSortFilterProxyModel::setFilterFixedString);
+    connect(&m_filter, &QLineEdit::textChanged, &m_proxy, &ArchiveFilter::setText);
     connect(&m_buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
     connect(trend, &QPushButton::clicked, this, &ArchiveWindow::showTrend);
     connect(compare, &QPushButton::clicked, this, &ArchiveWindow::showComparison);
     connect(&m_view, &QTableView::doubleClicked, this, [this](const QModelIndex &index) {
-        const QString file = fileOf(m_entries.value(index.data(EntryRole).toInt()));
+        const QString file = fileOf(m_model.entry(m_proxy.mapToSource(index).row()));
         if (!file.isEmpty())
             emit openRequested(file);
     });
-    connect(&m_scope, QOverload<int>::of(&QComboBox::currentIndexChanged), this, &ArchiveWindow::showScope);
+    connect(&m_scope, QOverload<int>::of(&QComboBox::currentIndexChanged), this, [this] {
+        if (m_loaded) // before, the index's rows are not there yet: they come with the chosen scope
+            showScope();
+    });
 
     // The index is brought up to date on a thread of its own: the window stays responsive meanwhile.
     m_indexer.reset(QThread::create([this] {
@@ -132,61 +129,15 @@ void ArchiveWindow::fill(const QList<ArchiveEntry> &entries)
 
 void ArchiveWindow::showScope()
 {
+    // The team's rows as the window's sync read them (on its thread), or read now before its first.
     const bool team = m_team && m_team->isSet() && m_scope.currentIndex() == Team;
+    const auto rows = team ? m_team->rows() : nullptr;
     // A record saved more than once (a form filled in later, a copy) is one row: its newest document; the
     // team's choice of revision in the team's scope.
-    m_entries =
-        team ? TeamSync::teamScope(m_local, m_team->settings()) : ArchiveIndex::newestOfEachRecord(m_local);
+    m_model.setEntries(
+        team ? TeamSync::withLocal(rows ? *rows : TeamSync::teamRows(m_team->settings()), m_local)
+             : ArchiveIndex::newestOfEachRecord(m_local));
     m_view.setColumnHidden(Sender, !team);
-    m_model.setRowCount(0);
-    m_proxy.setDynamicSortFilter(false);
-    auto item = [](const QString &text, const QVariant &sort = {}) {
-        auto *i = new QStandardItem(text);
-        i->setData(sort.isValid() ? sort : QVariant(text), SortRole);
-        return i;
-    };
-    // A number that did not read shows blank and sorts first.
-    auto number = [&item](double value, const QString &text) {
-        return std::isnan(value) ? item(QString()) : item(text, value);
-    };
-    for (int row = 0; row < m_entries.size(); ++row) {
-        const ArchiveEntry &e = m_entries[row];
-        QList<QStandardItem *> items;
-        const QString date = Format::date(e.date);
-        if (e.readable)
-            items = {item(e.dateIsDownload ? tr("%1 (telechargement)").arg(date) : date, e.date),
-                     item(e.poste),
-                     item(e.numTransfo),
-                     item(e.codeGdo),
-                     item(e.gamme),
-                     item(QStringLiteral("%1 / %2").arg(e.passed).arg(Qvx2::TestCount), e.passed),
-                     number(e.ratios[3], Format::ratio(e.ratios[3])),
-                     number(e.deviation, Format::percent(e.deviation)),
-                     item(TeamSync::sender(e))};
-        else
-            for (int column = 0; column < ColumnCount; ++column)
-                items << item(column == Substation    ? tr("document illisible")
-                              : column == Transformer ? QFileInfo(e.path).fileName()
-                              : column == Sender      ? TeamSync::sender(e)
-                                                      : QString());
-        const QString where = e.versions == 0
-                                  ? QDir::toNativeSeparators(e.path)
-                                  : tr("Envoye par %1 depuis %2 le %3")
-                                        .arg(e.uploader, e.computer, Format::date(e.uploaded.date()));
-        for (QStandardItem *i : items) {
-            i->setData(e.path, PathRole);
-            i->setData(row, EntryRole);
-            i->setToolTip(where);
-        }
-        if (e.versions > 1)
-            items[Sender]->setToolTip(tr("Deux revisions ou plus de cet enregistrement ont ete envoyees : un "
-                                         "relecteur choisit celle de reference."));
-        if (e.readable && e.dateIsDownload)
-            items.first()->setToolTip(
-                tr("Date du telechargement : l'appareil ne date pas ses enregistrements."));
-        m_model.appendRow(items);
-    }
-    m_proxy.setDynamicSortFilter(true);
     m_view.sortByColumn(Date, Qt::DescendingOrder);
     m_progress.hide();
     fitColumns();
@@ -212,7 +163,7 @@ QList<ArchiveEntry> ArchiveWindow::selected() const
 {
     QList<ArchiveEntry> list;
     for (const QModelIndex &row : m_view.selectionModel()->selectedRows())
-        list << m_entries.value(row.data(EntryRole).toInt());
+        list << m_model.entry(m_proxy.mapToSource(row).row());
     return list;
 }
 

@@ -5,6 +5,7 @@
 // the trend of one transformer's ratios or the comparison of two records.
 
 #include "archiveindex.h"
+#include "archivemodel.h"
 
 #include <QComboBox>
 #include <QDialog>
@@ -14,7 +15,6 @@
 #include <QPointer>
 #include <QProgressBar>
 #include <QSortFilterProxyModel>
-#include <QStandardItemModel>
 #include <QTableView>
 #include <QThread>
 #include <QVBoxLayout>
@@ -29,21 +29,19 @@ class ArchiveWindow : public QDialog
 
 public:
     enum Column {
-        Date,
-        Substation,
-        Transformer,
-        SiteCode,
-        Range,
-        Passed,
-        MeanRatio,
-        Deviation,
-        Sender, // the team's rows: who sent it, and its versions
-        ColumnCount
+        Date = ArchiveModel::Date,
+        Substation = ArchiveModel::Substation,
+        Transformer = ArchiveModel::Transformer,
+        SiteCode = ArchiveModel::SiteCode,
+        Range = ArchiveModel::Range,
+        Passed = ArchiveModel::Passed,
+        MeanRatio = ArchiveModel::MeanRatio,
+        Deviation = ArchiveModel::Deviation,
+        Sender = ArchiveModel::Sender, // the team's rows: who sent it, and its versions
+        ColumnCount = ArchiveModel::ColumnCount
     };
     enum Scope { ThisComputer, Team };
-    static constexpr int SortRole = Qt::UserRole + 1;
-    static constexpr int PathRole = Qt::UserRole + 2;
-    static constexpr int EntryRole = Qt::UserRole + 3; // the row's place in entries()
+    static constexpr int PathRole = ArchiveModel::PathRole;
 
     ArchiveWindow(const QString &dataDir, const QString &indexFile, QWidget *parent = nullptr);
     ~ArchiveWindow() override;
@@ -80,13 +78,12 @@ private:
 
     QString m_dataDir;
     QString m_indexFile;
-    QList<ArchiveEntry> m_local;   // as the index holds them
-    QList<ArchiveEntry> m_entries; // the rows shown
+    QList<ArchiveEntry> m_local; // as the index holds them
     QPointer<TeamCommands> m_team;
     QComboBox m_scope;
     QLineEdit m_filter;
-    QStandardItemModel m_model;
-    QSortFilterProxyModel m_proxy;
+    ArchiveModel m_model;
+    ArchiveFilter m_proxy;
     QTableView m_view;
     QProgressBar m_progress;
     QDialogButtonBox m_buttons{QDialogButtonBox::Close};

@@ -107,9 +107,12 @@ void TeamCommands::finished(const TeamOutcome &outcome)
 {
     m_running = false;
     m_last = outcome;
+    m_last.rows.reset();
     retranslate();
-    if (outcome.received > 0 || outcome.sent > 0)
+    if (outcome.rows) {
+        m_rows = outcome.rows;
         emit synced();
+    }
     // Every few minutes while the server answers; a server that does not is tried at the next save.
     if (outcome.result)
         m_period.start();
@@ -226,6 +229,7 @@ void TeamCommands::showDialog()
     if (chosen != m_settings.server) {
         m_settings.server = chosen;
         m_settings.password.clear();
+        m_rows.reset();
         m_last = TeamOutcome();
         m_asked = false;
         TeamSync::configureServer(m_settings.indexFile, chosen);

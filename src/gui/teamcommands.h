@@ -36,6 +36,8 @@ public:
     QString fetch(const QString &revision);
     void retranslate();
     QString statusText() const;
+    // The team's rows as the last sync left them; null before the first.
+    std::shared_ptr<const QList<ArchiveEntry>> rows() const { return m_rows; }
 
 signals:
     void synced(); // the team's copy changed: an open archive shows it again
@@ -58,4 +60,5 @@ private:
     bool m_asked = false; // the password was asked this session: not again until the dialog's test
     bool m_keep = false;  // the user wants the password asked kept in the keyring
     TeamOutcome m_last;
+    std::shared_ptr<const QList<ArchiveEntry>> m_rows;
 };
