@@ -177,6 +177,11 @@ private slots:
             QCOMPARE(cli('b', "tech2", {"sync"})["exit"].toInt(), 0);
             QCOMPARE(teamRows('b', "substation"), QStringList({"Nord"}));
             QCOMPARE(teamRows('b', "versions"), QStringList({"1"}));
+            // Hidden by the reviewer: gone from the team's rows; an unknown revision is refused.
+            QCOMPARE(cli('c', "rev1", {"team", "reference", "no-such-revision"})["exit"].toInt(), 4);
+            QCOMPARE(cli('c', "rev1", {"team", "hide", teamRows('b', "record").value(0)})["exit"].toInt(), 0);
+            QCOMPARE(cli('b', "tech2", {"sync"})["exit"].toInt(), 0);
+            QCOMPARE(teamRows('b', "record"), QStringList());
         } else if (scenario == "password") {
             const QJsonObject a = cli('a', "tech1", {"sync"}, "password=wrong");
             QCOMPARE(a["exit"].toInt(), 6);
@@ -184,6 +189,12 @@ private slots:
                      qPrintable(a["error"].toString()));
             QCOMPARE(a["pending"].toInt(), 1);
             QCOMPARE(sql(count), QString("0"));
+            // Without a server, or with another scope than local and team: a usage error.
+            for (const QStringList &usage :
+                 {QStringList{"sync"}, QStringList{"archive", "--scope", "team"},
+                  QStringList{"archive", "--scope", "all"}, QStringList{"team", "hide"}})
+                QCOMPARE(cli('a', "", usage)["exit"].toInt(), 1);
+            QCOMPARE(cli('a', "tech1", {"team", "setup"})["exit"].toInt(), 6); // the server's rights
         } else if (scenario == "certificate") {
             const QJsonObject a = cli('a', "tech1", {"sync"}, "sslrootcert=" + m_pg.otherCaFile());
             QCOMPARE(a["exit"].toInt(), 6);
@@ -210,11 +221,18 @@ private slots:
             QVERIFY(a["error"].toString().contains("lecture seule"));
             QCOMPARE(sql(count), QString("0"));
             QVERIFY(cli('a', "tech1", {"team", "status"})["read_only"].toBool());
+            QCOMPARE(cli('a', "postgres", {"team", "setup"})["exit"].toInt(), 4); // never downgraded
         } else if (scenario == "offline") {
             m_pg.stop();
             const QJsonObject a = cli('a', "tech1", {"sync"});
             QCOMPARE(a["exit"].toInt(), 6);
             QVERIFY(a["error"].toString().contains("hors ligne"));
+            const QJsonObject status = cli('a', "tech1", {"team", "status"});
+            QVERIFY(status["exit"].toInt() == 6 && !status["connected"].toBool());
+            QString path;
+            const TeamSettings down{server("tech1"), QString(), laptop('a') + "Data",
+                                    m_dir->filePath("archive.sqlite")};
+            QCOMPARE(TeamSync::fetch(down, "0123", &path).code, Result::Code::Offline);
             QVERIFY(m_pg.restart());
             QCOMPARE(cli('a', "tech1", {"sync"})["sent"].toInt(), 1);
         } else if (scenario == "unreadable") {
@@ -235,6 +253,7 @@ private slots:
             const Result refused = TeamSync::fetch(a, bad, &path);
             QCOMPARE(refused.code, Result::Code::RefusedFile);
             QVERIFY2(refused.reason.contains("tech2"), qPrintable(refused.reason));
+            QCOMPARE(TeamSync::fetch(a, "no-such-revision", &path).code, Result::Code::RefusedFile);
             const QString good = sql("SELECT revision FROM quarvex2.documents WHERE record <> 'r'");
             QVERIFY(TeamSync::fetch(a, good, &path));
             QVERIFY(!path.startsWith(laptop('a')) && !(QFileInfo(path).permissions() & QFile::WriteOwner));
@@ -293,13 +312,22 @@ private slots:
         QTRY_VERIFY(rig.window->windowTitle().contains(theirs));
 
         TestUtil::DialogScript dialog;
+        const QString untrusted = server("tech1", "sslrootcert=" + m_pg.otherCaFile());
         dialog.dialog([](QWidget *w) {
             w->findChild<QPushButton *>("teamTest")->click();
             QVERIFY(w->findChild<QLabel *>("teamState")->text().contains("role tech1"));
             static_cast<QDialog *>(w)->reject();
         });
-        QVERIFY(rig.trigger("actionEquipe"));
+        dialog.dialog([&untrusted](QWidget *w) { // another server, whose certificate does not verify
+            w->findChild<QLineEdit *>("teamServer")->setText(untrusted);
+            w->findChild<QPushButton *>("teamTest")->click();
+            QVERIFY(w->findChild<QLabel *>("teamState")->text().contains("certificat"));
+            static_cast<QDialog *>(w)->accept();
+        });
+        QVERIFY(rig.trigger("actionEquipe") && rig.trigger("actionEquipe"));
         QTRY_VERIFY(dialog.done());
+        QTRY_VERIFY_WITH_TIMEOUT(status->text().contains("hors ligne (le certificat"), 30000);
+        QVERIFY(!TeamSync::configuredServer(AppPaths::indexFile()).contains("password")); // none in files
     }
 
     // A sync cut by the server's stop loses nothing; the next one completes, and nothing is sent twice.

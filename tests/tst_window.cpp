@@ -1,6 +1,7 @@
 // The program without an instrument: one copy at a time, first start, the display of the instrument's lines,
 // documents through the form, config.xml failures, the languages, help, and the parameter editors.
 
+#include "archivemodel.h"
 #include "archivewindow.h"
 #include "comparewindow.h"
 #include "configuration.h"
@@ -174,6 +175,8 @@ private slots:
     void exports();
     void plotTools();
     void archive();
+    void archiveOrder_data();
+    void archiveOrder();
     void decimalComma();
 };
 
@@ -783,6 +786,81 @@ void TestWindow::archive()
     QVERIFY(trigger("actionArchive") && trigger("actionArchive")); // the menu's: one window
     QCOMPARE(w->findChildren<ArchiveWindow *>().size(), 2);
     QCOMPARE(w->windowTitle(), QString("QUARVEN2 D504 - c.qv2"));
+}
+
+// The archive's rows sorted by each column, both ways: dates as dates, numbers as numbers with blanks
+// first, texts as texts; the filter ignores case; the tooltips say where a row comes from.
+void TestWindow::archiveOrder_data()
+{
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QString>("ascending"); // the rows A B C (readable) and D (unreadable)
+    QTest::newRow("date") << int(ArchiveModel::Date) << "DBAC";
+    QTest::newRow("substation") << int(ArchiveModel::Substation) << "ABCD";
+    QTest::newRow("passed") << int(ArchiveModel::Passed) << "DBCA";
+    QTest::newRow("mean ratio") << int(ArchiveModel::MeanRatio) << "DBAC";
+    QTest::newRow("deviation") << int(ArchiveModel::Deviation) << "DBAC";
+    QTest::newRow("sender") << int(ArchiveModel::Sender) << "DBCA";
+}
+
+void TestWindow::archiveOrder()
+{
+    QFETCH(int, column);
+    QFETCH(QString, ascending);
+    const auto entry = [](const char *poste, QDate date, int passed, double mean, double deviation,
+                          const char *uploader, int versions) {
+        ArchiveEntry e;
+        e.readable = true;
+        e.path = QString("/d/") + poste;
+        e.poste = poste;
+        e.date = date;
+        e.passed = passed;
+        e.ratios = {mean, mean, mean, mean};
+        e.deviation = deviation;
+        e.uploader = uploader;
+        e.versions = versions;
+        return e;
+    };
+    const double none = std::nan("");
+    ArchiveEntry c = entry("Ouest", QDate(2025, 3, 3), 18, 50.1, 1.5, "u2", 1);
+    c.dateIsDownload = true;
+    ArchiveEntry d = entry("", QDate(), 0, none, none, "u0", 1);
+    d.readable = false;
+    ArchiveModel model;
+    model.setEntries({entry("Est", QDate(2024, 1, 2), 19, 48.6, 0.5, "u3", 1),
+                      entry("Nord", QDate(2023, 5, 1), 17, 9.6, -2.0, "u1", 2), c, d});
+    const auto letters = [&model] {
+        QString s;
+        for (int r = 0; r < model.rowCount(); ++r)
+            s += model.entry(r).readable
+                     ? QChar('A' + QString("Est Nord Ouest").split(' ').indexOf(model.entry(r).poste))
+                     : QChar('D');
+        return s;
+    };
+    model.sort(column, Qt::AscendingOrder);
+    QCOMPARE(letters(), ascending);
+    model.sort(column, Qt::DescendingOrder);
+    std::reverse(ascending.begin(), ascending.end());
+    QCOMPARE(letters(), ascending);
+
+    ArchiveFilter filter;
+    filter.setSourceModel(&model);
+    filter.setText("OUEST");
+    QCOMPARE(filter.rowCount(), 1);
+    const int rowC = filter.mapToSource(filter.index(0, 0)).row();
+    QVERIFY(
+        model.index(rowC, ArchiveModel::Date).data(Qt::ToolTipRole).toString().contains("telechargement"));
+    QVERIFY(model.index(rowC, ArchiveModel::Date).data().toString().contains("(telechargement)"));
+    QVERIFY(model.index(rowC, ArchiveModel::Substation)
+                .data(Qt::ToolTipRole)
+                .toString()
+                .startsWith("Envoye par u2"));
+    filter.setText("u1 (2 versions)");
+    const int rowB = filter.mapToSource(filter.index(0, 0)).row();
+    QVERIFY(model.index(rowB, ArchiveModel::Sender).data(Qt::ToolTipRole).toString().contains("relecteur"));
+    filter.setText("document illisible");
+    QCOMPARE(filter.rowCount(), 1);
+    QVERIFY(!model.headerData(0, Qt::Vertical).isValid() || model.headerData(0, Qt::Vertical).toInt() == 1);
+    QCOMPARE(model.headerData(ArchiveModel::Sender, Qt::Horizontal).toString(), QString("Envoye par"));
 }
 
 // A document whose ratios were written with a decimal comma, as a program set to a French locale writes them,

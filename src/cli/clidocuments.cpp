@@ -162,6 +162,7 @@ QJsonObject CliDocuments::row(const ArchiveEntry &e)
             {QStringLiteral("passed"), e.passed},
             {QStringLiteral("ratios"), ratios},
             {QStringLiteral("deviation"), number(e.deviation)},
+            {QStringLiteral("record"), QString::fromLatin1(e.record)},
             {QStringLiteral("uploader"), e.uploader},
             {QStringLiteral("revision"), e.revision},
             {QStringLiteral("versions"), e.versions}};

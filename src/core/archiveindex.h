@@ -36,7 +36,8 @@ struct ArchiveEntry {
     qint64 serverId = 0;
     QString revision, parent, uploader, computer;
     QDateTime uploaded;
-    int versions = 0; // 0: a document of this computer's Data/
+    int versions = 0;    // 0: a document of this computer's Data/
+    bool hidden = false; // a record a reviewer hid from the team's archive
     // Documents of one transformer share this.
     QString transformer() const { return poste + QLatin1Char('\n') + numTransfo; }
 };

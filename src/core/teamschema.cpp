@@ -125,7 +125,7 @@ Result TeamSchema::setup(QSqlDatabase &db)
         if (!q.exec(statement)) {
             const QString why = q.lastError().text();
             db.rollback();
-            return Result::failed(Result::Code::Unknown, why);
+            return Result::failed(Result::Code::Offline, why); // the server refused: rights, most often
         }
     }
     return db.commit() ? Result::ok() : Result::failed(Result::Code::Offline, db.lastError().text());

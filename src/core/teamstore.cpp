@@ -274,8 +274,8 @@ QList<ArchiveEntry> TeamStore::entries()
         if (group.isEmpty())
             return;
         const TeamMark mark = marks.value(group.first().record);
-        if (!mark.hidden)
-            list << choose(group, mark);
+        list << choose(group, mark);
+        list.last().hidden = mark.hidden;
         group.clear();
     };
     while (q.next()) {

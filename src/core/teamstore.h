@@ -39,9 +39,9 @@ public:
     bool take(const QList<ArchiveEntry> &documents, const QList<TeamMark> &marks, const QString &cursor);
     void setUnreadable(const QString &revision);
 
-    // One row per record that is not hidden: the reviewer's reference, or the newest of the revisions no
-    // other revision was edited from, with their number as versions. A document that did not read is a row
-    // of its own.
+    // One row per record: the reviewer's reference, or the newest of the revisions no other revision was
+    // edited from, with their number as versions; marked when a reviewer hid it. A document that did not
+    // read is a row of its own.
     QList<ArchiveEntry> entries();
     QByteArray recordOf(const QString &revision); // empty: not received
     // Every revision of a record, oldest first.

@@ -34,15 +34,20 @@ QList<ArchiveEntry> TeamSync::teamRows(const TeamSettings &settings)
     return TeamStore(TeamStore::fileFor(settings.indexFile)).entries();
 }
 
-QList<ArchiveEntry> TeamSync::withLocal(QList<ArchiveEntry> team, const QList<ArchiveEntry> &local)
+QList<ArchiveEntry> TeamSync::withLocal(const QList<ArchiveEntry> &team, const QList<ArchiveEntry> &local)
 {
+    // A hidden record stays hidden, this computer's copy of it too.
     QSet<QByteArray> known;
-    for (const ArchiveEntry &e : qAsConst(team))
+    QList<ArchiveEntry> rows;
+    for (const ArchiveEntry &e : team) {
         known.insert(e.record);
+        if (!e.hidden)
+            rows << e;
+    }
     for (const ArchiveEntry &e : ArchiveIndex::newestOfEachRecord(local))
         if (!e.readable || !known.contains(e.record))
-            team << e;
-    return team;
+            rows << e;
+    return rows;
 }
 
 QString TeamSync::configuredServer(const QString &indexFile)

@@ -51,7 +51,7 @@ public:
     // The same in two steps: the team's rows as this computer's copy holds them (the long part, for a thread
     // of its own), then this computer's records added.
     static QList<ArchiveEntry> teamRows(const TeamSettings &settings);
-    static QList<ArchiveEntry> withLocal(QList<ArchiveEntry> team, const QList<ArchiveEntry> &local);
+    static QList<ArchiveEntry> withLocal(const QList<ArchiveEntry> &team, const QList<ArchiveEntry> &local);
     // The server the data folder's team archive uses (as set in the window), without password.
     static QString configuredServer(const QString &indexFile);
     static void configureServer(const QString &indexFile, const QString &server);
