@@ -8,6 +8,7 @@
 #include "measurement.h"
 #include "pgserver.h"
 #include "simrig.h"
+#include "teamserver.h"
 #include "teamstore.h"
 #include "teamsync.h"
 #include "xmlmesure.h"
@@ -199,6 +200,11 @@ private slots:
             const QJsonObject a = cli('a', "tech1", {"sync"}, "sslrootcert=" + m_pg.otherCaFile());
             QCOMPARE(a["exit"].toInt(), 6);
             QVERIFY2(a["error"].toString().contains("certificat"), qPrintable(a["error"].toString()));
+            // Verified when the connection string says nothing of it: with no CA given, none is trusted.
+            TeamServer unsaid(server("tech1")
+                                  .remove("sslmode=verify-full")
+                                  .remove(QRegularExpression("sslrootcert='[^']*'")));
+            QVERIFY(!unsaid.open() && unsaid.failure() == TeamServer::Failure::Certificate);
         } else if (scenario == "rights") {
             QCOMPARE(cli('a', "tech1", {"sync"})["exit"].toInt(), 0);
             QString out;
