@@ -229,7 +229,20 @@ private slots:
             QVERIFY(cli('a', "tech1", {"team", "status"})["read_only"].toBool());
             QCOMPARE(cli('a', "postgres", {"team", "setup"})["exit"].toInt(), 4); // never downgraded
         } else if (scenario == "offline") {
+            // Connected, then the server gone: every exchange says so, none hangs.
+            TeamServer cut(server("tech1"));
+            QVERIFY(cut.open());
             m_pg.stop();
+            QString cursor = "0";
+            QList<ArchiveEntry> rows;
+            QList<TeamMark> marks;
+            QByteArray content;
+            const Result results[] = {cut.receive(&cursor, &rows, &marks),
+                                      cut.receive(&cursor, &rows, &marks), cut.fetch("r", &content),
+                                      cut.mark("r", "v", false), cut.send("x", ArchiveEntry(), "c")};
+            for (const Result &r : results)
+                QCOMPARE(r.code, Result::Code::Offline);
+            QCOMPARE(cursor, QString("0"));
             const QJsonObject a = cli('a', "tech1", {"sync"});
             QCOMPARE(a["exit"].toInt(), 6);
             QVERIFY(a["error"].toString().contains("hors ligne"));
@@ -334,6 +347,34 @@ private slots:
         QTRY_VERIFY(dialog.done());
         QTRY_VERIFY_WITH_TIMEOUT(status->text().contains("hors ligne (le certificat"), 30000);
         QVERIFY(!TeamSync::configuredServer(AppPaths::indexFile()).contains("password")); // none in files
+    }
+
+    // The status bar's words for each outcome of a sync.
+    void status_data()
+    {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<int>("pending");
+        QTest::addColumn<bool>("readOnly");
+        QTest::addColumn<QString>("words");
+        QTest::newRow("up to date") << int(Result::Code::Done) << 0 << false << "Equipe : a jour (14:02)";
+        QTest::newRow("to send") << int(Result::Code::Done) << 3 << false << "Equipe : 3 documents a envoyer";
+        QTest::newRow("offline") << int(Result::Code::Offline) << 3 << false << "Equipe : hors ligne (why)";
+        QTest::newRow("read-only") << int(Result::Code::Offline) << 1 << true << "Equipe : why";
+        QTest::newRow("refused") << int(Result::Code::RefusedFile) << 0 << false << "Equipe : why";
+    }
+    void status()
+    {
+        QFETCH(int, code);
+        QFETCH(int, pending);
+        QFETCH(bool, readOnly);
+        QFETCH(QString, words);
+        TeamOutcome outcome;
+        if (code != int(Result::Code::Done))
+            outcome.result = Result::failed(Result::Code(code), "why");
+        outcome.pending = pending;
+        outcome.readOnly = readOnly;
+        outcome.when = QDateTime(QDate(2026, 12, 7), QTime(14, 2));
+        QCOMPARE(TeamSync::status(outcome), words);
     }
 
     // A sync cut by the server's stop loses nothing; the next one completes, and nothing is sent twice.

@@ -861,6 +861,10 @@ void TestWindow::archiveOrder()
     QCOMPARE(filter.rowCount(), 1);
     QVERIFY(!model.headerData(0, Qt::Vertical).isValid() || model.headerData(0, Qt::Vertical).toInt() == 1);
     QCOMPARE(model.headerData(ArchiveModel::Sender, Qt::Horizontal).toString(), QString("Envoye par"));
+    const QModelIndex cell = model.index(0, 0);
+    QVERIFY(model.rowCount(cell) == 0 && model.columnCount(cell) == 0 &&
+            !model.data(QModelIndex()).isValid() && !model.data(cell, Qt::DecorationRole).isValid() &&
+            !model.headerData(ArchiveModel::ColumnCount, Qt::Horizontal).isValid());
 }
 
 // A document whose ratios were written with a decimal comma, as a program set to a French locale writes them,

@@ -23,9 +23,6 @@ public:
 
     // The statements that bring a schema of version `from` to `from + 1`; empty past Known.
     static QStringList upgrade(int from);
-    // The whole setup as one SQL script: the group roles, then every upgrade. An administrator may run it
-    // with psql instead of the command line.
-    static QString script();
     // The server's version: 0 when there is no schema yet, -1 when it cannot be read.
     static int version(QSqlDatabase &db);
     // Creates the roles and brings the schema to Known, as an administrator.
