@@ -276,6 +276,9 @@ private slots:
             const QString good = sql("SELECT revision FROM quarvex2.documents WHERE record <> 'r'");
             QVERIFY(TeamSync::fetch(a, good, &path));
             QVERIFY(!path.startsWith(laptop('a')) && !(QFileInfo(path).permissions() & QFile::WriteOwner));
+            TeamStore folder(m_dir->path()); // no database where a folder is: one in memory, for the session
+            folder.setState("k", "v");
+            QCOMPARE(folder.state("k"), QString("v"));
             int unreadable = 0;
             for (const ArchiveEntry &e : TeamSync::teamScope({}, a))
                 unreadable += !e.readable && e.uploader == "tech2";
@@ -346,6 +349,22 @@ private slots:
         QVERIFY(rig.trigger("actionEquipe") && rig.trigger("actionEquipe"));
         QTRY_VERIFY(dialog.done());
         QTRY_VERIFY_WITH_TIMEOUT(status->text().contains("hors ligne (le certificat"), 30000);
+        // Back to the first server, whose password the test of the connection asks.
+        TestUtil::DialogScript back;
+        const QString first = server("tech1");
+        back.dialog([&first](QWidget *w) {
+            w->findChild<QLineEdit *>("teamServer")->setText(TeamServer::withoutPassword(first));
+            w->findChild<QPushButton *>("teamTest")->click();
+            QVERIFY(w->findChild<QLabel *>("teamState")->text().contains("role tech1"));
+            static_cast<QDialog *>(w)->accept();
+        });
+        back.dialog([](QWidget *w) {
+            w->findChild<QLineEdit *>("teamPasswordEdit")->setText(Password);
+            static_cast<QDialog *>(w)->accept();
+        });
+        QVERIFY(rig.trigger("actionEquipe"));
+        QTRY_VERIFY(back.done());
+        QTRY_VERIFY_WITH_TIMEOUT(status->text().contains("a jour"), 30000);
         QVERIFY(!TeamSync::configuredServer(AppPaths::indexFile()).contains("password")); // none in files
     }
 

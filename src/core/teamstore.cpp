@@ -242,19 +242,6 @@ QByteArray TeamStore::recordOf(const QString &revision)
     return q.exec() && q.next() ? q.value(0).toString().toLatin1() : QByteArray();
 }
 
-QList<ArchiveEntry> TeamStore::revisions(const QByteArray &record)
-{
-    QList<ArchiveEntry> list;
-    QSqlQuery q(QSqlDatabase::database(m_connection, false));
-    q.prepare(QStringLiteral("SELECT %1, %2 FROM team WHERE record = ? ORDER BY id")
-                  .arg(TeamColumns, ArchiveIndex::summaryColumns().join(QLatin1String(", "))));
-    q.addBindValue(QString::fromLatin1(record));
-    q.exec();
-    while (q.next())
-        list << entryOf(q);
-    return list;
-}
-
 QList<ArchiveEntry> TeamStore::entries()
 {
     QSqlDatabase db = QSqlDatabase::database(m_connection, false);

@@ -44,8 +44,6 @@ public:
     // read is a row of its own.
     QList<ArchiveEntry> entries();
     QByteArray recordOf(const QString &revision); // empty: not received
-    // Every revision of a record, oldest first.
-    QList<ArchiveEntry> revisions(const QByteArray &record);
 
     QString state(const QString &key) const;
     void setState(const QString &key, const QString &value);

@@ -203,6 +203,7 @@ void TeamCommands::showDialog()
     form.addRow(&buttons);
     connect(&buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     connect(&buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    QString passwordOf; // the server whose password the test asked
     connect(test, &QPushButton::clicked, &dialog, [&] {
         TeamServer probe(server.text());
         Result r;
@@ -215,6 +216,7 @@ void TeamCommands::showDialog()
             if (askPassword(r.reason)) {
                 BusyCursor busy;
                 r = probe.open(m_settings.password);
+                passwordOf = server.text().trimmed();
             }
         }
         state.setText(r ? tr("Connexion reussie : role %1, schema version %2%3")
@@ -228,7 +230,8 @@ void TeamCommands::showDialog()
     const QString chosen = server.text().trimmed();
     if (chosen != m_settings.server) {
         m_settings.server = chosen;
-        m_settings.password.clear();
+        if (passwordOf != chosen) // a password given for this server in the dialog's test is kept
+            m_settings.password.clear();
         m_rows.reset();
         m_last = TeamOutcome();
         m_asked = false;
