@@ -349,6 +349,8 @@ private slots:
         QVERIFY(rig.trigger("actionEquipe") && rig.trigger("actionEquipe"));
         QTRY_VERIFY(dialog.done());
         QTRY_VERIFY_WITH_TIMEOUT(status->text().contains("hors ligne (le certificat"), 30000);
+        archive->showScope(); // another server's rows forgotten: this computer's own record only
+        QCOMPARE(archive->proxy()->rowCount(), 1);
         // Back to the first server, whose password the test of the connection asks.
         TestUtil::DialogScript back;
         const QString first = server("tech1");

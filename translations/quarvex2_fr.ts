@@ -391,10 +391,6 @@
         <translation>Connexion : oui, role %1, schema version %2%3</translation>
     </message>
     <message>
-        <source> (lecture seule)</source>
-        <translation> (lecture seule)</translation>
-    </message>
-    <message>
         <source>Connexion : non (%1)</source>
         <translation>Connexion : non (%1)</translation>
     </message>
@@ -1455,10 +1451,6 @@ Serveur : %2</translation>
         <source>Connexion reussie : role %1, schema version %2%3</source>
         <translation>Connexion reussie : role %1, schema version %2%3</translation>
     </message>
-    <message>
-        <source> (lecture seule)</source>
-        <translation> (lecture seule)</translation>
-    </message>
 </context>
 <context>
     <name>TeamSchema</name>
@@ -1542,6 +1534,10 @@ Serveur : %2</translation>
     <message>
         <source>Equipe : a jour (%1)</source>
         <translation>Equipe : a jour (%1)</translation>
+    </message>
+    <message>
+        <source> (lecture seule)</source>
+        <translation> (lecture seule)</translation>
     </message>
 </context>
 <context>

@@ -391,10 +391,6 @@
         <translation>Подключение: да, роль %1, версия схемы %2%3</translation>
     </message>
     <message>
-        <source> (lecture seule)</source>
-        <translation> (только чтение)</translation>
-    </message>
-    <message>
         <source>Connexion : non (%1)</source>
         <translation>Подключение: нет (%1)</translation>
     </message>
@@ -1456,10 +1452,6 @@ Serveur : %2</source>
         <source>Connexion reussie : role %1, schema version %2%3</source>
         <translation>Подключение выполнено: роль %1, версия схемы %2%3</translation>
     </message>
-    <message>
-        <source> (lecture seule)</source>
-        <translation> (только чтение)</translation>
-    </message>
 </context>
 <context>
     <name>TeamSchema</name>
@@ -1544,6 +1536,10 @@ Serveur : %2</source>
     <message>
         <source>Equipe : a jour (%1)</source>
         <translation>Бригада: актуально (%1)</translation>
+    </message>
+    <message>
+        <source> (lecture seule)</source>
+        <translation> (только чтение)</translation>
     </message>
 </context>
 <context>

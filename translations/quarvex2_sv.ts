@@ -391,10 +391,6 @@
         <translation>Anslutning: ja, roll %1, schemaversion %2%3</translation>
     </message>
     <message>
-        <source> (lecture seule)</source>
-        <translation> (skrivskyddad)</translation>
-    </message>
-    <message>
         <source>Connexion : non (%1)</source>
         <translation>Anslutning: nej (%1)</translation>
     </message>
@@ -1455,10 +1451,6 @@ Server: %2</translation>
         <source>Connexion reussie : role %1, schema version %2%3</source>
         <translation>Anslutningen lyckades: roll %1, schemaversion %2%3</translation>
     </message>
-    <message>
-        <source> (lecture seule)</source>
-        <translation> (skrivskyddad)</translation>
-    </message>
 </context>
 <context>
     <name>TeamSchema</name>
@@ -1542,6 +1534,10 @@ Server: %2</translation>
     <message>
         <source>Equipe : a jour (%1)</source>
         <translation>Team: uppdaterat (%1)</translation>
+    </message>
+    <message>
+        <source> (lecture seule)</source>
+        <translation> (skrivskyddad)</translation>
     </message>
 </context>
 <context>

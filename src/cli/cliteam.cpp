@@ -93,11 +93,13 @@ int CliTeam::status()
     const QString synced = TeamStore(TeamStore::fileFor(m_context.indexFile)).state(QStringLiteral("synced"));
     m_out.line(
         tr("Serveur : %1").arg(TeamServer::withoutPassword(TeamServer::withDefaults(m_context.server))));
-    m_out.line(r ? tr("Connexion : oui, role %1, schema version %2%3")
+    if (r)
+        m_out.line(tr("Connexion : oui, role %1, schema version %2%3")
                        .arg(server.user())
                        .arg(server.schemaVersion())
-                       .arg(server.readOnly() ? tr(" (lecture seule)") : QString())
-                 : tr("Connexion : non (%1)").arg(r.reason));
+                       .arg(TeamSync::readOnlyNote(server.readOnly())));
+    else
+        m_out.line(tr("Connexion : non (%1)").arg(r.reason));
     m_out.line(tr("A envoyer : %1").arg(pending));
     m_out.line(tr("Derniere synchronisation : %1").arg(synced.isEmpty() ? tr("jamais") : synced));
     QJsonObject &doc = m_out.document();

@@ -27,6 +27,13 @@ bool hasKey(const QString &conninfo, const QString &key)
     return conninfo.contains(QRegularExpression(QStringLiteral("(^|\\s)%1\\s*=").arg(key)));
 }
 
+QVariant textOrNull(const QString &text)
+{
+    if (text.isEmpty())
+        return QVariant(QVariant::String);
+    return text;
+}
+
 QString summarySelect(const QString &table)
 {
     return QStringLiteral("SELECT id, revision, parent, uploader, uploaded, computer, %1 FROM "
@@ -102,6 +109,13 @@ Result TeamServer::failed(const QString &serverText)
     return Result::failed(Result::Code::Offline, why);
 }
 
+Result TeamServer::run(QSqlQuery &query)
+{
+    if (query.exec())
+        return Result::ok();
+    return failed(query.lastError().text());
+}
+
 Result TeamServer::open(const QString &password)
 {
     QSqlDatabase db = database();
@@ -115,7 +129,8 @@ Result TeamServer::open(const QString &password)
     if (!db.open())
         return failed(db.lastError().databaseText() + QLatin1Char(' ') + db.lastError().driverText());
     QSqlQuery who(QStringLiteral("SELECT current_user"), db);
-    m_user = who.next() ? who.value(0).toString() : QString();
+    if (who.next())
+        m_user = who.value(0).toString();
     m_version = TeamSchema::version(db);
     if (m_version < 0)
         return failed(db.lastError().text());
@@ -141,12 +156,12 @@ Result TeamServer::send(const QByteArray &content, const ArchiveEntry &summary, 
                              "VALUES (?, ?, ?, ?%2) ON CONFLICT (revision) DO NOTHING")
                   .arg(columns.join(QLatin1String(", ")), QStringLiteral(", ?").repeated(columns.size())));
     q.addBindValue(revisionOf(content));
-    q.addBindValue(summary.parent.isEmpty() ? QVariant(QVariant::String) : QVariant(summary.parent));
+    q.addBindValue(textOrNull(summary.parent));
     q.addBindValue(content);
     q.addBindValue(computer);
     for (const QVariant &value : ArchiveIndex::summaryValues(summary))
         q.addBindValue(value);
-    return q.exec() ? Result::ok() : failed(q.lastError().text());
+    return run(q);
 }
 
 Result TeamServer::receive(QString *cursor, QList<ArchiveEntry> *documents, QList<TeamMark> *marks)
@@ -204,8 +219,9 @@ Result TeamServer::fetch(const QString &revision, QByteArray *content)
     QSqlQuery q(database());
     q.prepare(QStringLiteral("SELECT content FROM quarvex2.documents WHERE revision = ?"));
     q.addBindValue(revision);
-    if (!q.exec())
-        return failed(q.lastError().text());
+    const Result asked = run(q);
+    if (!asked)
+        return asked;
     if (!q.next())
         return Result::failed(Result::Code::RefusedFile, tr("le serveur n'a pas ce document"));
     *content = q.value(0).toByteArray();
@@ -217,7 +233,7 @@ Result TeamServer::mark(const QByteArray &record, const QString &reference, bool
     QSqlQuery q(database());
     q.prepare(QStringLiteral("INSERT INTO quarvex2.marks (record, reference, hidden) VALUES (?, ?, ?)"));
     q.addBindValue(QString::fromLatin1(record));
-    q.addBindValue(reference.isEmpty() ? QVariant(QVariant::String) : QVariant(reference));
+    q.addBindValue(textOrNull(reference));
     q.addBindValue(hidden);
-    return q.exec() ? Result::ok() : failed(q.lastError().text());
+    return run(q);
 }

@@ -21,6 +21,8 @@ struct TeamMark {
     bool hidden = false;
 };
 
+class QSqlQuery;
+
 class TeamServer
 {
     Q_DECLARE_TR_FUNCTIONS(TeamServer)
@@ -60,6 +62,7 @@ public:
 
 private:
     Result failed(const QString &serverText);
+    Result run(QSqlQuery &query); // the statement's result, its failure told as failed() tells it
 
     QString m_conninfo;
     QString m_connection;

@@ -162,6 +162,13 @@ Result TeamSync::fetch(const TeamSettings &settings, const QString &revision, QS
         tr("Le document envoye par %1 ne se lit pas comme un document de mesure.").arg(uploader));
 }
 
+QString TeamSync::readOnlyNote(bool readOnly)
+{
+    if (!readOnly)
+        return QString();
+    return tr(" (lecture seule)");
+}
+
 QString TeamSync::sender(const ArchiveEntry &entry)
 {
     if (entry.versions > 1)

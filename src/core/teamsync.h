@@ -61,6 +61,8 @@ public:
     static int pendingCount(const TeamSettings &settings);
     // Who sent a team row, with its number of versions when there are several; empty for a local row.
     static QString sender(const ArchiveEntry &entry);
+    // The words that mark a read-only server after its version; none for one that is not.
+    static QString readOnlyNote(bool readOnly);
     // The status line's words for an outcome.
     static QString status(const TeamOutcome &outcome);
 

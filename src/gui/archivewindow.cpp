@@ -134,9 +134,12 @@ void ArchiveWindow::showScope()
     const auto rows = team ? m_team->rows() : nullptr;
     // A record saved more than once (a form filled in later, a copy) is one row: its newest document; the
     // team's choice of revision in the team's scope.
-    m_model.setEntries(
-        team ? TeamSync::withLocal(rows ? *rows : TeamSync::teamRows(m_team->settings()), m_local)
-             : ArchiveIndex::newestOfEachRecord(m_local));
+    if (!team)
+        m_model.setEntries(ArchiveIndex::newestOfEachRecord(m_local));
+    else if (rows)
+        m_model.setEntries(TeamSync::withLocal(*rows, m_local));
+    else
+        m_model.setEntries(TeamSync::withLocal(TeamSync::teamRows(m_team->settings()), m_local));
     m_view.setColumnHidden(Sender, !team);
     m_view.sortByColumn(Date, Qt::DescendingOrder);
     m_progress.hide();

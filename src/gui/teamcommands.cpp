@@ -219,11 +219,14 @@ void TeamCommands::showDialog()
                 passwordOf = server.text().trimmed();
             }
         }
-        state.setText(r ? tr("Connexion reussie : role %1, schema version %2%3")
-                              .arg(probe.user())
-                              .arg(probe.schemaVersion())
-                              .arg(probe.readOnly() ? tr(" (lecture seule)") : QString())
-                        : r.reason);
+        if (!r) {
+            state.setText(r.reason);
+            return;
+        }
+        state.setText(tr("Connexion reussie : role %1, schema version %2%3")
+                          .arg(probe.user())
+                          .arg(probe.schemaVersion())
+                          .arg(TeamSync::readOnlyNote(probe.readOnly())));
     });
     if (dialog.exec() != QDialog::Accepted)
         return;
