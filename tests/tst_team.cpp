@@ -192,8 +192,9 @@ private slots:
             QCOMPARE(sql(count), QString("0"));
             // Without a server, or with another scope than local and team: a usage error.
             for (const QStringList &usage :
-                 {QStringList{"sync"}, QStringList{"archive", "--scope", "team"},
-                  QStringList{"archive", "--scope", "all"}, QStringList{"team", "hide"}})
+                 {QStringList{"team", "reference"}, QStringList{"team", "setup", "x"}, QStringList{"sync"},
+                  QStringList{"archive", "--scope", "team"}, QStringList{"archive", "--scope", "all"},
+                  QStringList{"team", "hide"}})
                 QCOMPARE(cli('a', "", usage)["exit"].toInt(), 1);
             QCOMPARE(cli('a', "tech1", {"team", "setup"})["exit"].toInt(), 6); // the server's rights
         } else if (scenario == "certificate") {
@@ -273,7 +274,14 @@ private slots:
             QCOMPARE(refused.code, Result::Code::RefusedFile);
             QVERIFY2(refused.reason.contains("tech2"), qPrintable(refused.reason));
             QCOMPARE(TeamSync::fetch(a, "no-such-revision", &path).code, Result::Code::RefusedFile);
-            const QString good = sql("SELECT revision FROM quarvex2.documents WHERE record <> 'r'");
+            QVERIFY(m_pg.psql(
+                "INSERT INTO quarvex2.documents (record, revision, content) VALUES ('r2', 'v2', 'x')", &out,
+                "tech2", Password));
+            const Result altered = TeamSync::fetch(a, "v2", &path); // its bytes are not its revision's
+            QVERIFY(altered.code == Result::Code::RefusedFile && !QFileInfo::exists(path));
+            QCOMPARE(cli('c', "tech1", {"team", "status"})["synced"].toString(), QString()); // never synced
+            const QString good =
+                sql("SELECT revision FROM quarvex2.documents WHERE record NOT IN ('r', 'r2')");
             QVERIFY(TeamSync::fetch(a, good, &path));
             QVERIFY(!path.startsWith(laptop('a')) && !(QFileInfo(path).permissions() & QFile::WriteOwner));
             TeamStore folder(m_dir->path()); // no database where a folder is: one in memory, for the session

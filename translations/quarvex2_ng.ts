@@ -117,10 +117,6 @@
         <source>Aucun document du transformateur %1 du poste %2.</source>
         <translation>Ingen dokumenter for transformator %1 i nettstasjon %2.</translation>
     </message>
-    <message>
-        <source>%1 (%2 versions)</source>
-        <translation>%1 (%2 versjoner)</translation>
-    </message>
 </context>
 <context>
     <name>CliInstrument</name>

@@ -117,10 +117,6 @@
         <source>Aucun document du transformateur %1 du poste %2.</source>
         <translation>Нет документов трансформатора %1 подстанции %2.</translation>
     </message>
-    <message>
-        <source>%1 (%2 versions)</source>
-        <translation>%1 (версий: %2)</translation>
-    </message>
 </context>
 <context>
     <name>CliInstrument</name>

@@ -117,10 +117,6 @@
         <source>Aucun document du transformateur %1 du poste %2.</source>
         <translation>Inga dokument för transformator %1 i nätstation %2.</translation>
     </message>
-    <message>
-        <source>%1 (%2 versions)</source>
-        <translation>%1 (%2 versioner)</translation>
-    </message>
 </context>
 <context>
     <name>CliInstrument</name>

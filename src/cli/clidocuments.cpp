@@ -112,10 +112,11 @@ QList<ArchiveEntry> CliDocuments::records(bool team)
         m_out.progress(tr("Index : %1 / %2").arg(done).arg(total));
         return true;
     });
-    QList<ArchiveEntry> entries =
-        team ? TeamSync::teamScope(index.entries(),
-                                   {m_context.server, QString(), m_context.documents(), m_context.indexFile})
-             : ArchiveIndex::newestOfEachRecord(index.entries());
+    QList<ArchiveEntry> entries = ArchiveIndex::newestOfEachRecord(index.entries());
+    if (team) {
+        const TeamSettings settings{m_context.server, QString(), m_context.documents(), m_context.indexFile};
+        entries = TeamSync::teamScope(index.entries(), settings);
+    }
     std::stable_sort(entries.begin(), entries.end(),
                      [](const ArchiveEntry &a, const ArchiveEntry &b) { return a.date > b.date; });
     return entries;
@@ -124,9 +125,7 @@ QList<ArchiveEntry> CliDocuments::records(bool team)
 QStringList CliDocuments::columns(const ArchiveEntry &e)
 {
     // A team row: who sent it, and its versions when there are several.
-    const QString where = e.versions == 0  ? e.path
-                          : e.versions > 1 ? tr("%1 (%2 versions)").arg(e.uploader).arg(e.versions)
-                                           : e.uploader;
+    const QString where = e.versions == 0 ? e.path : TeamSync::sender(e);
     if (!e.readable)
         return {QString(), tr("document illisible"),
                 QString(), QString(),

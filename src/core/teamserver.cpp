@@ -98,8 +98,7 @@ Result TeamServer::failed(const QString &serverText)
         m_failure = Failure::Certificate;
         why =
             tr("le certificat du serveur n'est pas verifie : %1").arg(text.section(QLatin1Char('\n'), 0, 0));
-    } else if (text.contains(QLatin1String("permission denied")) ||
-               text.contains(QLatin1String("row-level security"))) {
+    } else if (text.contains(QLatin1String("permission denied"))) {
         m_failure = Failure::Refused;
         why = tr("le serveur refuse : %1").arg(text.section(QLatin1Char('\n'), 0, 0));
     } else {
