@@ -42,15 +42,21 @@ int ArchiveModel::columnCount(const QModelIndex &parent) const
 
 QString ArchiveModel::text(const ArchiveEntry &e, int column) const
 {
-    if (!e.readable)
-        return column == Substation    ? tr("document illisible")
-               : column == Transformer ? QFileInfo(e.path).fileName()
-               : column == Sender      ? TeamSync::sender(e)
-                                       : QString();
+    if (!e.readable) {
+        if (column == Substation)
+            return tr("document illisible");
+        if (column == Transformer)
+            return QFileInfo(e.path).fileName();
+        if (column == Sender)
+            return TeamSync::sender(e);
+        return QString();
+    }
     const double mean = e.ratios[Qvx2::RatioShown - 1];
     switch (column) {
     case Date:
-        return e.dateIsDownload ? tr("%1 (telechargement)").arg(Format::date(e.date)) : Format::date(e.date);
+        if (e.dateIsDownload)
+            return tr("%1 (telechargement)").arg(Format::date(e.date));
+        return Format::date(e.date);
     case Substation:
         return e.poste;
     case Transformer:
@@ -61,10 +67,14 @@ QString ArchiveModel::text(const ArchiveEntry &e, int column) const
         return e.gamme;
     case Passed:
         return QStringLiteral("%1 / %2").arg(e.passed).arg(Qvx2::TestCount);
-    case MeanRatio:
-        return std::isnan(mean) ? QString() : Format::ratio(mean);
+    case MeanRatio: // blank when there is none
+        if (std::isnan(mean))
+            return QString();
+        return Format::ratio(mean);
     case Deviation:
-        return std::isnan(e.deviation) ? QString() : Format::percent(e.deviation);
+        if (std::isnan(e.deviation))
+            return QString();
+        return Format::percent(e.deviation);
     default:
         return TeamSync::sender(e);
     }
@@ -86,9 +96,10 @@ QVariant ArchiveModel::data(const QModelIndex &index, int role) const
         if (index.column() == Sender && e.versions > 1)
             return tr("Deux revisions ou plus de cet enregistrement ont ete envoyees : un relecteur choisit "
                       "celle de reference.");
-        return e.versions == 0 ? QDir::toNativeSeparators(e.path)
-                               : tr("Envoye par %1 depuis %2 le %3")
-                                     .arg(e.uploader, e.computer, Format::date(e.uploaded.date()));
+        if (e.versions == 0)
+            return QDir::toNativeSeparators(e.path);
+        return tr("Envoye par %1 depuis %2 le %3")
+            .arg(e.uploader, e.computer, Format::date(e.uploaded.date()));
     default:
         return QVariant();
     }
@@ -101,7 +112,9 @@ QVariant ArchiveModel::headerData(int section, Qt::Orientation orientation, int 
     const QString titles[] = {tr("Date"),          tr("Poste"), tr("Transformateur"),
                               tr("Code site"),     tr("Gamme"), tr("Essais reussis"),
                               tr("Rapport moyen"), tr("Ecart"), tr("Envoye par")};
-    return section >= 0 && section < ColumnCount ? titles[section] : QVariant();
+    if (section < 0 || section >= ColumnCount)
+        return QVariant();
+    return titles[section];
 }
 
 const QString &ArchiveModel::searchText(int row) const
