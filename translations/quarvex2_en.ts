@@ -355,10 +355,6 @@
         <source>local : ce poste ; team : l&apos;equipe.</source>
         <translation>local: this computer; team: the team.</translation>
     </message>
-    <message>
-        <source>Aucun serveur d&apos;equipe : --server CONNINFO, ou le dialogue Equipe de la fenetre.</source>
-        <translation>No team server: --server CONNINFO, or the Team archive dialog of the window.</translation>
-    </message>
 </context>
 <context>
     <name>CliTeam</name>
@@ -1411,13 +1407,6 @@ Server: %2</translation>
     <message>
         <source>Mot de passe :</source>
         <translation>Password:</translation>
-    </message>
-    <message numerus="yes">
-        <source>Equipe : %n documents a envoyer</source>
-        <translation>
-            <numerusform>Team: %n document to send</numerusform>
-            <numerusform>Team: %n documents to send</numerusform>
-        </translation>
     </message>
     <message>
         <source>Equipe</source>

@@ -355,10 +355,6 @@
         <source>local : ce poste ; team : l&apos;equipe.</source>
         <translation>local : ce poste ; team : l&apos;equipe.</translation>
     </message>
-    <message>
-        <source>Aucun serveur d&apos;equipe : --server CONNINFO, ou le dialogue Equipe de la fenetre.</source>
-        <translation>Aucun serveur d&apos;equipe : --server CONNINFO, ou le dialogue Equipe de la fenetre.</translation>
-    </message>
 </context>
 <context>
     <name>CliTeam</name>
@@ -1411,13 +1407,6 @@ Serveur : %2</translation>
     <message>
         <source>Mot de passe :</source>
         <translation>Mot de passe :</translation>
-    </message>
-    <message numerus="yes">
-        <source>Equipe : %n documents a envoyer</source>
-        <translation>
-            <numerusform>Equipe : %n document a envoyer</numerusform>
-            <numerusform>Equipe : %n documents a envoyer</numerusform>
-        </translation>
     </message>
     <message>
         <source>Equipe</source>

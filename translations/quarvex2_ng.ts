@@ -355,10 +355,6 @@
         <source>local : ce poste ; team : l&apos;equipe.</source>
         <translation>local: denne datamaskinen; team: teamet.</translation>
     </message>
-    <message>
-        <source>Aucun serveur d&apos;equipe : --server CONNINFO, ou le dialogue Equipe de la fenetre.</source>
-        <translation>Ingen teamserver: --server CONNINFO, eller dialogen Teamarkiv i vinduet.</translation>
-    </message>
 </context>
 <context>
     <name>CliTeam</name>
@@ -1411,13 +1407,6 @@ Server: %2</translation>
     <message>
         <source>Mot de passe :</source>
         <translation>Passord:</translation>
-    </message>
-    <message numerus="yes">
-        <source>Equipe : %n documents a envoyer</source>
-        <translation>
-            <numerusform>Team: %n dokument å sende</numerusform>
-            <numerusform>Team: %n dokumenter å sende</numerusform>
-        </translation>
     </message>
     <message>
         <source>Equipe</source>

@@ -355,10 +355,6 @@
         <source>local : ce poste ; team : l&apos;equipe.</source>
         <translation>local: этот компьютер; team: бригада.</translation>
     </message>
-    <message>
-        <source>Aucun serveur d&apos;equipe : --server CONNINFO, ou le dialogue Equipe de la fenetre.</source>
-        <translation>Нет сервера бригады: --server CONNINFO или диалог «Архив бригады» в окне программы.</translation>
-    </message>
 </context>
 <context>
     <name>CliTeam</name>
@@ -1411,14 +1407,6 @@ Serveur : %2</source>
     <message>
         <source>Mot de passe :</source>
         <translation>Пароль:</translation>
-    </message>
-    <message numerus="yes">
-        <source>Equipe : %n documents a envoyer</source>
-        <translation>
-            <numerusform>Бригада: %n документ к отправке</numerusform>
-            <numerusform>Бригада: %n документа к отправке</numerusform>
-            <numerusform>Бригада: %n документов к отправке</numerusform>
-        </translation>
     </message>
     <message>
         <source>Equipe</source>

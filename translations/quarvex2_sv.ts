@@ -355,10 +355,6 @@
         <source>local : ce poste ; team : l&apos;equipe.</source>
         <translation>local: den här datorn; team: teamet.</translation>
     </message>
-    <message>
-        <source>Aucun serveur d&apos;equipe : --server CONNINFO, ou le dialogue Equipe de la fenetre.</source>
-        <translation>Ingen teamserver: --server CONNINFO, eller dialogrutan Teamets mätarkiv i fönstret.</translation>
-    </message>
 </context>
 <context>
     <name>CliTeam</name>
@@ -1411,13 +1407,6 @@ Server: %2</translation>
     <message>
         <source>Mot de passe :</source>
         <translation>Lösenord:</translation>
-    </message>
-    <message numerus="yes">
-        <source>Equipe : %n documents a envoyer</source>
-        <translation>
-            <numerusform>Team: %n dokument att skicka</numerusform>
-            <numerusform>Team: %n dokument att skicka</numerusform>
-        </translation>
     </message>
     <message>
         <source>Equipe</source>

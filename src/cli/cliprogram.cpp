@@ -293,10 +293,8 @@ int CliProgram::runCommand(const Command &command, const QStringList &arguments)
         return team.team(args);
     CliDocuments documents(m_context);
     const bool teamScope = scopeValue == QLatin1String("team");
-    if (teamScope && m_context.server.isEmpty()) {
-        m_out.error(tr("Aucun serveur d'equipe : --server CONNINFO, ou le dialogue Equipe de la fenetre."));
+    if (teamScope && !CliTeam::hasServer(m_context))
         return Cli::Usage;
-    }
     if (name == QLatin1String("export"))
         return documents.exportDocuments(args.first(), args.mid(1), parser.value(out));
     if (name == QLatin1String("archive"))

@@ -24,17 +24,18 @@ TeamSettings CliTeam::settings() const
     return {m_context.server, QString(), m_context.documents(), m_context.indexFile};
 }
 
-bool CliTeam::needsServer()
+bool CliTeam::hasServer(const Cli::Context &context)
 {
-    if (!m_context.server.isEmpty())
+    if (!context.server.isEmpty())
         return true;
-    m_out.error(tr("Aucun serveur d'equipe : --server CONNINFO, ou le dialogue Equipe de la fenetre."));
+    context.out->error(
+        tr("Aucun serveur d'equipe : --server CONNINFO, ou le dialogue Equipe de la fenetre."));
     return false;
 }
 
 int CliTeam::sync()
 {
-    if (!needsServer())
+    if (!hasServer(m_context))
         return Cli::Usage;
     const TeamOutcome outcome = TeamSync::run(settings());
     m_out.line(tr("Envoyes : %1, recus : %2, a envoyer : %3")
@@ -54,7 +55,7 @@ int CliTeam::sync()
 
 int CliTeam::team(const QStringList &arguments)
 {
-    if (!needsServer())
+    if (!hasServer(m_context))
         return Cli::Usage;
     const QString sub = arguments.first();
     if (sub == QLatin1String("setup"))

@@ -19,10 +19,12 @@ public:
     // setup | status | reference REVISION | hide RECORD
     int team(const QStringList &arguments);
     static bool isTeamCommand(const QStringList &arguments);
+    // Says that no team server is set, when none is; false then.
+    static bool hasServer(const Cli::Context &context);
 
 private:
     TeamSettings settings() const;
-    bool needsServer();
+
     int setup();
     int status();
     int mark(const QString &subject, bool hide);

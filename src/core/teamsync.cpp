@@ -22,6 +22,13 @@ QList<ArchiveEntry> localDocuments(const TeamSettings &settings)
     index.update();
     return index.entries();
 }
+
+// The data folder's documents that the settings' server does not hold yet, from its copy.
+QList<ArchiveEntry> pendingIn(TeamStore &store, const TeamSettings &settings)
+{
+    store.useServer(TeamServer::withoutPassword(TeamServer::withDefaults(settings.server)));
+    return store.pending(localDocuments(settings));
+}
 } // namespace
 
 QList<ArchiveEntry> TeamSync::teamScope(const QList<ArchiveEntry> &local, const TeamSettings &settings)
@@ -68,8 +75,7 @@ QString TeamSync::lastError(const QString &indexFile)
 int TeamSync::pendingCount(const TeamSettings &settings)
 {
     TeamStore store(TeamStore::fileFor(settings.indexFile));
-    store.useServer(TeamServer::withoutPassword(TeamServer::withDefaults(settings.server)));
-    return int(store.pending(localDocuments(settings)).size());
+    return int(pendingIn(store, settings).size());
 }
 
 TeamOutcome TeamSync::run(const TeamSettings &settings)
@@ -77,8 +83,7 @@ TeamOutcome TeamSync::run(const TeamSettings &settings)
     TeamOutcome outcome;
     outcome.when = QDateTime::currentDateTime();
     TeamStore store(TeamStore::fileFor(settings.indexFile));
-    store.useServer(TeamServer::withoutPassword(TeamServer::withDefaults(settings.server)));
-    const QList<ArchiveEntry> pending = store.pending(localDocuments(settings));
+    const QList<ArchiveEntry> pending = pendingIn(store, settings);
     outcome.pending = int(pending.size());
 
     TeamServer server(settings.server);

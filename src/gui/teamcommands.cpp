@@ -162,11 +162,14 @@ bool TeamCommands::askPassword(const QString &why)
 
 QString TeamCommands::statusText() const
 {
-    if (!m_last.when.isValid()) {
-        const int pending = TeamSync::pendingCount(m_settings);
-        return pending > 0 ? tr("Equipe : %n documents a envoyer", nullptr, pending) : tr("Equipe");
-    }
-    return TeamSync::status(m_last);
+    if (m_last.when.isValid())
+        return TeamSync::status(m_last);
+    // Before the first sync: what waits to be sent, if anything.
+    TeamOutcome waiting;
+    waiting.pending = TeamSync::pendingCount(m_settings);
+    if (waiting.pending > 0)
+        return TeamSync::status(waiting);
+    return tr("Equipe");
 }
 
 void TeamCommands::retranslate()
